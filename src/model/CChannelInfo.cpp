@@ -1,0 +1,83 @@
+#include "CChannelInfo.h"
+
+#include "CodePage.h"
+
+#include <algorithm>
+
+namespace tarnell {
+
+namespace {
+constexpr uint8_t kMarkOpen = 0x86;
+constexpr uint8_t kMarkClose = 0x87;
+} // namespace
+
+CChannelInfo CChannelInfo::FromRecord(std::span<const uint8_t> record) {
+    CChannelInfo info;
+    record = record.first(std::min(record.size(), kMaxRecordBytes));
+    size_t start = 0;
+    // A leading zero is the terminator of an empty name, not a table byte: reading on past it
+    // would take the following name's text.
+    if (!record.empty() && record[0] != 0 && record[0] < kTableByteLimit) {
+        info.m_codePageCode = record[0];
+        start = 1;
+        if (record[0] == 0x10 && record.size() > 1 && record[1] != 0) {
+            info.m_extraTableByte = record[1];
+            start = 2;
+        }
+    }
+    const auto text = record.subspan(start);
+    const auto end = std::find(text.begin(), text.end(), uint8_t{0});
+    info.m_text.assign(text.begin(), end);
+    return info;
+}
+
+std::string CChannelInfo::GetDisplayName(NameMarks marks) const {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(m_text.size());
+    for (uint8_t b : m_text) {
+        if (b == kMarkOpen || b == kMarkClose || b == '<' || b == '>') {
+            if (marks == NameMarks::Keep) {
+                bytes.push_back(b == kMarkOpen || b == '<' ? '<' : '>');
+            }
+            continue;
+        }
+        bytes.push_back(b);
+    }
+    return DecodeText(bytes, CodePageForTableCode(m_codePageCode));
+}
+
+std::vector<uint8_t> CChannelInfo::EncodeName(std::string_view utf8) const {
+    return EncodeText(utf8, CodePageForTableCode(m_codePageCode));
+}
+
+void CChannelInfo::SetDisplayName(std::string_view utf8) {
+    m_text = EncodeName(utf8);
+    for (auto& b : m_text) {
+        if (b == '<') {
+            b = kMarkOpen;
+        } else if (b == '>') {
+            b = kMarkClose;
+        } else if (b == 0) {
+            b = '?'; // a zero would end the name early
+        }
+    }
+    if (m_text.size() + 3 > kMaxRecordBytes) {
+        m_text.resize(kMaxRecordBytes - 3);
+    }
+}
+
+std::vector<uint8_t> CChannelInfo::StoredForm() const {
+    std::vector<uint8_t> out;
+    out.reserve(m_text.size() + 3);
+    if (m_codePageCode != 0) {
+        out.push_back(static_cast<uint8_t>(m_codePageCode));
+        if (m_extraTableByte) {
+            out.push_back(*m_extraTableByte);
+        }
+    }
+    out.insert(out.end(), m_text.begin(), m_text.end());
+    out.push_back(0);
+    return out;
+}
+
+} // namespace tarnell

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "CAlarmData.h"
+#include "CAlarmInfo.h"
+#include "CChannelDataArray.h"
+#include "CChannelInfoArray.h"
+#include "CConfigurationData.h"
+#include "CEtcStringData.h"
+#include "CFDUInfo.h"
+#include "CFavoritenInfo.h"
+#include "CHeaderArray.h"
+#include "CSaTCRData.h"
+#include "CSatelliteData.h"
+#include "CSatelliteInfoArray.h"
+#include "CTransponderDataArray.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarnell {
+
+// Everything one settings file holds: the service part's lists and the configuration.
+class CSettingsFile {
+public:
+    CSettingsFile() = default;
+    CSettingsFile(const CSettingsFile&) = delete;
+    CSettingsFile& operator=(const CSettingsFile&) = delete;
+
+    // Loads a whole file into this (empty) model. Throws FileError when the directory is not
+    // one of a settings file; damaged sections are loaded as far as they go. Returns the
+    // messages the user should see (a damaged configuration, for instance).
+    std::vector<std::string> Load(std::span<const uint8_t> file);
+
+    // The service part (exactly 196,608 bytes), followed by the configuration in the given
+    // layout when the file holds a valid one. Throws FileError when the lists do not fit; the
+    // model is unchanged either way.
+    std::vector<uint8_t> Store(ConfigLayout layout = ConfigLayout::File);
+
+    // Recomputes every satellite's has-channels mark.
+    void UpdateHasChannels();
+
+    // Deletes channels; a name no remaining channel uses goes with them. Linear in the lists.
+    void DeleteChannels(const std::vector<const CChannelData*>& channels);
+    void DeleteChannel(const CChannelData* channel) { DeleteChannels({channel}); }
+    // Deletes transponders with their channels; each slot becomes a free slot at the end of the
+    // table, and a provider name no remaining transponder uses goes too.
+    void DeleteTransponders(const std::vector<const CTransponderData*>& transponders);
+    void DeleteTransponder(const CTransponderData* t) { DeleteTransponders({t}); }
+
+    CHeaderArray m_headers;
+    CFDUInfo m_fduInfo;
+    CSatelliteInfoArray m_satellites;
+    CSatelliteDataArray m_lnbs;
+    CTransponderDataArray m_transponders;
+    CChannelInfoArray m_providerNames{kIdProviderNames};
+    CChannelDataArray m_channels;
+    CChannelInfoArray m_channelNames{kIdChannelNames};
+    CFavoritenInfoArray m_favourites;
+    CAlarmDataArray m_timers;
+    CAlarmInfoArray m_timerInfos;
+    CEtcStringDataArray m_etcStrings;
+    CSaTCRDataArray m_saTCR;
+    CConfigurationData m_configuration;
+
+private:
+    void LoadSection(size_t fileOffset, std::span<const uint8_t> file);
+};
+
+} // namespace tarnell

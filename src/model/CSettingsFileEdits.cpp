@@ -1,0 +1,161 @@
+// Deletions that keep every index of the model pointing at the same records as before.
+#include "CSettingsFile.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace tarnell {
+
+namespace {
+
+// For a sorted list of removed positions, the new index of a surviving old index.
+uint16_t Shifted(uint16_t index, const std::vector<size_t>& removedSorted) {
+    const auto below = std::lower_bound(removedSorted.begin(), removedSorted.end(), index);
+    return static_cast<uint16_t>(index - (below - removedSorted.begin()));
+}
+
+// Removes the names at the given positions (sorted, unique).
+void RemoveNames(CChannelInfoArray& names, const std::vector<size_t>& removedSorted) {
+    auto& items = names.Items();
+    size_t next = 0;
+    size_t write = 0;
+    for (size_t read = 0; read < items.size(); ++read) {
+        if (next < removedSorted.size() && removedSorted[next] == read) {
+            ++next;
+            continue;
+        }
+        items[write++] = std::move(items[read]);
+    }
+    items.resize(write);
+}
+
+} // namespace
+
+void CSettingsFile::DeleteChannels(const std::vector<const CChannelData*>& channels) {
+    const std::unordered_set<const CChannelData*> doomed(channels.begin(), channels.end());
+    auto& items = m_channels.Items();
+    std::vector<bool> candidate(m_channelNames.Size(), false);
+    std::vector<bool> stillUsed(m_channelNames.Size(), false);
+    size_t write = 0;
+    for (size_t read = 0; read < items.size(); ++read) {
+        const uint16_t name = items[read]->GetNameIndex();
+        if (doomed.contains(items[read].get())) {
+            if (name < candidate.size()) {
+                candidate[name] = true;
+            }
+            continue;
+        }
+        if (name < stillUsed.size()) {
+            stillUsed[name] = true;
+        }
+        items[write++] = std::move(items[read]);
+    }
+    items.resize(write);
+
+    std::vector<size_t> removedNames;
+    for (size_t n = 0; n < candidate.size(); ++n) {
+        if (candidate[n] && !stillUsed[n]) {
+            removedNames.push_back(n);
+        }
+    }
+    if (removedNames.empty()) {
+        return;
+    }
+    RemoveNames(m_channelNames, removedNames);
+    for (auto& channel : items) {
+        const uint16_t name = channel->GetNameIndex();
+        if (name != CChannelData::kNone) {
+            channel->SetNameIndex(Shifted(name, removedNames));
+        }
+    }
+}
+
+void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*>& transponders) {
+    const std::unordered_set<const CTransponderData*> doomed(transponders.begin(),
+                                                             transponders.end());
+    auto& slots = m_transponders.Items();
+    std::vector<size_t> removed;
+    for (size_t k = 0; k < slots.size(); ++k) {
+        if (doomed.contains(slots[k].get())) {
+            removed.push_back(k);
+        }
+    }
+    if (removed.empty()) {
+        return;
+    }
+
+    // 1. Their channels go first.
+    std::vector<const CChannelData*> channels;
+    for (const auto& channel : m_channels.Items()) {
+        if (std::binary_search(removed.begin(), removed.end(),
+                               static_cast<size_t>(channel->GetTransponderIndex()))) {
+            channels.push_back(channel.get());
+        }
+    }
+    DeleteChannels(channels);
+
+    // 2. Each slot moves to the end of the table, cleared, so the slot count stays.
+    std::vector<uint16_t> providers;
+    std::vector<std::unique_ptr<CTransponderData>> freed;
+    size_t write = 0;
+    size_t next = 0;
+    for (size_t read = 0; read < slots.size(); ++read) {
+        if (next < removed.size() && removed[next] == read) {
+            ++next;
+            providers.push_back(slots[read]->GetProviderIndex());
+            slots[read]->Record().fill(0);
+            slots[read]->SetNamespace(0);
+            freed.push_back(std::move(slots[read]));
+            continue;
+        }
+        slots[write++] = std::move(slots[read]);
+    }
+    for (size_t i = 0; i < freed.size(); ++i) {
+        slots[write + i] = std::move(freed[i]);
+    }
+    const size_t remaining = write;
+
+    // 3. Provider names no remaining transponder uses.
+    std::vector<bool> providerUsed(m_providerNames.Size(), false);
+    for (size_t i = 0; i < slots.size(); ++i) {
+        // The freed slots are not counted; the other free slots are, as they always were.
+        if (i >= remaining && i < remaining + freed.size()) {
+            continue;
+        }
+        const uint16_t p = slots[i]->GetProviderIndex();
+        if (p < providerUsed.size()) {
+            providerUsed[p] = true;
+        }
+    }
+    std::vector<size_t> removedProviders;
+    for (uint16_t p : providers) {
+        if (p < providerUsed.size() && !providerUsed[p]) {
+            removedProviders.push_back(p);
+        }
+    }
+    std::sort(removedProviders.begin(), removedProviders.end());
+    removedProviders.erase(std::unique(removedProviders.begin(), removedProviders.end()),
+                           removedProviders.end());
+    if (!removedProviders.empty()) {
+        RemoveNames(m_providerNames, removedProviders);
+        for (size_t i = 0; i < slots.size(); ++i) {
+            if (i >= remaining && i < remaining + freed.size()) {
+                continue;
+            }
+            const uint16_t p = slots[i]->GetProviderIndex();
+            if (p != CChannelData::kNone) {
+                slots[i]->SetProviderIndex(Shifted(p, removedProviders));
+            }
+        }
+    }
+
+    // 4. Channels behind a removed slot move forward with it.
+    for (auto& channel : m_channels.Items()) {
+        const uint16_t t = channel->GetTransponderIndex();
+        if (t != CChannelData::kNone) {
+            channel->SetTransponderIndex(Shifted(t, removed));
+        }
+    }
+}
+
+} // namespace tarnell
