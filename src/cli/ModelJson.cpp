@@ -17,7 +17,9 @@ std::string Hex32(uint32_t v) {
     return text;
 }
 
-Json NullableIndex(int index) { return index < 0 ? Json(nullptr) : Json(index); }
+Json NullableIndex(int index) {
+    return index < 0 ? Json(nullptr) : Json(index);
+}
 
 Json LnbPair(const CSettingsFile& file, const CSatelliteInfo& s) {
     return Json::array({NullableIndex(s.ResolveLnb(0, file.m_lnbs.Size())),
@@ -51,19 +53,22 @@ Json InfoJson(const CSettingsFile& file, int favCodepage) {
     Json sections = Json::array();
     for (size_t i = 0; i < file.m_headers.UsableEntries(); ++i) {
         const auto& e = file.m_headers.Entries()[i];
-        sections.push_back({{"id", Hex32(e.Id())}, {"dataOffset", e.DataOffset()}, {"size", e.Size()}});
+        sections.push_back(
+            {{"id", Hex32(e.Id())}, {"dataOffset", e.DataOffset()}, {"size", e.Size()}});
     }
     info["sections"] = sections;
     Json satellites = Json::array();
     for (const auto& s : file.m_satellites.Items()) {
-        satellites.push_back(
-            {{"name", s->GetDisplayName()}, {"position", s->GetPosition()}, {"lnb", LnbPair(file, *s)}});
+        satellites.push_back({{"name", s->GetDisplayName()},
+                              {"position", s->GetPosition()},
+                              {"lnb", LnbPair(file, *s)}});
     }
     info["satellites"] = satellites;
     info["lnbCount"] = file.m_lnbs.Size();
-    info["transponders"] = {{"slots", file.m_transponders.Size()},
-                            {"used", file.m_transponders.CountUsed()},
-                            {"recordSize", file.m_transponders.Empty() ? 0 : file.m_transponders.RecordSize()}};
+    info["transponders"] = {
+        {"slots", file.m_transponders.Size()},
+        {"used", file.m_transponders.CountUsed()},
+        {"recordSize", file.m_transponders.Empty() ? 0 : file.m_transponders.RecordSize()}};
     info["channels"] = {{"tv", file.m_channels.CountKind(true)},
                         {"radio", file.m_channels.CountKind(false)},
                         {"recordSize", file.m_channels.Empty() ? 0 : file.m_channels.RecordSize()}};
@@ -90,7 +95,8 @@ Json DumpJson(const CSettingsFile& file, int favCodepage) {
             {"name", ChannelDisplayName(file, *c)},
             {"transponder", t < file.m_transponders.Size() ? Json(t) : Json(nullptr)},
             {"favMask", c->GetFavouriteMask()},
-            {"pids", {{"pcr", c->GetPcrPid()}, {"video", c->GetVideoPid()}, {"audio", c->GetAudioPid()}}},
+            {"pids",
+             {{"pcr", c->GetPcrPid()}, {"video", c->GetVideoPid()}, {"audio", c->GetAudioPid()}}},
             {"flags", c->GetFlagByte()},
             {"videoType", c->GetVideoType()},
             {"audioType", c->GetAudioType()},
@@ -135,14 +141,16 @@ Json DumpJson(const CSettingsFile& file, int favCodepage) {
     Json timers = Json::array();
     for (size_t i = 0; i < file.m_timers.Size(); ++i) {
         const auto& t = *file.m_timers.At(i);
-        Json timer = {{"inUse", t.IsInUse()},
-                      {"startDay", t.GetStartDay()},
-                      {"start", std::to_string(t.GetStartHour()) + ":" + std::to_string(t.GetStartMinute())},
-                      {"endDay", t.GetEndDay()},
-                      {"channelPosition", t.GetChannelPosition()},
-                      {"tv", t.IsTv()},
-                      {"repetition", t.GetRepetitionKind()}};
-        timer["text"] = i < file.m_timerInfos.Size() ? Json(file.m_timerInfos.At(i)->GetText()) : Json(nullptr);
+        Json timer = {
+            {"inUse", t.IsInUse()},
+            {"startDay", t.GetStartDay()},
+            {"start", std::to_string(t.GetStartHour()) + ":" + std::to_string(t.GetStartMinute())},
+            {"endDay", t.GetEndDay()},
+            {"channelPosition", t.GetChannelPosition()},
+            {"tv", t.IsTv()},
+            {"repetition", t.GetRepetitionKind()}};
+        timer["text"] =
+            i < file.m_timerInfos.Size() ? Json(file.m_timerInfos.At(i)->GetText()) : Json(nullptr);
         timers.push_back(timer);
     }
     dump["timerList"] = timers;
@@ -152,7 +160,8 @@ Json DumpJson(const CSettingsFile& file, int favCodepage) {
 std::string InfoText(const Json& info) {
     std::ostringstream out;
     out << "File information: "
-        << (info["fileInfo"].is_null() ? std::string("(none)") : info["fileInfo"].get<std::string>())
+        << (info["fileInfo"].is_null() ? std::string("(none)")
+                                       : info["fileInfo"].get<std::string>())
         << "\n";
     out << "Sections:         " << info["sections"].size() << "\n";
     for (const auto& s : info["sections"]) {

@@ -10,8 +10,7 @@ namespace tarnell {
 
 namespace {
 // 17 November 1858, day 0 of the Modified Julian Date.
-constexpr std::chrono::sys_days kMjdEpoch =
-    std::chrono::year{1858} / std::chrono::November / 17;
+constexpr std::chrono::sys_days kMjdEpoch = std::chrono::year{1858} / std::chrono::November / 17;
 } // namespace
 
 CalendarDate DateFromMjd(int mjd) {
@@ -41,8 +40,8 @@ void CAlarmDataArray::LoadSection(const LoadedSection& section) {
         return;
     }
     const size_t count = ReadLE16(m_arrayHeader.data());
-    const size_t recordSize = std::min<size_t>(ReadLE16(m_arrayHeader.data() + 2),
-                                               CAlarmData::kRecordSize);
+    const size_t recordSize =
+        std::min<size_t>(ReadLE16(m_arrayHeader.data() + 2), CAlarmData::kRecordSize);
     if (recordSize == 0) {
         return;
     }
@@ -76,7 +75,8 @@ void CAlarmDataArray::StoreSection(CFDUPrepackaging& assembler) {
 size_t CAlarmDataArray::CountActive() const {
     // The last two records are the receiver's own and never count as timers.
     const size_t listed = m_items.size() > 2 ? m_items.size() - 2 : 0;
-    return static_cast<size_t>(std::count_if(m_items.begin(), m_items.begin() + static_cast<std::ptrdiff_t>(listed),
+    return static_cast<size_t>(std::count_if(m_items.begin(),
+                                             m_items.begin() + static_cast<std::ptrdiff_t>(listed),
                                              [](const auto& t) { return t->IsInUse(); }));
 }
 

@@ -47,7 +47,8 @@ void CAlarmInfoArray::StoreSection(CFDUPrepackaging& assembler) {
     }
     // The table never changes length; the header goes back as read but for a count that
     // agrees with the records actually held.
-    WriteLE16(m_arrayHeader.data(), static_cast<uint16_t>(CAlarmInfo::kRecordSize * m_items.size()));
+    WriteLE16(m_arrayHeader.data(),
+              static_cast<uint16_t>(CAlarmInfo::kRecordSize * m_items.size()));
     std::vector<uint8_t> payload;
     Append(payload, m_arrayHeader);
     for (const auto& r : m_items) {

@@ -50,7 +50,9 @@ public:
 
     uint32_t GetFavouriteMask() const { return ReadLE32(m_record.data() + 16); }
     void SetFavouriteMask(uint32_t mask) { WriteLE32(m_record.data() + 16, mask); }
-    bool IsInFavourite(int bit) const { return bit >= 0 && bit < 32 && (GetFavouriteMask() >> bit) & 1u; }
+    bool IsInFavourite(int bit) const {
+        return bit >= 0 && bit < 32 && (GetFavouriteMask() >> bit) & 1u;
+    }
     std::vector<int> GetFavourites() const;
     // List numbers count from 1: list n is bit n - 1.
     void SetFavourite(int listNumber, bool on);

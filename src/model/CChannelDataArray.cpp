@@ -17,8 +17,8 @@ void CChannelDataArray::LoadSection(const LoadedSection& section) {
     if (count == 0) {
         return;
     }
-    const size_t recordSize =
-        std::min((section.payload.size() - m_arrayHeader.size()) / count, CChannelData::kRecordSize);
+    const size_t recordSize = std::min((section.payload.size() - m_arrayHeader.size()) / count,
+                                       CChannelData::kRecordSize);
     WriteLE16(m_arrayHeader.data() + 2, static_cast<uint16_t>(recordSize));
     if (recordSize == 0) {
         return; // a count the payload cannot hold
@@ -60,8 +60,8 @@ void CChannelDataArray::StoreSections(CFDUPrepackaging& assembler) {
     }
 }
 
-CChannelData* CChannelDataArray::AddChannel(bool tv, uint16_t transponderIndex,
-                                            uint16_t serviceId, uint16_t storedNumber) {
+CChannelData* CChannelDataArray::AddChannel(bool tv, uint16_t transponderIndex, uint16_t serviceId,
+                                            uint16_t storedNumber) {
     if (m_items.size() >= kMaxChannels) {
         return nullptr;
     }

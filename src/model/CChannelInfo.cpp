@@ -20,7 +20,9 @@ CChannelInfo CChannelInfo::FromRecord(std::span<const uint8_t> record) {
     if (!record.empty() && record[0] != 0 && record[0] < kTableByteLimit) {
         info.m_codePageCode = record[0];
         start = 1;
-        if (record[0] == 0x10 && record.size() > 1 && record[1] != 0) {
+        // 0x10 is followed by one more table byte (0x00 in the usual 10 00 0n form); a record
+        // that ends right behind a zero has no such byte, the zero is its terminator.
+        if (record[0] == 0x10 && record.size() > 1 && (record[1] != 0 || record.size() > 2)) {
             info.m_extraTableByte = record[1];
             start = 2;
         }

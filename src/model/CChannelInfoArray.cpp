@@ -3,6 +3,8 @@
 #include "ByteReader.h"
 #include "SectionIo.h"
 
+#include <algorithm>
+
 namespace tarnell {
 
 void CChannelInfoArray::LoadSection(const LoadedSection& section) {
@@ -21,11 +23,17 @@ void CChannelInfoArray::LoadSection(const LoadedSection& section) {
         }
         offsets.push_back(ReadLE32(raw));
     }
+    // A record ends where the next one begins, so that a name never takes bytes of another.
+    std::vector<uint32_t> starts(offsets);
+    std::sort(starts.begin(), starts.end());
     const std::span<const uint8_t> payload(section.payload);
     for (const uint32_t offset : offsets) {
         // An offset past the payload yields what arrived there: an empty name.
         const size_t from = std::min<size_t>(offset, payload.size());
-        const size_t n = std::min(CChannelInfo::kMaxRecordBytes, payload.size() - from);
+        const auto next = std::upper_bound(starts.begin(), starts.end(), offset);
+        const size_t end =
+            next == starts.end() ? payload.size() : std::min<size_t>(*next, payload.size());
+        const size_t n = std::min(CChannelInfo::kMaxRecordBytes, end - from);
         AddName(payload.subspan(from, n));
     }
 }

@@ -31,7 +31,8 @@ void CEtcStringData::SetText(int field, std::string_view utf8) {
 
 size_t CEtcStringDataArray::BlockLength() const {
     const auto length = static_cast<int16_t>(ReadLE16(m_arrayHeader.data()));
-    return length < 0 ? 0 : std::min<size_t>(static_cast<size_t>(length), CEtcStringData::kBlockSize);
+    return length < 0 ? 0
+                      : std::min<size_t>(static_cast<size_t>(length), CEtcStringData::kBlockSize);
 }
 
 void CEtcStringDataArray::LoadSection(const LoadedSection& section) {

@@ -7,9 +7,15 @@
 
 namespace tarnell {
 
-uint32_t CHeaderInfo::Id() const { return ReadBE32(bytes.data()); }
-int32_t CHeaderInfo::DataOffset() const { return static_cast<int32_t>(ReadLE32(bytes.data() + 4)); }
-uint32_t CHeaderInfo::Size() const { return ReadLE32(bytes.data() + 8); }
+uint32_t CHeaderInfo::Id() const {
+    return ReadBE32(bytes.data());
+}
+int32_t CHeaderInfo::DataOffset() const {
+    return static_cast<int32_t>(ReadLE32(bytes.data() + 4));
+}
+uint32_t CHeaderInfo::Size() const {
+    return ReadLE32(bytes.data() + 8);
+}
 
 int64_t CHeaderInfo::FileOffset() const {
     const int64_t offset = static_cast<int64_t>(DataOffset()) + kFileOffsetBias;
@@ -33,7 +39,9 @@ void CHeaderArray::Load(std::span<const uint8_t> file) {
     }
 }
 
-uint16_t CHeaderArray::SectionCount() const { return ReadLE16(m_block.data() + 0x410); }
+uint16_t CHeaderArray::SectionCount() const {
+    return ReadLE16(m_block.data() + 0x410);
+}
 
 size_t CHeaderArray::UsableEntries() const {
     return std::min<size_t>(SectionCount(), m_entries.size());

@@ -35,8 +35,8 @@ void CSatelliteInfoArray::StoreSection(CFDUPrepackaging& assembler) {
     tarnell::StoreSection(assembler, m_sectionHeader, payload);
 }
 
-CSatelliteInfo* CSatelliteInfoArray::AddSatellite(
-    const std::array<uint8_t, CSatelliteInfo::kRecordSize>& record) {
+CSatelliteInfo*
+CSatelliteInfoArray::AddSatellite(const std::array<uint8_t, CSatelliteInfo::kRecordSize>& record) {
     if (m_items.size() >= kMaxSatellites) {
         return nullptr;
     }

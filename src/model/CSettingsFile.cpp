@@ -52,28 +52,55 @@ void CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file
     case kIdFavourites:
     case kIdEtcStrings:
     case kIdSaTCR:
-    case kIdTimerInfo: break;
-    default: return; // not a section this program knows
+    case kIdTimerInfo:
+        break;
+    default:
+        return; // not a section this program knows
     }
     LoadedSection section;
     if (!ReadSection(rest, section)) {
         return;
     }
     switch (id) {
-    case kIdFduInfo: m_fduInfo.LoadSection(section); break;
-    case kIdSatelliteData: m_lnbs.LoadSection(section); break;
-    case kIdSatelliteInfo: m_satellites.LoadSection(section); break;
-    case kIdTransponders: m_transponders.LoadSection(section); break;
+    case kIdFduInfo:
+        m_fduInfo.LoadSection(section);
+        break;
+    case kIdSatelliteData:
+        m_lnbs.LoadSection(section);
+        break;
+    case kIdSatelliteInfo:
+        m_satellites.LoadSection(section);
+        break;
+    case kIdTransponders:
+        m_transponders.LoadSection(section);
+        break;
     case kIdTvChannels:
-    case kIdRadioChannels: m_channels.LoadSection(section); break;
-    case kIdChannelNames: m_channelNames.LoadSection(section); break;
-    case kIdProviderNames: m_providerNames.LoadSection(section); break;
-    case kIdTimers: m_timers.LoadSection(section); break;
-    case kIdFavourites: m_favourites.LoadSection(section); break;
-    case kIdEtcStrings: m_etcStrings.LoadSection(section); break;
-    case kIdSaTCR: m_saTCR.LoadSection(section); break;
-    case kIdTimerInfo: m_timerInfos.LoadSection(section); break;
-    default: break;
+    case kIdRadioChannels:
+        m_channels.LoadSection(section);
+        break;
+    case kIdChannelNames:
+        m_channelNames.LoadSection(section);
+        break;
+    case kIdProviderNames:
+        m_providerNames.LoadSection(section);
+        break;
+    case kIdTimers:
+        m_timers.LoadSection(section);
+        break;
+    case kIdFavourites:
+        m_favourites.LoadSection(section);
+        break;
+    case kIdEtcStrings:
+        m_etcStrings.LoadSection(section);
+        break;
+    case kIdSaTCR:
+        m_saTCR.LoadSection(section);
+        break;
+    case kIdTimerInfo:
+        m_timerInfos.LoadSection(section);
+        break;
+    default:
+        break;
     }
 }
 

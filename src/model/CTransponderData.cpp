@@ -4,11 +4,16 @@ namespace tarnell {
 
 std::string CTransponderData::GetPolarisationLetter() const {
     switch (GetPolarisation()) {
-    case 0: return "V";
-    case 1: return "H";
-    case 2: return "A";
-    case 5: return "C";
-    default: return "";
+    case 0:
+        return "V";
+    case 1:
+        return "H";
+    case 2:
+        return "A";
+    case 5:
+        return "C";
+    default:
+        return "";
     }
 }
 

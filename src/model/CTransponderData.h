@@ -35,7 +35,8 @@ public:
     int GetPolarisation() const { return static_cast<int>(GetFlagWord() & 0xF); }
     // Only the low four bits are the polarisation; the other flag bits stay.
     void SetPolarisation(int code) {
-        WriteLE32(m_record.data() + 12, (GetFlagWord() & ~0xFu) | (static_cast<uint32_t>(code) & 0xF));
+        WriteLE32(m_record.data() + 12,
+                  (GetFlagWord() & ~0xFu) | (static_cast<uint32_t>(code) & 0xF));
     }
     bool IsFree() const { return GetFrequency() == 0; }
 

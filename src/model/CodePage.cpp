@@ -16,16 +16,26 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 const char* IconvName(CodePage cp) {
     switch (cp) {
-    case CodePage::Windows1252: return "CP1252";
-    case CodePage::Iso6937: return "ISO_6937";
-    case CodePage::Iso8859_1: return "ISO-8859-1";
-    case CodePage::Iso8859_2: return "ISO-8859-2";
-    case CodePage::Iso8859_5: return "ISO-8859-5";
-    case CodePage::Iso8859_6: return "ISO-8859-6";
-    case CodePage::Iso8859_7: return "ISO-8859-7";
-    case CodePage::Iso8859_8: return "ISO-8859-8";
-    case CodePage::Iso8859_9: return "ISO-8859-9";
-    case CodePage::Utf8: return "UTF-8";
+    case CodePage::Windows1252:
+        return "CP1252";
+    case CodePage::Iso6937:
+        return "ISO_6937";
+    case CodePage::Iso8859_1:
+        return "ISO-8859-1";
+    case CodePage::Iso8859_2:
+        return "ISO-8859-2";
+    case CodePage::Iso8859_5:
+        return "ISO-8859-5";
+    case CodePage::Iso8859_6:
+        return "ISO-8859-6";
+    case CodePage::Iso8859_7:
+        return "ISO-8859-7";
+    case CodePage::Iso8859_8:
+        return "ISO-8859-8";
+    case CodePage::Iso8859_9:
+        return "ISO-8859-9";
+    case CodePage::Utf8:
+        return "UTF-8";
     }
     return "ISO-8859-1";
 }
@@ -124,9 +134,9 @@ SingleByteTable BuildTable(CodePage cp) {
 const SingleByteTable& TableFor(CodePage cp) {
     static const std::map<CodePage, SingleByteTable> tables = [] {
         std::map<CodePage, SingleByteTable> m;
-        for (CodePage cp2 : {CodePage::Windows1252, CodePage::Iso8859_1, CodePage::Iso8859_2,
-                             CodePage::Iso8859_5, CodePage::Iso8859_6, CodePage::Iso8859_7,
-                             CodePage::Iso8859_8, CodePage::Iso8859_9}) {
+        for (CodePage cp2 :
+             {CodePage::Windows1252, CodePage::Iso8859_1, CodePage::Iso8859_2, CodePage::Iso8859_5,
+              CodePage::Iso8859_6, CodePage::Iso8859_7, CodePage::Iso8859_8, CodePage::Iso8859_9}) {
             m.emplace(cp2, BuildTable(cp2));
         }
         return m;
@@ -271,35 +281,54 @@ bool CanEncode(std::string_view utf8, CodePage codePage) {
 
 CodePage CodePageForTableCode(uint32_t code) {
     switch (code) {
-    case 0: return CodePage::Iso8859_2;
-    case 1: return CodePage::Iso8859_5;
-    case 2: return CodePage::Iso8859_6;
-    case 3: return CodePage::Iso8859_7;
-    case 4: return CodePage::Iso8859_8;
-    case 5: return CodePage::Iso8859_9;
-    default: return CodePage::Iso8859_1;
+    case 0:
+        return CodePage::Iso8859_2;
+    case 1:
+        return CodePage::Iso8859_5;
+    case 2:
+        return CodePage::Iso8859_6;
+    case 3:
+        return CodePage::Iso8859_7;
+    case 4:
+        return CodePage::Iso8859_8;
+    case 5:
+        return CodePage::Iso8859_9;
+    default:
+        return CodePage::Iso8859_1;
     }
 }
 
 CodePage CodePageForFavourites(int favCodepage) {
     switch (favCodepage) {
-    case 0: return CodePage::Iso6937;
-    case 1: return CodePage::Iso8859_5;
-    case 2: return CodePage::Iso8859_6;
-    case 3: return CodePage::Iso8859_7;
-    case 4: return CodePage::Iso8859_8;
-    case 5: return CodePage::Iso8859_9;
-    default: return CodePage::Utf8;
+    case 0:
+        return CodePage::Iso6937;
+    case 1:
+        return CodePage::Iso8859_5;
+    case 2:
+        return CodePage::Iso8859_6;
+    case 3:
+        return CodePage::Iso8859_7;
+    case 4:
+        return CodePage::Iso8859_8;
+    case 5:
+        return CodePage::Iso8859_9;
+    default:
+        return CodePage::Utf8;
     }
 }
 
 CodePage CodePageForTimerText(uint32_t code) {
     switch (code) {
-    case 1: return CodePage::Iso8859_5;
-    case 2: return CodePage::Iso8859_6;
-    case 3: return CodePage::Iso8859_7;
-    case 4: return CodePage::Iso8859_8;
-    default: return CodePage::Windows1252;
+    case 1:
+        return CodePage::Iso8859_5;
+    case 2:
+        return CodePage::Iso8859_6;
+    case 3:
+        return CodePage::Iso8859_7;
+    case 4:
+        return CodePage::Iso8859_8;
+    default:
+        return CodePage::Windows1252;
     }
 }
 

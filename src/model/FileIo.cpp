@@ -43,7 +43,8 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, size_t max
 
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const std::filesystem::path target = std::filesystem::absolute(path);
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string pattern =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0) {
         throw FileError("Cannot write " + Describe(path, errno));

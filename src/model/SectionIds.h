@@ -26,7 +26,8 @@ inline constexpr size_t kServicePartSize = 0x30000;
 inline constexpr size_t kDirectoryBlockSize = 1048;
 inline constexpr size_t kDirectoryEntrySize = 92;
 inline constexpr size_t kDirectoryEntries = 64;
-inline constexpr size_t kDirectorySize = kDirectoryBlockSize + kDirectoryEntries * kDirectoryEntrySize;
+inline constexpr size_t kDirectorySize =
+    kDirectoryBlockSize + kDirectoryEntries * kDirectoryEntrySize;
 inline constexpr size_t kDataAreaCapacity = kServicePartSize - kDirectorySize;
 inline constexpr uint32_t kDataOffsetBias = 0x1708; // data-area position -> directory data offset
 inline constexpr uint32_t kFileOffsetBias = 0x410;  // directory data offset -> file offset

@@ -33,6 +33,8 @@ inline void Append(std::vector<uint8_t>& out, const uint8_t* p, size_t n) {
 template <size_t N> void Append(std::vector<uint8_t>& out, const std::array<uint8_t, N>& a) {
     out.insert(out.end(), a.begin(), a.end());
 }
-inline void AppendZeros(std::vector<uint8_t>& out, size_t n) { out.insert(out.end(), n, 0); }
+inline void AppendZeros(std::vector<uint8_t>& out, size_t n) {
+    out.insert(out.end(), n, 0);
+}
 
 } // namespace tarnell

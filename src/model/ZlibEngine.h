@@ -23,8 +23,7 @@ public:
 
     // Inflates one zlib stream from the start of source; bytes after the stream's end are
     // ignored. On an error, bytes holds what was inflated up to it.
-    static Result Decompress(std::span<const uint8_t> source,
-                             size_t maxOutput = kMaxInflatedSize);
+    static Result Decompress(std::span<const uint8_t> source, size_t maxOutput = kMaxInflatedSize);
 };
 
 } // namespace tarnell

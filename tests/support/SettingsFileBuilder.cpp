@@ -90,7 +90,8 @@ std::unique_ptr<CSettingsFile> MakeSample(const SampleOptions& o) {
         c->Record()[22] = static_cast<uint8_t>(i); // kept bytes
         c->Record()[42] = static_cast<uint8_t>(0xC0 | (i & 0x3F));
         c->SetNameIndex(static_cast<uint16_t>(file->m_channelNames.Size()));
-        file->m_channelNames.AddName(NameRecord("Channel " + std::to_string(i), i % 4 == 3 ? 1 : 0));
+        file->m_channelNames.AddName(
+            NameRecord("Channel " + std::to_string(i), i % 4 == 3 ? 1 : 0));
     }
     for (int i = 0; i < o.favourites; ++i) {
         file->m_favourites.AddFavouriteList("Fav " + std::to_string(i), 6);
@@ -124,14 +125,33 @@ std::unique_ptr<CSettingsFile> MakeLargest() {
     o.satellites = 255;
     o.lnbs = 67;
     o.transponderSlots = 8000;
-    o.usedTransponders = 3000;
+    o.usedTransponders = 2500;
     o.tvChannels = 6000;
     o.radioChannels = 4000;
     o.providers = 200;
     o.favourites = 32;
     o.timers = 30;
     o.channelRecordSize = 40;
-    return MakeSample(o);
+    auto file = MakeSample(o);
+    // Shaped like a real scan: a few services per transponder, each transponder repeating the
+    // same PID plan, so that the sections compress the way real ones do.
+    for (size_t i = 0; i < file->m_channels.Size(); ++i) {
+        CChannelData* c = file->m_channels.At(i);
+        const auto slot = static_cast<uint16_t>(i % 4);
+        c->SetTransponderIndex(static_cast<uint16_t>(i / 4));
+        c->SetServiceId(static_cast<uint16_t>(0x100 * (i / 4 % 50) + slot + 1));
+        c->SetPcrPid(static_cast<uint16_t>(0x100 + 0x10 * slot));
+        c->SetVideoPid(c->IsTv() ? static_cast<uint16_t>(0x100 + 0x10 * slot) : 0);
+        c->SetAudioPid(static_cast<uint16_t>(0x101 + 0x10 * slot));
+        c->SetFavouriteMask(i % 50 == 0 ? 1u << (i / 50 % 32) : 0);
+        c->SetFlagByte(0);
+        c->Record()[22] = 0;
+    }
+    for (size_t t = 0; t < 2500; ++t) {
+        file->m_transponders.At(t)->SetSatelliteIndex(static_cast<uint16_t>(t / 10 % 255));
+    }
+    file->UpdateHasChannels();
+    return file;
 }
 
 std::unique_ptr<CSettingsFile> LoadBytes(std::span<const uint8_t> bytes,
@@ -202,8 +222,8 @@ std::vector<StoredSection> Directory(std::span<const uint8_t> image) {
     const size_t count = ReadLE16(image.data() + 0x410);
     for (size_t i = 0; i < count; ++i) {
         const uint8_t* e = image.data() + kDirectoryBlockSize + i * kDirectoryEntrySize;
-        out.push_back({ReadBE32(e), static_cast<size_t>(ReadLE32(e + 4)) + kFileOffsetBias,
-                       ReadLE32(e + 8)});
+        out.push_back(
+            {ReadBE32(e), static_cast<size_t>(ReadLE32(e + 4)) + kFileOffsetBias, ReadLE32(e + 8)});
     }
     return out;
 }

@@ -22,7 +22,7 @@ struct SampleOptions {
     int radioChannels = 8;
     int providers = 4;
     int favourites = 4;
-    int timers = 0;     // records of the timer table (the last two are the receiver's own)
+    int timers = 0; // records of the timer table (the last two are the receiver's own)
     bool fduInfo = true;
     int configLength = 0; // 0: no configuration
     int channelRecordSize = 48;

@@ -1,0 +1,152 @@
+// fdutool as a user runs it: exit codes, messages, JSON keys, stored bytes.
+#include "FileIo.h"
+#include "SettingsFileBuilder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+using namespace tarnell;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    std::string out;
+};
+
+// Runs fdutool with the given arguments; stderr goes to out as well when asked.
+Run Fdutool(const std::string& args, bool withStderr = false) {
+    const std::string command =
+        std::string(TARNELL_FDUTOOL) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+    Run run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> buffer{};
+    size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        run.out.append(buffer.data(), n);
+    }
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+class FdutoolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("tarnell-cli-" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        test::SampleOptions o;
+        o.timers = 5;
+        o.configLength = 900;
+        m_sys = m_dir / "sample.sys";
+        WriteFileAtomically(m_sys, test::MakeSample(o)->Store());
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    std::string Q(const fs::path& p) const { return "'" + p.string() + "'"; }
+
+    fs::path m_dir;
+    fs::path m_sys;
+};
+
+} // namespace
+
+TEST_F(FdutoolTest, InfoJsonHasTheAgreedKeys) {
+    const auto run = Fdutool("info --json " + Q(m_sys));
+    ASSERT_EQ(run.status, 0);
+    const auto info = nlohmann::json::parse(run.out);
+    EXPECT_EQ(info["fileInfo"], "FDU v1.2");
+    ASSERT_EQ(info["sections"].size(), 11u);
+    EXPECT_EQ(info["sections"][0]["id"], "0x000102FD");
+    EXPECT_EQ(info["sections"][0]["dataOffset"], 0x1708);
+    EXPECT_EQ(info["satellites"].size(), 3u);
+    EXPECT_EQ(info["satellites"][0]["name"], "Sat 0");
+    EXPECT_EQ(info["satellites"][0]["position"], 192);
+    EXPECT_EQ(info["satellites"][0]["lnb"], nlohmann::json::parse("[0, null]"));
+    EXPECT_EQ(info["lnbCount"], 2);
+    EXPECT_EQ(info["transponders"]["slots"], 40);
+    EXPECT_EQ(info["transponders"]["used"], 12);
+    EXPECT_EQ(info["transponders"]["recordSize"], 16);
+    EXPECT_EQ(info["channels"]["tv"], 20);
+    EXPECT_EQ(info["channels"]["radio"], 8);
+    EXPECT_EQ(info["channels"]["recordSize"], 48);
+    EXPECT_EQ(info["channelNames"], 28);
+    EXPECT_EQ(info["providerNames"], 4);
+    EXPECT_EQ(info["favourites"], nlohmann::json::parse(R"(["Fav 0","Fav 1","Fav 2","Fav 3"])"));
+    EXPECT_EQ(info["timers"]["records"], 5);
+    EXPECT_EQ(info["timers"]["active"], 3);
+    EXPECT_EQ(info["config"]["present"], true);
+    EXPECT_EQ(info["config"]["length"], 900);
+
+    const auto text = Fdutool("info " + Q(m_sys));
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("20 TV, 8 radio"), std::string::npos) << text.out;
+}
+
+TEST_F(FdutoolTest, DumpListsChannelsAndTransponders) {
+    const auto run = Fdutool("dump " + Q(m_sys));
+    ASSERT_EQ(run.status, 0);
+    const auto dump = nlohmann::json::parse(run.out);
+    const auto& list = dump["channels"]["list"];
+    ASSERT_EQ(list.size(), 28u);
+    EXPECT_EQ(list[0]["tv"], true);
+    EXPECT_EQ(list[0]["runningNumber"], 1);
+    EXPECT_EQ(list[0]["name"], "Channel 0");
+    EXPECT_EQ(list[0]["pids"]["audio"], 400);
+    EXPECT_EQ(list[20]["tv"], false);
+    EXPECT_EQ(list[20]["runningNumber"], 1);
+    EXPECT_EQ(dump["transponderList"].size(), 12u);
+    EXPECT_EQ(dump["transponderList"][1]["pol"], "H");
+    EXPECT_EQ(dump["transponderList"][1]["provider"], "Provider 1");
+    EXPECT_EQ(dump["timerList"].size(), 5u);
+}
+
+TEST_F(FdutoolTest, StoreIsByteIdenticalInBothLayouts) {
+    const auto out = m_dir / "out.sys";
+    ASSERT_EQ(Fdutool("store " + Q(m_sys) + " " + Q(out)).status, 0);
+    EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(m_sys));
+
+    const auto receiver = m_dir / "receiver.img";
+    ASSERT_EQ(Fdutool("store --receiver-layout " + Q(m_sys) + " " + Q(receiver)).status, 0);
+    const auto bytes = ReadWholeFile(receiver);
+    const auto original = ReadWholeFile(m_sys);
+    ASSERT_GT(bytes.size(), 196608u);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 196608, original.begin()));
+    EXPECT_EQ(bytes.size(), 196608u + 16 + (bytes[196612] | bytes[196613] << 8));
+}
+
+TEST_F(FdutoolTest, FailuresSayWhatAndKeepFiles) {
+    const auto junk = m_dir / "junk.fdu";
+    WriteFileAtomically(junk, std::vector<uint8_t>(300, 'j'));
+    auto run = Fdutool("info " + Q(junk), true);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("not a settings file"), std::string::npos) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line";
+
+    run = Fdutool("info " + Q(m_dir / "missing.fdu"), true);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("missing.fdu"), std::string::npos);
+
+    // A store whose target cannot be written leaves the old file as it was.
+    const auto keep = m_dir / "keep.sys";
+    WriteFileAtomically(keep, std::vector<uint8_t>{1, 2, 3});
+    EXPECT_EQ(Fdutool("store " + Q(junk) + " " + Q(keep)).status, 1);
+    EXPECT_EQ(ReadWholeFile(keep), (std::vector<uint8_t>{1, 2, 3}));
+    fs::create_directories(m_dir / "folder" / "x");
+    EXPECT_EQ(Fdutool("store " + Q(m_sys) + " " + Q(m_dir / "folder")).status, 1);
+
+    EXPECT_EQ(Fdutool("").status, 2);
+    EXPECT_EQ(Fdutool("info").status, 2);
+    EXPECT_EQ(Fdutool("frobnicate x").status, 2);
+    EXPECT_EQ(Fdutool("--help").status, 0);
+}
