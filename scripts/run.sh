@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds fdutool and shows the summary of a settings file (a demo list when none is named).
+# Builds fdutool and shows the built-in factory list (or the settings file named).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNELL_TESTS=OFF >/dev/null
-cmake --build build-release --target fdutool make_demo_list
-file="${1:-build-release/demo.fdu}"
+cmake --build build-release --target fdutool
+file="${1:-build-release/factory.fdu}"
 if [ $# -eq 0 ]; then
-    build-release/tools/make_demo_list "$file"
+    build-release/src/cli/fdutool new "$file"
 fi
 build-release/src/cli/fdutool info "$file"

@@ -9,6 +9,8 @@
 
 namespace tarnell {
 
+class ModelSnapshot;
+
 // How a display name treats the "<" ">" emphasis marks (stored as 0x86 and 0x87).
 enum class NameMarks { Keep, Remove };
 
@@ -35,6 +37,7 @@ public:
     std::vector<uint8_t> StoredForm() const;
 
 private:
+    friend class ModelSnapshot;
     uint32_t m_codePageCode = 0;
     // 0x10 names carry one more byte before the text; kept so that it is written back.
     std::optional<uint8_t> m_extraTableByte;

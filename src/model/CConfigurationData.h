@@ -11,6 +11,8 @@
 
 namespace tarnell {
 
+class ModelSnapshot;
+
 enum class ConfigLayout {
     File,     // behind the service part of a *.sys file, with its gap and fill
     Receiver, // the receiver's own _config.fdu: header and stream only
@@ -42,6 +44,7 @@ public:
     void SetByte(size_t offset, uint8_t value);
 
 private:
+    friend class ModelSnapshot;
     SectionHeader m_sectionHeader = SectionHeader::Fresh(kIdConfiguration);
     std::array<uint8_t, 16> m_innerHeader{};
     std::array<uint8_t, kMaxLength> m_structure{};

@@ -9,6 +9,8 @@
 
 namespace tarnell {
 
+class ModelSnapshot;
+
 class CFDUPrepackaging;
 struct LoadedSection;
 
@@ -27,6 +29,7 @@ public:
     const std::array<uint8_t, kTextBytes + 1>& Raw() const { return m_text; }
 
 private:
+    friend class ModelSnapshot;
     SectionHeader m_sectionHeader = SectionHeader::Fresh(kIdFduInfo);
     std::array<uint8_t, kTextBytes + 1> m_text{};
     bool m_present = false;

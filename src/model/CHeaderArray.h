@@ -9,6 +9,8 @@
 
 namespace tarnell {
 
+class ModelSnapshot;
+
 // One 92-byte directory entry.
 struct CHeaderInfo {
     std::array<uint8_t, kDirectoryEntrySize> bytes{};
@@ -37,6 +39,7 @@ public:
     bool HasBlock() const { return m_hasBlock; }
 
 private:
+    friend class ModelSnapshot;
     std::array<uint8_t, kDirectoryBlockSize> m_block{};
     std::vector<CHeaderInfo> m_entries;
     bool m_hasBlock = false;

@@ -9,6 +9,8 @@
 
 namespace tarnell {
 
+class ModelSnapshot;
+
 // One satellite: the 48-byte record plus what the program derives for it.
 class CSatelliteInfo {
 public:
@@ -43,6 +45,7 @@ public:
     int ResolveLnb(int input, size_t lnbCount) const;
 
 private:
+    friend class ModelSnapshot;
     std::array<uint8_t, kRecordSize> m_record{};
     uint32_t m_codePageCode = 0;
     int m_sequenceNumber = 0;

@@ -5,6 +5,8 @@
 
 namespace tarnell {
 
+class ModelSnapshot;
+
 class CFDUPrepackaging;
 struct LoadedSection;
 
@@ -21,6 +23,7 @@ public:
     CSatelliteInfo* AddSatellite(const std::array<uint8_t, CSatelliteInfo::kRecordSize>& record);
 
 private:
+    friend class ModelSnapshot;
     int m_sequenceCounter = 0;
 };
 

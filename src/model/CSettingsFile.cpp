@@ -14,12 +14,18 @@ std::vector<std::string> CSettingsFile::Load(std::span<const uint8_t> file) {
                         std::to_string(m_headers.HasBlock() ? count : 0) +
                         " sections, at least 6 are needed.");
     }
+    size_t known = 0;
     for (size_t i = 0; i < m_headers.UsableEntries(); ++i) {
         const CHeaderInfo& entry = m_headers.Entries()[i];
         const int64_t offset = entry.FileOffset();
         if (offset >= 0 && static_cast<uint64_t>(offset) < file.size()) {
-            LoadSection(static_cast<size_t>(offset), file);
+            known += LoadSection(static_cast<size_t>(offset), file) ? 1 : 0;
         }
+    }
+    // A foreign file would otherwise open as an empty list, which a save then writes over.
+    if (known == 0) {
+        throw FileError("This is not a settings file of the receiver: none of its sections "
+                        "could be read.");
     }
     UpdateHasChannels();
     m_channels.AssignRunningNumbers();
@@ -33,10 +39,10 @@ std::vector<std::string> CSettingsFile::Load(std::span<const uint8_t> file) {
     return messages;
 }
 
-void CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file) {
+bool CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file) {
     const auto rest = file.subspan(fileOffset);
     if (rest.size() < kSectionHeaderSize) {
-        return;
+        return false;
     }
     const uint32_t id = ReadBE32(rest.data());
     switch (id) {
@@ -55,11 +61,11 @@ void CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file
     case kIdTimerInfo:
         break;
     default:
-        return; // not a section this program knows
+        return false; // not a section this program knows
     }
     LoadedSection section;
     if (!ReadSection(rest, section)) {
-        return;
+        return false;
     }
     switch (id) {
     case kIdFduInfo:
@@ -102,6 +108,7 @@ void CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file
     default:
         break;
     }
+    return true;
 }
 
 std::vector<uint8_t> CSettingsFile::Store(ConfigLayout layout) {

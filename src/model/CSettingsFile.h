@@ -64,7 +64,8 @@ public:
     CConfigurationData m_configuration;
 
 private:
-    void LoadSection(size_t fileOffset, std::span<const uint8_t> file);
+    // False when no section of a known id starts there.
+    bool LoadSection(size_t fileOffset, std::span<const uint8_t> file);
 };
 
 } // namespace tarnell

@@ -113,15 +113,11 @@ void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*
     for (size_t i = 0; i < freed.size(); ++i) {
         slots[write + i] = std::move(freed[i]);
     }
-    const size_t remaining = write;
 
     // 3. Provider names no remaining transponder uses.
+    // Every slot counts, the cleared ones too (they hold provider 0), as when deleting one by one.
     std::vector<bool> providerUsed(m_providerNames.Size(), false);
     for (size_t i = 0; i < slots.size(); ++i) {
-        // The freed slots are not counted; the other free slots are, as they always were.
-        if (i >= remaining && i < remaining + freed.size()) {
-            continue;
-        }
         const uint16_t p = slots[i]->GetProviderIndex();
         if (p < providerUsed.size()) {
             providerUsed[p] = true;
@@ -139,9 +135,6 @@ void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*
     if (!removedProviders.empty()) {
         RemoveNames(m_providerNames, removedProviders);
         for (size_t i = 0; i < slots.size(); ++i) {
-            if (i >= remaining && i < remaining + freed.size()) {
-                continue;
-            }
             const uint16_t p = slots[i]->GetProviderIndex();
             if (p != CChannelData::kNone) {
                 slots[i]->SetProviderIndex(Shifted(p, removedProviders));

@@ -150,3 +150,39 @@ TEST_F(FdutoolTest, FailuresSayWhatAndKeepFiles) {
     EXPECT_EQ(Fdutool("frobnicate x").status, 2);
     EXPECT_EQ(Fdutool("--help").status, 0);
 }
+
+TEST_F(FdutoolTest, FactoryListSortCleanupStatsAndExport) {
+    const auto factory = m_dir / "f.fdu";
+    ASSERT_EQ(Fdutool("new " + Q(factory)).status, 0);
+    const auto info = nlohmann::json::parse(Fdutool("info --json " + Q(factory)).out);
+    EXPECT_EQ(info["sections"].size(), 9u);
+    EXPECT_EQ(info["satellites"].size(), 96u);
+    EXPECT_EQ(info["channels"]["tv"], 128);
+    EXPECT_EQ(info["channels"]["radio"], 197);
+    const auto again = m_dir / "g.fdu";
+    ASSERT_EQ(Fdutool("store " + Q(factory) + " " + Q(again)).status, 0);
+    EXPECT_EQ(ReadWholeFile(again), ReadWholeFile(factory));
+
+    const auto sorted = m_dir / "s.fdu";
+    const auto run = Fdutool("sort-template " + Q(factory) + " " + Q(sorted));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Moved 81"), std::string::npos);
+    const auto dump = nlohmann::json::parse(Fdutool("dump " + Q(sorted)).out);
+    EXPECT_EQ(dump["channels"]["list"][0]["name"], "Das Erste HD");
+    EXPECT_EQ(dump["channels"]["list"][80]["name"], "Dr.DishTV-Welt der Technik");
+    const auto twice = m_dir / "s2.fdu";
+    ASSERT_EQ(Fdutool("sort-template " + Q(sorted) + " " + Q(twice)).status, 0);
+    EXPECT_EQ(ReadWholeFile(twice), ReadWholeFile(sorted));
+
+    const auto cleaned = m_dir / "c.fdu";
+    ASSERT_EQ(Fdutool("cleanup --transponders " + Q(factory) + " " + Q(cleaned)).status, 0);
+    const auto stats = nlohmann::json::parse(Fdutool("stats --json " + Q(cleaned)).out);
+    EXPECT_EQ(stats["tv"], 128);
+    EXPECT_EQ(stats["radio"], 197);
+    EXPECT_LT(stats["usedTransponders"].get<int>(), info["transponders"]["used"].get<int>());
+
+    const auto text = m_dir / "radio.txt";
+    ASSERT_EQ(Fdutool("export-text --radio " + Q(factory) + " " + Q(text)).status, 0);
+    const auto bytes = ReadWholeFile(text);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 197);
+}

@@ -77,9 +77,10 @@ TEST(SettingsFileLoad, DirectoryCountBeyondTheEntriesPresent) {
     WriteLE16(tooMany.data() + 0x410, 200);
     EXPECT_EQ(LoadBytes(tooMany)->Store(), image);
 
+    // Cut inside the directory: no section is left to read, which is no settings file.
     std::vector<uint8_t> cut(image.begin(),
                              image.begin() + kDirectoryBlockSize + 7 * kDirectoryEntrySize + 50);
-    EXPECT_NO_THROW(LoadBytes(cut));
+    EXPECT_THROW(LoadBytes(cut), FileError);
 }
 
 TEST(SettingsFileLoad, UnknownAndMisplacedEntriesAreSkipped) {
@@ -157,7 +158,7 @@ TEST(SettingsFileLoad, TruncatedFilesNeverCrash) {
             const size_t expected = file->m_configuration.IsValid() ? 197696 : kServicePartSize;
             EXPECT_EQ(file->Store().size(), expected) << cut;
         } catch (const FileError&) {
-            EXPECT_LT(cut, kDirectorySize) << "only a missing directory fails the load";
+            EXPECT_LT(cut, kDirectorySize + kSectionHeaderSize) << "fails only without any section";
         }
     }
 }

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "CSettingsFile.h"
+#include "CTimerLinks.h"
+#include "DocumentStatistics.h"
+#include "UndoHistory.h"
+#include "UpdateHints.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnell {
+
+// One open settings file: its model, where it lives, whether it changed, its undo history, and
+// the views listening to it. Every change of the model goes through Edit().
+class CTarnell1018Doc {
+public:
+    static constexpr int kMaxFavouriteLists = 32;
+
+    CTarnell1018Doc();
+    CTarnell1018Doc(const CTarnell1018Doc&) = delete;
+    CTarnell1018Doc& operator=(const CTarnell1018Doc&) = delete;
+
+    // --- lifecycle
+    // A new document: the built-in factory list, or nothing for a creator that fills it itself.
+    void OnNewDocument(bool loadFactoryImage = true);
+    // Replaces the model by the file's content. Throws FileError; the document is unchanged
+    // then. Returns the messages for the user (a damaged configuration, for instance).
+    std::vector<std::string> LoadFromBytes(std::span<const uint8_t> bytes);
+    std::vector<std::string> Open(const std::filesystem::path& path);
+    // The file as the receiver reads it: timer links applied, configuration in file layout, or
+    // in the receiver's own layout when receiverLayout is set (which the store clears).
+    std::vector<uint8_t> StoreToBytes();
+    // Writes atomically; afterwards the document is unmodified and has that path.
+    void Save(const std::filesystem::path& path);
+    // Reads the receiver's own configuration file into this document.
+    std::vector<std::string> LoadConfiguration(std::span<const uint8_t> bytes);
+
+    CSettingsFile& File() { return *m_file; }
+    const CSettingsFile& File() const { return *m_file; }
+    const std::filesystem::path& GetPathName() const { return m_path; }
+    std::string GetTitle() const;
+    std::string GetStatusText() const { return m_file->m_fduInfo.GetText(); }
+
+    bool IsModified() const { return m_forcedModified || !m_history.IsClean(); }
+    void SetModifiedFlag(bool modified = true);
+
+    uint32_t GetConfigOptionFlag() const { return m_configOptionFlag; }
+    bool IsConfigPresent() const { return m_configPresent; }
+    bool GetReceiverLayout() const { return m_receiverLayout; }
+    void SetReceiverLayout(bool on) { m_receiverLayout = on; }
+
+    // --- views
+    void AddListener(IDocumentListener* listener);
+    void RemoveListener(IDocumentListener* listener);
+    void UpdateAllViews(int hint, const void* object = nullptr);
+
+    // --- edits and their history
+    // Runs one named, undoable change of the model and tells the views with `hint`.
+    void Edit(std::string_view name, const std::function<void(CSettingsFile&)>& change,
+              int hint = kHintModelReplaced, const void* object = nullptr);
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    std::string UndoName() const { return m_history.UndoName(); }
+    std::string RedoName() const { return m_history.RedoName(); }
+    void Undo();
+    void Redo();
+    const UndoHistory& History() const { return m_history; }
+
+    // --- document commands
+    void RepairChannelNameReferences();
+    bool CanAddFavouriteList() const;
+    bool AddFavouriteList(std::string_view name = "New", int favCodepage = 6);
+    DocumentStatistics GetStatistics() const { return DocumentStatistics::Count(*m_file); }
+    // Returns how many transponders in use were removed.
+    int RemoveUnreferencedTransponders();
+    void RebuildTimerLinks() { m_timerLinks.Rebuild(*m_file); }
+    const CTimerLinks& TimerLinks() const { return m_timerLinks; }
+    void ToggleConfigOption();
+    void RenumberChannels();
+    int ApplySortTemplate();
+    std::vector<uint8_t> ExportChannelText(bool tv) const;
+
+    // --- channel edits used by the views and the command-line tool
+    void MoveChannel(size_t from, size_t to);
+    void DeleteChannels(const std::vector<const CChannelData*>& channels);
+    void RenameChannel(CChannelData* channel, std::string_view utf8);
+    void SetFavourite(CChannelData* channel, int listNumber, bool on);
+
+private:
+    std::vector<uint8_t> TakeState() const;
+    void RestoreState(std::span<const uint8_t> state);
+    void AfterLoad();
+
+    std::unique_ptr<CSettingsFile> m_file;
+    CTimerLinks m_timerLinks;
+    UndoHistory m_history;
+    std::vector<IDocumentListener*> m_listeners;
+    std::filesystem::path m_path;
+    uint32_t m_configOptionFlag = 0;
+    bool m_configPresent = false;
+    bool m_receiverLayout = false;
+    bool m_forcedModified = false;
+};
+
+} // namespace tarnell
