@@ -1,0 +1,166 @@
+// fdutool subcommands that work on settings files on disk.
+#include "CTarnell1018Doc.h"
+#include "Commands.h"
+#include "FileIo.h"
+#include "ModelJson.h"
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace tarnell {
+
+namespace {
+
+// Opens a settings file; the load's own messages (a damaged configuration) go to stderr.
+void OpenDocument(CTarnell1018Doc& doc, const std::string& path) {
+    for (const auto& message : doc.Open(path)) {
+        std::cerr << path << ": " << message << "\n";
+    }
+}
+
+nlohmann::ordered_json StatisticsJson(const DocumentStatistics& s) {
+    return {{"tv", s.tv},
+            {"radio", s.radio},
+            {"channels", s.tv + s.radio},
+            {"usedTransponders", s.usedTransponders},
+            {"satellites", s.satellites},
+            {"timers", s.timers},
+            {"hd", s.hd},
+            {"hdScrambled", s.hdScrambled},
+            {"sdScrambled", s.sdScrambled},
+            {"radioScrambled", s.radioScrambled},
+            {"fileInfo", s.text}};
+}
+
+std::string StatisticsText(const DocumentStatistics& s) {
+    std::ostringstream out;
+    out << "TV channels:        " << s.tv << " (" << s.hd << " HD, " << s.hdScrambled
+        << " HD scrambled, " << s.sdScrambled << " SD scrambled)\n"
+        << "Radio channels:     " << s.radio << " (" << s.radioScrambled << " scrambled)\n"
+        << "All channels:       " << s.tv + s.radio << "\n"
+        << "Used transponders:  " << s.usedTransponders << "\n"
+        << "Satellites:         " << s.satellites << "\n"
+        << "Timers:             " << s.timers << "\n"
+        << "File information:   " << s.text << "\n";
+    return out.str();
+}
+
+} // namespace
+
+void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands) {
+    struct Args {
+        std::string inPath;
+        std::string outPath;
+        bool json = false;
+        bool receiverLayout = false;
+        bool radio = false;
+        bool transponders = false;
+        bool names = false;
+    };
+    auto args = std::make_shared<Args>();
+    const GlobalOptions* global = &options;
+
+    auto* info = app.add_subcommand("info", "Summary of a settings file");
+    info->add_option("FILE", args->inPath, "Settings file (*.fdu, *.sys)")->required();
+    info->add_flag("--json", args->json, "Print the summary as JSON");
+
+    auto* dump = app.add_subcommand("dump", "The whole model as JSON");
+    dump->add_option("FILE", args->inPath, "Settings file")->required();
+
+    auto* store = app.add_subcommand("store", "Load a settings file and store it again, as the "
+                                              "editor saves");
+    store->add_option("IN", args->inPath, "Settings file to read")->required();
+    store->add_option("OUT", args->outPath, "Settings file to write")->required();
+    store->add_flag("--receiver-layout", args->receiverLayout,
+                    "Write the configuration as the receiver keeps it");
+
+    auto* create = app.add_subcommand("new", "Write the built-in factory list");
+    create->add_option("OUT", args->outPath, "Settings file to write")->required();
+
+    auto* cleanup = app.add_subcommand("cleanup", "Remove unused transponders, repair name "
+                                                  "references (both when neither is named)");
+    cleanup->add_option("IN", args->inPath, "Settings file to read")->required();
+    cleanup->add_option("OUT", args->outPath, "Settings file to write")->required();
+    cleanup->add_flag("--transponders", args->transponders, "Remove transponders no channel uses");
+    cleanup->add_flag("--names", args->names, "Unlink channels from names that do not exist");
+
+    auto* exportText = app.add_subcommand("export-text", "Export the channels as text");
+    exportText->add_option("FILE", args->inPath, "Settings file")->required();
+    exportText->add_option("OUT", args->outPath, "Text file to write")->required();
+    exportText->add_flag("--radio", args->radio, "Export the radio channels instead of TV");
+
+    auto* sortTemplate = app.add_subcommand("sort-template", "Move the usual Astra 19.2E "
+                                                             "channels to the top");
+    sortTemplate->add_option("IN", args->inPath, "Settings file to read")->required();
+    sortTemplate->add_option("OUT", args->outPath, "Settings file to write")->required();
+
+    auto* stats = app.add_subcommand("stats", "Channel statistics");
+    stats->add_option("FILE", args->inPath, "Settings file")->required();
+    stats->add_flag("--json", args->json, "Print as JSON");
+
+    commands.push_back({info, [args, global] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            const auto summary = InfoJson(doc.File(), global->favCodepage);
+                            std::cout << (args->json ? summary.dump(2) + "\n" : InfoText(summary));
+                            return 0;
+                        }});
+    commands.push_back({dump, [args, global] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            std::cout << DumpJson(doc.File(), global->favCodepage).dump(2) << "\n";
+                            return 0;
+                        }});
+    commands.push_back({store, [args] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            doc.SetReceiverLayout(args->receiverLayout);
+                            WriteFileAtomically(args->outPath, doc.StoreToBytes());
+                            return 0;
+                        }});
+    commands.push_back({create, [args] {
+                            CTarnell1018Doc doc;
+                            doc.OnNewDocument();
+                            doc.Save(args->outPath);
+                            return 0;
+                        }});
+    commands.push_back({cleanup, [args] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            const bool all = !args->transponders && !args->names;
+                            if (all || args->transponders) {
+                                std::cout << "Removed " << doc.RemoveUnreferencedTransponders()
+                                          << " transponders without channels\n";
+                            }
+                            if (all || args->names) {
+                                doc.RepairChannelNameReferences();
+                            }
+                            doc.Save(args->outPath);
+                            return 0;
+                        }});
+    commands.push_back({exportText, [args] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            WriteFileAtomically(args->outPath, doc.ExportChannelText(!args->radio));
+                            return 0;
+                        }});
+    commands.push_back({sortTemplate, [args] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            std::cout << "Moved " << doc.ApplySortTemplate()
+                                      << " channels to the top\n";
+                            doc.Save(args->outPath);
+                            return 0;
+                        }});
+    commands.push_back({stats, [args] {
+                            CTarnell1018Doc doc;
+                            OpenDocument(doc, args->inPath);
+                            const auto s = doc.GetStatistics();
+                            std::cout << (args->json ? StatisticsJson(s).dump(2) + "\n"
+                                                     : StatisticsText(s));
+                            return 0;
+                        }});
+}
+
+} // namespace tarnell
