@@ -1,0 +1,142 @@
+#include "ImportModelOperations.h"
+
+#include "CSettingsFile.h"
+#include "CodePage.h"
+
+namespace tarnell {
+
+namespace {
+
+uint64_t Key(int tsid, int onid, uint32_t nameSpace) {
+    return (static_cast<uint64_t>(nameSpace) << 32) | (static_cast<uint64_t>(tsid & 0xFFFF) << 16) |
+           static_cast<uint64_t>(onid & 0xFFFF);
+}
+
+uint32_t SatelliteFrequency(uint16_t satellite, int frequency) {
+    return (static_cast<uint32_t>(satellite) << 16) | static_cast<uint32_t>(frequency & 0xFFFF);
+}
+
+} // namespace
+
+int FindOrAddSatellite(CSettingsFile& file, int position, char kind, std::string_view name,
+                       ImportReport& report) {
+    auto& satellites = file.m_satellites;
+    const char* fixedName = kind == 'c' ? "Cable" : kind == 't' ? "Terrestrial" : nullptr;
+    for (size_t i = 0; i < satellites.Size(); ++i) {
+        const CSatelliteInfo& s = *satellites.At(i);
+        if (s.GetPosition() == position &&
+            (fixedName == nullptr || s.GetDisplayName() == fixedName)) {
+            return static_cast<int>(i);
+        }
+    }
+    std::array<uint8_t, CSatelliteInfo::kRecordSize> record{'N', 'e', 'w'};
+    WriteLE16(record.data() + 32, static_cast<uint16_t>(position));
+    CSatelliteInfo* added = satellites.AddSatellite(record);
+    if (added == nullptr) {
+        ++report.droppedSatelliteLimit;
+        return satellites.Empty() ? -1 : static_cast<int>(satellites.Size() - 1);
+    }
+    if (fixedName != nullptr) {
+        added->SetName(fixedName);
+    } else if (!name.empty()) {
+        added->SetName(name);
+    } else {
+        // The position text is right-aligned for lists; a name has no use for the padding.
+        std::string text = added->GetPositionText();
+        const size_t first = text.find_first_not_of(' ');
+        text = text.substr(first == std::string::npos ? 0 : first);
+        while (!text.empty() && text.back() == ' ') {
+            text.pop_back();
+        }
+        added->SetName("Imp " + text);
+    }
+    ++report.satellitesAdded;
+    return static_cast<int>(satellites.Size() - 1);
+}
+
+void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::string_view utf8) {
+    if (channel == nullptr || utf8.empty()) {
+        return;
+    }
+    std::vector<uint8_t> record;
+    if (CanEncode(utf8, CodePage::Windows1252)) {
+        record = EncodeText(utf8, CodePage::Windows1252);
+    } else {
+        // Code 0 (no table byte) reads as ISO 8859-2; 1 to 5 are the others.
+        static constexpr struct {
+            uint8_t code;
+            CodePage page;
+        } kTables[] = {{0, CodePage::Iso8859_2}, {1, CodePage::Iso8859_5},
+                       {2, CodePage::Iso8859_6}, {3, CodePage::Iso8859_7},
+                       {4, CodePage::Iso8859_8}, {5, CodePage::Iso8859_9}};
+        bool found = false;
+        for (const auto& table : kTables) {
+            if (CanEncode(utf8, table.page)) {
+                if (table.code != 0) {
+                    record.push_back(table.code);
+                }
+                const auto bytes = EncodeText(utf8, table.page);
+                record.insert(record.end(), bytes.begin(), bytes.end());
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            record = EncodeText(utf8, CodePage::Windows1252);
+        }
+    }
+    if (record.size() > CChannelInfo::kMaxRecordBytes - 1) {
+        record.resize(CChannelInfo::kMaxRecordBytes - 1);
+    }
+    record.push_back(0);
+    file.m_channelNames.AddName(record);
+    channel->SetNameIndex(static_cast<uint16_t>(file.m_channelNames.Size() - 1));
+}
+
+ImportIndex::ImportIndex(CSettingsFile& file) : m_file(file) {
+    for (size_t i = 0; i < file.m_transponders.Size(); ++i) {
+        const CTransponderData& t = *file.m_transponders.At(i);
+        if (!t.IsFree()) {
+            m_byKey.emplace(
+                Key(t.GetTransportStreamId(), t.GetOriginalNetworkId(), t.GetNamespace()),
+                static_cast<int>(i));
+            m_bySatelliteFrequency.emplace(
+                SatelliteFrequency(t.GetSatelliteIndex(), t.GetFrequency()), static_cast<int>(i));
+        }
+    }
+}
+
+int ImportIndex::AddTransponder(uint16_t satellite, int frequency, int polarisation, int symbolRate,
+                                uint32_t nameSpace, int tsid, int onid) {
+    auto& slots = m_file.m_transponders;
+    while (m_nextFree < slots.Size() && !slots.At(m_nextFree)->IsFree()) {
+        ++m_nextFree;
+    }
+    if (m_nextFree >= slots.Size()) {
+        return -1;
+    }
+    const int index = static_cast<int>(m_nextFree);
+    CTransponderData& t = *slots.At(m_nextFree);
+    t.SetSatelliteIndex(satellite);
+    t.SetFrequency(frequency);
+    t.SetPolarisation(polarisation);
+    t.SetSymbolRate(symbolRate);
+    t.SetTransportStreamId(tsid);
+    t.SetOriginalNetworkId(onid);
+    t.SetNamespace(nameSpace);
+    m_byKey.emplace(Key(tsid, onid, nameSpace), index);
+    m_bySatelliteFrequency.emplace(SatelliteFrequency(satellite, t.GetFrequency()), index);
+    return index;
+}
+
+int ImportIndex::FindTransponder(int tsid, int onid, uint32_t nameSpace) const {
+    const auto it = m_byKey.find(Key(tsid, onid, nameSpace));
+    return it == m_byKey.end() ? -1 : it->second;
+}
+
+int ImportIndex::FindOnSatellite(uint16_t satellite, int frequency) const {
+    const auto it = m_bySatelliteFrequency.find(SatelliteFrequency(satellite, frequency));
+    return it == m_bySatelliteFrequency.end() ? -1 : it->second;
+}
+
+} // namespace tarnell
