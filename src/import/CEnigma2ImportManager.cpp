@@ -291,14 +291,22 @@ bool CEnigma2ImportManager::ReadVersion5(std::string_view text, CSettingsFile& f
         if (!ParseServiceKey(line.substr(2), key)) {
             continue;
         }
-        // ,"name" follows the key; the name ends at the quote before the next field or the end.
+        // ,"name" follows the key. Names are not escaped, so the name ends at the first quote
+        // that is followed by another field (,p: ,c: ,C: ,f:) or by the end of the line.
         std::string_view name;
         const size_t open = line.find(",\"");
         if (open != std::string_view::npos) {
             const std::string_view rest = line.substr(open + 2);
-            size_t close = rest.find("\",");
-            if (close == std::string_view::npos) {
-                close = rest.size() > 0 && rest.back() == '"' ? rest.size() - 1 : rest.size();
+            size_t close = rest.size();
+            for (size_t q = rest.find('"'); q != std::string_view::npos;
+                 q = rest.find('"', q + 1)) {
+                const std::string_view after = rest.substr(q + 1);
+                if (after.empty() ||
+                    (after.size() >= 3 && after[0] == ',' && after[2] == ':' &&
+                     std::string_view("pcCf").find(after[1]) != std::string_view::npos)) {
+                    close = q;
+                    break;
+                }
             }
             name = rest.substr(0, close);
         }

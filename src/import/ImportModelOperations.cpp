@@ -7,6 +7,9 @@ namespace tarnell {
 
 namespace {
 
+// The receivers' table byte for ISO 8859-15, which the editor reads as ISO 8859-1.
+constexpr uint8_t kLatinTableByte = 0x0B;
+
 uint64_t Key(int tsid, int onid, uint32_t nameSpace) {
     return (static_cast<uint64_t>(nameSpace) << 32) | (static_cast<uint64_t>(tsid & 0xFFFF) << 16) |
            static_cast<uint64_t>(onid & 0xFFFF);
@@ -84,6 +87,13 @@ void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::str
         if (!found) {
             record = EncodeText(utf8, CodePage::Windows1252);
         }
+    }
+    // A first byte below 0x28 would be read as a character-table byte and vanish from the name
+    // ("#1", " Das Erste"): say ISO 8859 Latin explicitly in front of it.
+    if (!record.empty() && record[0] < CChannelInfo::kTableByteLimit &&
+        CanEncode(utf8, CodePage::Iso8859_1)) {
+        record = EncodeText(utf8, CodePage::Iso8859_1);
+        record.insert(record.begin(), kLatinTableByte);
     }
     if (record.size() > CChannelInfo::kMaxRecordBytes - 1) {
         record.resize(CChannelInfo::kMaxRecordBytes - 1);
