@@ -186,3 +186,50 @@ TEST_F(FdutoolTest, FactoryListSortCleanupStatsAndExport) {
     const auto bytes = ReadWholeFile(text);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 197);
 }
+
+TEST_F(FdutoolTest, ImportReportsWhatCameAndWhatWasDropped) {
+    const auto base = m_dir / "base.fdu";
+    ASSERT_EQ(Fdutool("new " + Q(base)).status, 0);
+    const auto folder = m_dir / "e2";
+    fs::create_directories(folder);
+    const std::string lamedb = "eDVB services /4/\ntransponders\n00c00000:0401:0001\n"
+                               "\ts 11494000:22000000:0:2:192:2:0:1:2:0:2\n/\nend\nservices\n"
+                               "283d:00c00000:0401:0001:1:0\nDas Erste HD\np:\n"
+                               "0001:00c00000:0401:0001:2:0\nRadio\np:\n"
+                               "0002:00c00000:0401:0001:31:0\nUHD\np:\nend\n";
+    WriteFileAtomically(folder / "lamedb",
+                        std::span(reinterpret_cast<const uint8_t*>(lamedb.data()), lamedb.size()));
+    const std::string tv = "#NAME Bouquets (TV)\n#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET "
+                           "\"userbouquet.a.tv\" ORDER BY bouquet\n";
+    const std::string a = "#NAME Favoriten\n#SERVICE 1:0:1:283D:401:1:C00000:0:0:0:\n";
+    WriteFileAtomically(folder / "bouquets.tv",
+                        std::span(reinterpret_cast<const uint8_t*>(tv.data()), tv.size()));
+    WriteFileAtomically(folder / "userbouquet.a.tv",
+                        std::span(reinterpret_cast<const uint8_t*>(a.data()), a.size()));
+
+    const auto out = m_dir / "imported.fdu";
+    const auto run =
+        Fdutool("import enigma2 " + Q(folder) + " --base " + Q(base) + " -o " + Q(out));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("1 TV and 1 radio channels"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("1 favourite lists"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Dropped:  1 services of a type"), std::string::npos) << run.out;
+    const auto info = nlohmann::json::parse(Fdutool("info --json " + Q(out)).out);
+    EXPECT_EQ(info["favourites"], nlohmann::json::parse(R"(["Favoriten"])"));
+    EXPECT_EQ(info["channels"]["tv"], 1);
+
+    ASSERT_EQ(Fdutool("import enigma2 " + Q(folder) + " --base " + Q(base) + " -o " + Q(out) +
+                      " --bouquets none")
+                  .status,
+              0);
+    EXPECT_TRUE(nlohmann::json::parse(Fdutool("info --json " + Q(out)).out)["favourites"].empty());
+
+    const auto failed = Fdutool("import bin " + Q(folder / "lamedb") + " --base " + Q(base) +
+                                    " -o " + Q(m_dir / "x.fdu"),
+                                true);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.out.find("Please check files"), std::string::npos) << failed.out;
+    EXPECT_FALSE(fs::exists(m_dir / "x.fdu"));
+    EXPECT_EQ(Fdutool("import tar " + Q(folder) + " --base " + Q(base) + " -o " + Q(out)).status,
+              2);
+}
