@@ -7,6 +7,7 @@ packages=(
     zlib1g-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang
+    libcurl4-openssl-dev python3-pyftpdlib
 )
 
 missing=()
