@@ -45,7 +45,8 @@ void CAlarmDataArray::LoadSection(const LoadedSection& section) {
     if (recordSize == 0) {
         return;
     }
-    for (size_t i = 0; i < count; ++i) {
+    // The count is 16 bits on store; a file that names the list twice must not wrap it.
+    for (size_t i = 0; i < count && m_items.size() < 0xFFFF; ++i) {
         std::array<uint8_t, CAlarmData::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), recordSize)) {
             break;

@@ -32,7 +32,8 @@ void CAlarmInfoArray::LoadSection(const LoadedSection& section) {
         return;
     }
     const size_t count = ReadLE16(m_arrayHeader.data()) / CAlarmInfo::kRecordSize;
-    for (size_t i = 0; i < count; ++i) {
+    // The header holds the byte length in 16 bits.
+    for (size_t i = 0; i < count && m_items.size() < 0xFFFF / CAlarmInfo::kRecordSize; ++i) {
         std::array<uint8_t, CAlarmInfo::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), record.size())) {
             break;

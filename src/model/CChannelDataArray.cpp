@@ -24,7 +24,9 @@ void CChannelDataArray::LoadSection(const LoadedSection& section) {
         return; // a count the payload cannot hold
     }
     const bool tv = section.header.Id() == kIdTvChannels;
-    for (size_t i = 0; i < count; ++i) {
+    // Each kind's count is 16 bits on store; a list named twice must not wrap it.
+    size_t ofKind = CountKind(tv);
+    for (size_t i = 0; i < count && ofKind < 0xFFFF; ++i, ++ofKind) {
         std::array<uint8_t, CChannelData::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), recordSize)) {
             break;
@@ -39,8 +41,8 @@ size_t CChannelDataArray::RecordSize() const {
     return size == 0 || size > CChannelData::kRecordSize ? CChannelData::kRecordSize : size;
 }
 
-void CChannelDataArray::StoreSections(CFDUPrepackaging& assembler) {
-    if (m_items.empty()) {
+void CChannelDataArray::StoreSections(CFDUPrepackaging& assembler, bool evenWhenEmpty) {
+    if (m_items.empty() && !evenWhenEmpty) {
         return;
     }
     const size_t recordSize = RecordSize();

@@ -16,7 +16,8 @@ public:
     CChannelDataArray() : CRecordArray(kIdTvChannels) {}
 
     void LoadSection(const LoadedSection& section);
-    void StoreSections(CFDUPrepackaging& assembler);
+    // Writes nothing for an empty list unless `evenWhenEmpty`.
+    void StoreSections(CFDUPrepackaging& assembler, bool evenWhenEmpty = false);
 
     // Bytes each record takes in the file.
     size_t RecordSize() const;

@@ -28,6 +28,9 @@ void CChannelInfoArray::LoadSection(const LoadedSection& section) {
     std::sort(starts.begin(), starts.end());
     const std::span<const uint8_t> payload(section.payload);
     for (const uint32_t offset : offsets) {
+        if (m_items.size() >= 0xFFFF) {
+            break; // the count is 16 bits, and 0xFFFF means no name
+        }
         // An offset past the payload yields what arrived there: an empty name.
         const size_t from = std::min<size_t>(offset, payload.size());
         const auto next = std::upper_bound(starts.begin(), starts.end(), offset);

@@ -36,18 +36,21 @@ size_t CEtcStringDataArray::BlockLength() const {
 }
 
 void CEtcStringDataArray::LoadSection(const LoadedSection& section) {
-    m_sectionHeader = section.header;
     ByteReader reader(section.payload);
-    if (!reader.ReadExact(m_arrayHeader.data(), m_arrayHeader.size())) {
+    std::array<uint8_t, 16> header{};
+    if (!reader.ReadExact(header.data(), header.size())) {
         return;
     }
-    const auto length = static_cast<int16_t>(ReadLE16(m_arrayHeader.data()));
+    const auto length = static_cast<int16_t>(ReadLE16(header.data()));
     // A length the 4,096-byte block cannot hold marks a damaged section.
     if (length < 0 || static_cast<size_t>(length) > CEtcStringData::kBlockSize) {
         return;
     }
     auto block = std::make_unique<CEtcStringData>();
     if (reader.ReadExact(block->Block().data(), static_cast<size_t>(length))) {
+        // The header's length belongs to the block it describes: both are taken together.
+        m_sectionHeader = section.header;
+        m_arrayHeader = header;
         m_items.clear(); // holds one block at most
         m_items.push_back(std::move(block));
     }

@@ -33,7 +33,8 @@ void CFavoritenInfoArray::LoadSection(const LoadedSection& section) {
     }
     // The count fields are not trusted; the payload length decides.
     const size_t count = section.payload.size() / CFavoritenInfo::kRecordSize;
-    for (size_t i = 0; i < count; ++i) {
+    // The header holds the byte length in 16 bits.
+    for (size_t i = 0; i < count && m_items.size() < 0xFFFF / CFavoritenInfo::kRecordSize; ++i) {
         std::array<uint8_t, CFavoritenInfo::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), record.size())) {
             break;

@@ -12,7 +12,7 @@ void CSaTCRDataArray::LoadSection(const LoadedSection& section) {
         return;
     }
     const size_t count = ReadLE16(m_arrayHeader.data());
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count && m_items.size() < 0xFFFF; ++i) {
         uint8_t raw[4];
         if (!reader.ReadExact(raw, 4)) {
             break;

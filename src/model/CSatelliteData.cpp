@@ -12,7 +12,8 @@ void CSatelliteDataArray::LoadSection(const LoadedSection& section) {
         return;
     }
     const size_t count = m_arrayHeader[0];
-    for (size_t i = 0; i < count; ++i) {
+    // The count is one byte on store.
+    for (size_t i = 0; i < count && m_items.size() < 0xFF; ++i) {
         std::array<uint8_t, CSatelliteData::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), record.size())) {
             break;

@@ -12,7 +12,7 @@ void CSatelliteInfoArray::LoadSection(const LoadedSection& section) {
         return;
     }
     const size_t count = m_arrayHeader[0];
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count && m_items.size() < kMaxSatellites; ++i) {
         std::array<uint8_t, CSatelliteInfo::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), record.size())) {
             break;

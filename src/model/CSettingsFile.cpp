@@ -9,7 +9,7 @@ namespace tarnell {
 std::vector<std::string> CSettingsFile::Load(std::span<const uint8_t> file) {
     m_headers.Load(file);
     const size_t count = m_headers.SectionCount();
-    if (!m_headers.HasBlock() || count < 6) {
+    if (!m_headers.HasBlock() || count < kMinSections) {
         throw FileError("This is not a settings file of the receiver: its directory lists " +
                         std::to_string(m_headers.HasBlock() ? count : 0) +
                         " sections, at least 6 are needed.");
@@ -112,12 +112,32 @@ bool CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file
 }
 
 std::vector<uint8_t> CSettingsFile::Store(ConfigLayout layout) {
+    auto assembler = AssembleSections(false);
+    // A directory of fewer than 6 sections is refused by every reader of these files. A list
+    // without channels gets its two (empty) channel sections to stay loadable.
+    if (assembler.SectionCount() < kMinSections) {
+        assembler = AssembleSections(true);
+    }
+    if (assembler.SectionCount() < kMinSections) {
+        throw FileError("The list is too incomplete to be stored: a settings file needs at least " +
+                        std::to_string(kMinSections) + " sections, this one would have " +
+                        std::to_string(assembler.SectionCount()) + ". Nothing was written.");
+    }
+    // Both parts are built before anything is handed out, so a refusal leaves nothing half
+    // written.
+    auto image = assembler.WriteServicePart();
+    const auto config = m_configuration.WriteConfiguration(layout);
+    image.insert(image.end(), config.begin(), config.end());
+    return image;
+}
+
+CFDUPrepackaging CSettingsFile::AssembleSections(bool emptyChannelSections) {
     CFDUPrepackaging assembler;
     m_fduInfo.StoreSection(assembler);
     m_lnbs.StoreSection(assembler);
     m_satellites.StoreSection(assembler);
     m_transponders.StoreSection(assembler);
-    m_channels.StoreSections(assembler);
+    m_channels.StoreSections(assembler, emptyChannelSections);
     m_channelNames.StoreSection(assembler);
     m_providerNames.StoreSection(assembler);
     m_timers.StoreSection(assembler);
@@ -125,12 +145,7 @@ std::vector<uint8_t> CSettingsFile::Store(ConfigLayout layout) {
     m_etcStrings.StoreSection(assembler);
     m_saTCR.StoreSection(assembler);
     m_timerInfos.StoreSection(assembler);
-    // Both parts are built before anything is handed out, so a refusal leaves nothing half
-    // written.
-    auto image = assembler.WriteServicePart();
-    const auto config = m_configuration.WriteConfiguration(layout);
-    image.insert(image.end(), config.begin(), config.end());
-    return image;
+    return assembler;
 }
 
 void CSettingsFile::UpdateHasChannels() {

@@ -7,6 +7,7 @@
 #include "CConfigurationData.h"
 #include "CEtcStringData.h"
 #include "CFDUInfo.h"
+#include "CFDUPrepackaging.h"
 #include "CFavoritenInfo.h"
 #include "CHeaderArray.h"
 #include "CSaTCRData.h"
@@ -64,6 +65,8 @@ public:
     CConfigurationData m_configuration;
 
 private:
+    static constexpr size_t kMinSections = 6;
+    CFDUPrepackaging AssembleSections(bool emptyChannelSections);
     // False when no section of a known id starts there.
     bool LoadSection(size_t fileOffset, std::span<const uint8_t> file);
 };

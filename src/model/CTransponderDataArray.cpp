@@ -29,7 +29,7 @@ void CTransponderDataArray::LoadSection(const LoadedSection& section) {
         return;
     }
     m_items.reserve(m_items.size() + count);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count && m_items.size() < 0xFFFF; ++i) {
         std::array<uint8_t, CTransponderData::kRecordSize> record{};
         if (!reader.ReadExact(record.data(), recordSize)) {
             break;

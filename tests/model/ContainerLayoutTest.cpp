@@ -229,10 +229,24 @@ TEST(ContainerLayout, EmptyListsFollowTheirRules) {
 
     o.tvChannels = 0;
     o.radioChannels = 0;
+    o.fduInfo = true;
+    o.timers = 4;
     const auto noChannels = MakeSample(o)->Store();
-    const auto ids = Ids(noChannels);
+    auto ids = Ids(noChannels);
     EXPECT_EQ(std::count(ids.begin(), ids.end(), kIdTvChannels), 0);
     EXPECT_EQ(std::count(ids.begin(), ids.end(), kIdRadioChannels), 0);
+
+    // Below 6 sections no reader takes the file: the empty channel sections keep it loadable.
+    o.fduInfo = false;
+    o.timers = 0;
+    o.providers = 0;
+    const auto bare = MakeSample(o)->Store();
+    ids = Ids(bare);
+    EXPECT_EQ(ids.size(), 6u);
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), kIdTvChannels), 1);
+    EXPECT_EQ(LoadBytes(bare)->Store(), bare);
+    o.lnbs = 0;
+    EXPECT_THROW(MakeSample(o)->Store(), FileError) << "still too few: refused, nothing written";
 }
 
 TEST(ContainerLayout, LeadingBytesAreZeroedOnStore) {

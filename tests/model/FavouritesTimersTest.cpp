@@ -90,8 +90,13 @@ TEST(Timers, SectionsRoundTrip) {
 TEST(Timers, RecordSizeComesFromTheHeader) {
     // 20-byte records: the rest of each 28-byte record is zero.
     auto payload = test::Concat({test::ArrayHeader16(3, 20), std::vector<uint8_t>(60, 0x31)});
-    std::vector<test::RawSection> sections(5, {kIdFduInfo, std::vector<uint8_t>(19, 'x')});
-    sections.push_back({kIdTimers, payload});
+    std::vector<test::RawSection> sections = {
+        {kIdFduInfo, std::vector<uint8_t>(19, 'x')},
+        {kIdSatelliteData, test::Concat({{1}, std::vector<uint8_t>(15 + 28, 0)})},
+        {kIdSatelliteInfo, test::Concat({{1}, std::vector<uint8_t>(15 + 48, 0)})},
+        {kIdTransponders, test::Concat({test::ArrayHeader16(1, 16), std::vector<uint8_t>(16, 1)})},
+        {kIdFavourites, test::ArrayHeader16(0)},
+        {kIdTimers, payload}};
     auto file = LoadBytes(test::BuildRawFile(sections));
     ASSERT_EQ(file->m_timers.Size(), 3u);
     EXPECT_EQ(file->m_timers.At(0)->Record()[19], 0x31);

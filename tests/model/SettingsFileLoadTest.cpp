@@ -153,12 +153,19 @@ TEST(SettingsFileLoad, TruncatedFilesNeverCrash) {
     // Every cut inside the directory and the first sections, then coarser steps.
     for (size_t cut = 0; cut < image.size(); cut += (cut < 8000 ? 1 : 97)) {
         const std::span<const uint8_t> part(image.data(), cut);
+        std::unique_ptr<CSettingsFile> file;
         try {
-            auto file = LoadBytes(part);
+            file = LoadBytes(part);
+        } catch (const FileError&) {
+            EXPECT_LT(cut, kDirectorySize + kSectionHeaderSize) << "fails only without any section";
+            continue;
+        }
+        try {
             const size_t expected = file->m_configuration.IsValid() ? 197696 : kServicePartSize;
             EXPECT_EQ(file->Store().size(), expected) << cut;
         } catch (const FileError&) {
-            EXPECT_LT(cut, kDirectorySize + kSectionHeaderSize) << "fails only without any section";
+            // Too few lists survived to make a file any reader takes: refused, not written.
+            EXPECT_LT(cut, 8000u) << cut;
         }
     }
 }
