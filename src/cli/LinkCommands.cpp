@@ -154,8 +154,10 @@ void AddLinkCommands(CLI::App& app, const GlobalOptions&, std::vector<Command>& 
                                 return status;
                             }
                             if (args->config && !result.document->IsConfigPresent()) {
-                                std::cerr << "fdutool: the receiver has no configuration; the "
-                                             "service list was fetched alone\n";
+                                std::cerr
+                                    << "fdutool: no configuration came from the receiver (it has "
+                                       "none or none that reads); the service list was "
+                                       "fetched alone\n";
                             }
                             result.document->Save(args->path);
                             std::cout << "Fetched from " << Where(profile) << " into " << args->path
