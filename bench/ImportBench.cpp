@@ -60,3 +60,5 @@ void BM_ImportLamedb(benchmark::State& state) {
 BENCHMARK(BM_ImportLamedb)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+BENCHMARK_MAIN();
