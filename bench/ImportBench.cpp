@@ -50,8 +50,12 @@ void BM_ImportLamedb(benchmark::State& state) {
         auto file = EmptyTarget();
         state.ResumeTiming();
         tarnell::ImportReport report;
-        tarnell::CEnigma2ImportManager().ImportServices(kLamedb, *file, report);
-        benchmark::DoNotOptimize(file->m_channels.Size());
+        if (!tarnell::CEnigma2ImportManager().ImportServices(kLamedb, *file, report)) {
+            state.SkipWithError("the import failed");
+            return;
+        }
+        state.counters["channels"] = static_cast<double>(file->m_channels.Size());
+        state.counters["transponders"] = static_cast<double>(report.transponders);
         state.PauseTiming();
         file.reset();
         state.ResumeTiming();

@@ -16,7 +16,9 @@ namespace tarnell {
 
 namespace {
 std::string Describe(const std::filesystem::path& path, int error) {
-    return "\"" + path.string() + "\": " + std::strerror(error);
+    std::string text = "\"";
+    text.append(path.string()).append("\": ").append(std::strerror(error));
+    return text;
 }
 } // namespace
 
@@ -43,8 +45,9 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, size_t max
 
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const std::filesystem::path target = std::filesystem::absolute(path);
-    std::string pattern =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name.append(target.filename().string()).append(".XXXXXX");
+    std::string pattern = (target.parent_path() / name).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0) {
         throw FileError("Cannot write " + Describe(path, errno));

@@ -133,10 +133,10 @@ std::vector<uint8_t> ModelSnapshot::Take(const CSettingsFile& f) {
     w.U32(c.m_valid ? 1 : 0);
 
     auto packed = ZlibEngine::Compress(w.Out(), 1).bytes;
-    std::vector<uint8_t> out(4);
-    WriteLE32(out.data(), static_cast<uint32_t>(w.Out().size()));
-    out.insert(out.end(), packed.begin(), packed.end());
-    return out;
+    // The raw size in front, so that the restore knows what to expect.
+    packed.insert(packed.begin(), 4, 0);
+    WriteLE32(packed.data(), static_cast<uint32_t>(w.Out().size()));
+    return packed;
 }
 
 void ModelSnapshot::Restore(CSettingsFile& f, std::span<const uint8_t> snapshot) {

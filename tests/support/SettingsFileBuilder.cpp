@@ -11,13 +11,9 @@ namespace tarnell::test {
 namespace {
 
 std::vector<uint8_t> NameRecord(const std::string& text, int code) {
-    std::vector<uint8_t> bytes;
-    if (code != 0) {
-        bytes.push_back(static_cast<uint8_t>(code));
-    }
-    bytes.insert(bytes.end(), text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
+    std::string record = code != 0 ? std::string(1, static_cast<char>(code)) : std::string();
+    record += text;
+    return std::vector<uint8_t>(record.c_str(), record.c_str() + record.size() + 1);
 }
 
 } // namespace
@@ -175,8 +171,8 @@ std::vector<uint8_t> ConfigSection(int length, uint8_t fill) {
     const auto stream = ZlibEngine::Compress(payload, 9);
     SectionHeader h = SectionHeader::Fresh(kIdConfiguration);
     h.SetLengths(static_cast<uint32_t>(stream.bytes.size()), static_cast<uint32_t>(payload.size()));
-    std::vector<uint8_t> out(h.bytes.begin(), h.bytes.end());
-    out.insert(out.end(), stream.bytes.begin(), stream.bytes.end());
+    auto out = stream.bytes;
+    out.insert(out.begin(), h.bytes.begin(), h.bytes.end());
     return out;
 }
 
