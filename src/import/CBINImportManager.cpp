@@ -24,11 +24,6 @@ uint16_t ReadBE16(const uint8_t* p) {
     return static_cast<uint16_t>((p[0] << 8) | p[1]);
 }
 
-std::string Text(const uint8_t* p, size_t n) {
-    const auto end = std::find(p, p + n, uint8_t{0});
-    return std::string(p, end);
-}
-
 std::string Latin1(const std::string& bytes) {
     return DecodeText(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()),
                       CodePage::Iso8859_1);
@@ -80,7 +75,7 @@ void CBINImportManager::Read(std::span<const uint8_t> bytes) {
         const uint8_t* s = bytes.data() + kSatellitesAt + i * 32;
         CSatelliteInfo info;
         if (!be) {
-            info.name = Text(s, 11);
+            info.name = ZeroTerminated(s, 11);
             if (info.name == "SMATV") {
                 info.name = "Cable";
             }
@@ -89,12 +84,12 @@ void CBINImportManager::Read(std::span<const uint8_t> bytes) {
         m_satellites.push_back(info);
     }
     for (size_t i = 0; i < kFavouriteRecords; ++i) {
-        m_favouriteNames.push_back(Text(bytes.data() + kFavouritesAt + i * 512, 14));
+        m_favouriteNames.push_back(ZeroTerminated(bytes.data() + kFavouritesAt + i * 512, 14));
     }
     for (size_t at = kChannelsAt; at + kChannelRecord <= bytes.size(); at += kChannelRecord) {
         const uint8_t* c = bytes.data() + at;
         AChannelInfoSD info;
-        info.name = Text(c, 19);
+        info.name = ZeroTerminated(c, 19);
         if (be) {
             info.transponderIndex = static_cast<uint16_t>(((c[24] & 0x0F) << 8) | c[25]);
             info.videoPid = static_cast<uint16_t>(ReadBE16(c + 26) >> 3);

@@ -22,11 +22,6 @@ constexpr size_t kTransponderRecords = 3000;
 constexpr size_t kSatelliteRecords = 254;
 constexpr size_t kSettingsSize = 1024;
 
-std::string Text(std::span<const uint8_t> bytes) {
-    const auto end = std::find(bytes.begin(), bytes.end(), uint8_t{0});
-    return std::string(bytes.begin(), end);
-}
-
 CodePage NameCodePage(int languageCode) {
     switch (languageCode) {
     case 2:
@@ -99,7 +94,7 @@ bool CUDBImportManager::Read(std::span<const uint8_t> bytes, ImportReport& repor
             for (size_t r = 0; r + kChannelRecord <= raw.size(); r += kChannelRecord) {
                 const uint8_t* c = raw.data() + r;
                 AChannelInfo info;
-                info.name = Text(std::span(c, 24));
+                info.name = ZeroTerminated(c, 24);
                 info.tv = block == 0;
                 info.storedNumber = ReadLE16(c + 24);
                 info.transponderIndex = ReadLE16(c + 26);
@@ -126,14 +121,14 @@ bool CUDBImportManager::Read(std::span<const uint8_t> bytes, ImportReport& repor
     const uint8_t* satellites = bytes.data() + channelAreaEnd + kTransponderSection + 28;
     for (size_t i = 0; i < kSatelliteRecords; ++i) {
         const uint8_t* s = satellites + i * 32;
-        m_satellites.push_back({Text(std::span(s, 20)), ReadLE32(s + 20)});
+        m_satellites.push_back({ZeroTerminated(s, 20), ReadLE32(s + 20)});
     }
     const uint8_t* settings =
         bytes.data() + channelAreaEnd + kTransponderSection + satelliteSection;
     m_languageCode = settings[172];
     if (settings[148] & 1) {
         for (size_t i = 0; i < 8; ++i) {
-            m_favouriteNames.push_back(Text(std::span(settings + 48 + 12 * i, 12)));
+            m_favouriteNames.push_back(ZeroTerminated(settings + 48 + 12 * i, 12));
         }
     } else {
         m_favouriteNames = {"Movie",    "News",  "Sports", "Music",

@@ -3,6 +3,8 @@
 #include "CSettingsFile.h"
 #include "CodePage.h"
 
+#include <algorithm>
+
 namespace tarnell {
 
 namespace {
@@ -20,6 +22,10 @@ uint32_t SatelliteFrequency(uint16_t satellite, int frequency) {
 }
 
 } // namespace
+
+std::string ZeroTerminated(const uint8_t* field, size_t size) {
+    return std::string(field, std::find(field, field + size, uint8_t{0}));
+}
 
 int FindOrAddSatellite(CSettingsFile& file, int position, char kind, std::string_view name,
                        ImportReport& report) {

@@ -23,6 +23,9 @@ int FindOrAddSatellite(CSettingsFile& file, int position, char kind, std::string
 // others get the character-table byte of a code page that holds them.
 void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::string_view utf8);
 
+// The text of a fixed-size field up to its first zero byte.
+std::string ZeroTerminated(const uint8_t* field, size_t size);
+
 // Fast look-ups for readers that add thousands of services.
 class ImportIndex {
 public:

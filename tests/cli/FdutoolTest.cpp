@@ -1,5 +1,6 @@
 // fdutool as a user runs it: exit codes, messages, JSON keys, stored bytes.
 #include "FileIo.h"
+#include "RunCommand.h"
 #include "SettingsFileBuilder.h"
 
 #include <gtest/gtest.h>
@@ -14,28 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    std::string out;
-};
-
 // Runs fdutool with the given arguments; stderr goes to out as well when asked.
-Run Fdutool(const std::string& args, bool withStderr = false) {
-    const std::string command =
-        std::string(TARNELL_FDUTOOL) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
-    Run run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        run.out.append(buffer.data(), n);
-    }
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+test::CommandRun Fdutool(const std::string& args, bool withStderr = false) {
+    return test::RunCommand(std::string(TARNELL_FDUTOOL) + " " + args +
+                            (withStderr ? " 2>&1" : " 2>/dev/null"));
 }
 
 class FdutoolTest : public ::testing::Test {

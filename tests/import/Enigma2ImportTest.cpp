@@ -14,6 +14,8 @@ namespace {
 // emptied a base file.
 std::unique_ptr<CSettingsFile> Target(size_t slots = 100) {
     auto file = std::make_unique<CSettingsFile>();
+    file->m_fduInfo.SetText("FDU v1.2");
+    file->m_lnbs.Add(std::make_unique<CSatelliteData>());
     std::array<uint8_t, CSatelliteInfo::kRecordSize> astra{'A', 's', 't', 'r', 'a'};
     astra[32] = 192;
     file->m_satellites.AddSatellite(astra);

@@ -3,12 +3,11 @@
 #include "FileIo.h"
 #include "ReceiverSimulator.h"
 #include "ReceiverTransfer.h"
+#include "RunCommand.h"
 #include "SectionIds.h"
 #include "SettingsFileBuilder.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
@@ -18,10 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out; // stdout and stderr
-};
+using ToolRun = test::CommandRun;
 
 class FdutoolLinkTest : public ::testing::Test {
 protected:
@@ -50,19 +46,7 @@ protected:
             "TARNELL_CONFIG_DIR=" + Q(m_dir / "config") +
             " TARNELL_RESTART_PORT=" + std::to_string(m_sim->RestartPort()) +
             " " TARNELL_FDUTOOL " " + args + " 2>&1";
-        ToolRun run;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            return run;
-        }
-        std::array<char, 4096> buffer{};
-        size_t n = 0;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-            run.out.append(buffer.data(), n);
-        }
-        const int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return run;
+        return test::RunCommand(command);
     }
     static std::string Q(const fs::path& p) { return "'" + p.string() + "'"; }
     void AddSimulatorProfile() {
