@@ -10,10 +10,19 @@ namespace tarnell {
 void CChannelDataArray::LoadSection(const LoadedSection& section) {
     m_sectionHeader = section.header;
     ByteReader reader(section.payload);
-    if (!reader.ReadExact(m_arrayHeader.data(), m_arrayHeader.size())) {
+    std::array<uint8_t, 16> header{};
+    if (!reader.ReadExact(header.data(), header.size())) {
         return;
     }
-    const size_t count = ReadLE16(m_arrayHeader.data());
+    const size_t count = ReadLE16(header.data());
+    // An empty section (a list of radio channels only has an empty TV section) says nothing
+    // about the size of the records the other section holds.
+    const bool keepSize = count == 0 && !m_items.empty();
+    const auto size = ReadLE16(m_arrayHeader.data() + 2);
+    m_arrayHeader = header;
+    if (keepSize) {
+        WriteLE16(m_arrayHeader.data() + 2, size);
+    }
     if (count == 0) {
         return;
     }
@@ -24,6 +33,8 @@ void CChannelDataArray::LoadSection(const LoadedSection& section) {
         return; // a count the payload cannot hold
     }
     const bool tv = section.header.Id() == kIdTvChannels;
+    m_items.reserve(m_items.size() +
+                    std::min(count, (section.payload.size() - header.size()) / recordSize));
     // Each kind's count is 16 bits on store; a list named twice must not wrap it.
     size_t ofKind = CountKind(tv);
     for (size_t i = 0; i < count && ofKind < 0xFFFF; ++i, ++ofKind) {

@@ -71,6 +71,11 @@ void CChannelInfo::SetDisplayName(std::string_view utf8) {
 std::vector<uint8_t> CChannelInfo::StoredForm() const {
     std::vector<uint8_t> out;
     out.reserve(m_text.size() + 3);
+    AppendStoredForm(out);
+    return out;
+}
+
+void CChannelInfo::AppendStoredForm(std::vector<uint8_t>& out) const {
     if (m_codePageCode != 0) {
         out.push_back(static_cast<uint8_t>(m_codePageCode));
         if (m_extraTableByte) {
@@ -79,7 +84,6 @@ std::vector<uint8_t> CChannelInfo::StoredForm() const {
     }
     out.insert(out.end(), m_text.begin(), m_text.end());
     out.push_back(0);
-    return out;
 }
 
 } // namespace tarnell

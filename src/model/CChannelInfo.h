@@ -35,6 +35,7 @@ public:
 
     // The record as stored: table byte (when the code is not 0), text, terminating zero.
     std::vector<uint8_t> StoredForm() const;
+    void AppendStoredForm(std::vector<uint8_t>& out) const;
 
 private:
     friend class ModelSnapshot;

@@ -24,20 +24,40 @@ void CChannelInfoArray::LoadSection(const LoadedSection& section) {
         offsets.push_back(ReadLE32(raw));
     }
     // A record ends where the next one begins, so that a name never takes bytes of another.
-    std::vector<uint32_t> starts(offsets);
-    std::sort(starts.begin(), starts.end());
+    // Offsets are normally ascending; only others need the sorted copy.
+    const bool ascending = std::is_sorted(offsets.begin(), offsets.end());
+    std::vector<uint32_t> sorted;
+    if (!ascending) {
+        sorted = offsets;
+        std::sort(sorted.begin(), sorted.end());
+    }
     const std::span<const uint8_t> payload(section.payload);
-    for (const uint32_t offset : offsets) {
+    // For ascending offsets, the next larger one of each, found in one backward pass (equal
+    // offsets name the same record).
+    std::vector<size_t> nextLarger;
+    if (ascending) {
+        nextLarger.resize(offsets.size(), payload.size());
+        for (size_t i = offsets.size(); i-- > 1;) {
+            nextLarger[i - 1] = offsets[i] > offsets[i - 1] ? offsets[i] : nextLarger[i];
+        }
+    }
+    m_items.reserve(m_items.size() + offsets.size());
+    for (size_t i = 0; i < offsets.size(); ++i) {
         if (m_items.size() >= 0xFFFF) {
             break; // the count is 16 bits, and 0xFFFF means no name
         }
+        const uint32_t offset = offsets[i];
+        size_t next = payload.size();
+        if (ascending) {
+            next = nextLarger[i];
+        } else if (auto it = std::upper_bound(sorted.begin(), sorted.end(), offset);
+                   it != sorted.end()) {
+            next = *it;
+        }
         // An offset past the payload yields what arrived there: an empty name.
         const size_t from = std::min<size_t>(offset, payload.size());
-        const auto next = std::upper_bound(starts.begin(), starts.end(), offset);
-        const size_t end =
-            next == starts.end() ? payload.size() : std::min<size_t>(*next, payload.size());
-        const size_t n = std::min(CChannelInfo::kMaxRecordBytes, end - from);
-        AddName(payload.subspan(from, n));
+        const size_t end = std::min(next, payload.size());
+        AddName(payload.subspan(from, std::min(CChannelInfo::kMaxRecordBytes, end - from)));
     }
 }
 
@@ -48,13 +68,13 @@ void CChannelInfoArray::StoreSection(CFDUPrepackaging& assembler) {
     const size_t count = m_items.size();
     WriteLE16(m_arrayHeader.data(), static_cast<uint16_t>(count));
     std::vector<uint8_t> payload;
+    payload.reserve(m_arrayHeader.size() + 4 * count + 24 * count);
     Append(payload, m_arrayHeader);
     const size_t tableAt = payload.size();
     AppendZeros(payload, 4 * count);
     for (size_t i = 0; i < count; ++i) {
         WriteLE32(payload.data() + tableAt + 4 * i, static_cast<uint32_t>(payload.size()));
-        const auto form = m_items[i]->StoredForm();
-        payload.insert(payload.end(), form.begin(), form.end());
+        m_items[i]->AppendStoredForm(payload);
     }
     tarnell::StoreSection(assembler, m_sectionHeader, payload);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SectionHeader.h"
+#include "ZlibEngine.h"
 
 #include <cstdint>
 #include <span>
@@ -12,6 +13,20 @@ namespace tarnell {
 // boundaries, 0xFF fill. One instance per store.
 class CFDUPrepackaging {
 public:
+    CFDUPrepackaging() : m_compressor(1) { m_data.reserve(kDataAreaCapacity); }
+
+    CFDUPrepackaging(const CFDUPrepackaging&) = delete;
+    CFDUPrepackaging& operator=(const CFDUPrepackaging&) = delete;
+
+    // Forgets the sections added so far.
+    void Reset() {
+        m_entries.clear();
+        m_data.clear();
+    }
+
+    // Sections are stored at level 1.
+    ZlibCompressor& Compressor() { return m_compressor; }
+
     void AddSection(const SectionHeader& header, std::span<const uint8_t> stream);
 
     size_t SectionCount() const { return m_entries.size(); }
@@ -28,6 +43,7 @@ private:
     };
     std::vector<Entry> m_entries;
     std::vector<uint8_t> m_data;
+    ZlibCompressor m_compressor;
 };
 
 } // namespace tarnell

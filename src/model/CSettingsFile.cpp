@@ -112,11 +112,13 @@ bool CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file
 }
 
 std::vector<uint8_t> CSettingsFile::Store(ConfigLayout layout) {
-    auto assembler = AssembleSections(false);
+    CFDUPrepackaging assembler;
+    AssembleSections(assembler, false);
     // A directory of fewer than 6 sections is refused by every reader of these files. A list
     // without channels gets its two (empty) channel sections to stay loadable.
     if (assembler.SectionCount() < kMinSections) {
-        assembler = AssembleSections(true);
+        assembler.Reset();
+        AssembleSections(assembler, true);
     }
     if (assembler.SectionCount() < kMinSections) {
         throw FileError("The list is too incomplete to be stored: a settings file needs at least " +
@@ -131,8 +133,7 @@ std::vector<uint8_t> CSettingsFile::Store(ConfigLayout layout) {
     return image;
 }
 
-CFDUPrepackaging CSettingsFile::AssembleSections(bool emptyChannelSections) {
-    CFDUPrepackaging assembler;
+void CSettingsFile::AssembleSections(CFDUPrepackaging& assembler, bool emptyChannelSections) {
     m_fduInfo.StoreSection(assembler);
     m_lnbs.StoreSection(assembler);
     m_satellites.StoreSection(assembler);
@@ -145,7 +146,6 @@ CFDUPrepackaging CSettingsFile::AssembleSections(bool emptyChannelSections) {
     m_etcStrings.StoreSection(assembler);
     m_saTCR.StoreSection(assembler);
     m_timerInfos.StoreSection(assembler);
-    return assembler;
 }
 
 void CSettingsFile::UpdateHasChannels() {

@@ -66,7 +66,7 @@ public:
 
 private:
     static constexpr size_t kMinSections = 6;
-    CFDUPrepackaging AssembleSections(bool emptyChannelSections);
+    void AssembleSections(CFDUPrepackaging& assembler, bool emptyChannelSections);
     // False when no section of a known id starts there.
     bool LoadSection(size_t fileOffset, std::span<const uint8_t> file);
 };

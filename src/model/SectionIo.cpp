@@ -13,7 +13,9 @@ bool ReadSection(std::span<const uint8_t> data, LoadedSection& out) {
     }
     std::copy_n(data.begin(), kSectionHeaderSize, out.header.bytes.begin());
     // The stream is inflated until it ends, whatever the header claims its length is.
-    auto inflated = ZlibEngine::Decompress(data.subspan(kSectionHeaderSize));
+    auto inflated =
+        ZlibEngine::Decompress(data.subspan(kSectionHeaderSize), ZlibEngine::kMaxInflatedSize,
+                               std::min<size_t>(out.header.PayloadLength(), 1u << 20));
     out.payload = std::move(inflated.bytes);
     out.zlibResult = inflated.code;
     return true;
@@ -21,13 +23,12 @@ bool ReadSection(std::span<const uint8_t> data, LoadedSection& out) {
 
 void StoreSection(CFDUPrepackaging& assembler, SectionHeader& header,
                   const std::vector<uint8_t>& payload) {
-    auto compressed = ZlibEngine::Compress(payload, 1);
-    if (compressed.bytes.size() > 1) {
-        compressed.bytes[1] = 0x01;
+    const auto stream = assembler.Compressor().Compress(payload);
+    if (stream.size() > 1) {
+        stream[1] = 0x01;
     }
-    header.SetLengths(static_cast<uint32_t>(compressed.bytes.size()),
-                      static_cast<uint32_t>(payload.size()));
-    assembler.AddSection(header, compressed.bytes);
+    header.SetLengths(static_cast<uint32_t>(stream.size()), static_cast<uint32_t>(payload.size()));
+    assembler.AddSection(header, stream);
 }
 
 } // namespace tarnell
