@@ -8,6 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang
     libcurl4-openssl-dev python3-pyftpdlib
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    xvfb xauth imagemagick
 )
 
 missing=()

@@ -1,0 +1,562 @@
+#include "CMainFrame.h"
+
+#include "CAppPreferences.h"
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CRibbonBar.h"
+#include "CTarnell1018Doc.h"
+#include "CommandIcons.h"
+#include "CommandIds.h"
+#include "IUserDialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <exception>
+#include <filesystem>
+
+namespace tarnell {
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Tarnell 1018");
+const QString kGeometryKey = QStringLiteral("Workspace/WindowGeometry");
+
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+
+QStringList LocalFiles(const QMimeData* mime) {
+    QStringList files;
+    if (mime && mime->hasUrls()) {
+        for (const QUrl& url : mime->urls()) {
+            if (url.isLocalFile()) {
+                files.append(url.toLocalFile());
+            }
+        }
+    }
+    return files;
+}
+
+// Commands whose windows and dialogs come later; they show in the ribbon, disabled.
+constexpr int kLaterCommands[] = {
+    kCmdFilePrint,
+    kCmdFilePrintDirect,
+    kCmdFilePrintPreview,
+    kCmdFilePrintSetup,
+    kCmdImport,
+    kCmdImportEnigma2,
+    kCmdImportOctagon918,
+    kCmdImportOctagonSd,
+    kCmdOptions,
+    kCmdOptionsFavourites,
+    kCmdEditPaste,
+    kCmdEditCut,
+    kCmdEditCopy,
+    kCmdEditSelectAll,
+    kCmdViewMenu,
+    kCmdToggleListDetails,
+    kCmdToggleConfigOption,
+    kCmdViewList,
+    kCmdViewDetails,
+    kCmdWindows,
+    kCmdShowTv,
+    kCmdShowRadio,
+    kCmdToggleNumbering,
+    kCmdToggleSatelliteOnlyActive,
+    kCmdFavouriteTextColour,
+    kCmdFavouriteBackColour,
+    kCmdReceiverMenu,
+    kCmdSendToReceiver,
+    kCmdFetchList,
+    kCmdFetchListAndConfig,
+    kCmdRenumber,
+    kCmdRepairNames,
+    kCmdTransponderMenu,
+    kCmdStatistics,
+    kCmdTimers,
+    kCmdReceiverConfig,
+    kCmdAppAbout,
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(const CAppPreferences& preferences, IUserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_preferences(preferences), m_dialogs(dialogs) {
+    setWindowTitle(kProgramTitle);
+    setAcceptDrops(true);
+    resize(1200, 760);
+
+    m_commands = new CCommandRegistry(this);
+    RegisterCommands();
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setViewMode(QMdiArea::TabbedView);
+    m_mdiArea->setDocumentMode(true);
+    m_mdiArea->setTabsClosable(true);
+    m_mdiArea->setTabsMovable(true);
+    m_mdiArea->setBackground(QColor(0xd6, 0xdc, 0xe4));
+    if (auto* tabs = m_mdiArea->findChild<QTabBar*>()) {
+        tabs->setExpanding(false);
+        tabs->setElideMode(Qt::ElideMiddle);
+    }
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
+
+    BuildRibbon();
+    BuildStatusBar();
+
+    auto settings = OpenAppSettings();
+    m_recentFiles.Load(*settings);
+    RebuildRecentMenu();
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() {
+    // QWidget tears the document windows down after this part of the frame is gone; they must
+    // not call back into it then.
+    m_mdiArea->disconnect(this);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        window->disconnect(this);
+        if (window->widget()) {
+            window->widget()->disconnect(this);
+        }
+    }
+}
+
+void CMainFrame::RegisterCommands() {
+    auto add = [this](int id, const QString& text, const QKeySequence& shortcut = {}) {
+        return m_commands->Add(id, text, CommandIcon(id), shortcut);
+    };
+    add(kCmdFileNew, tr("New"), QKeySequence::New);
+    add(kCmdFileOpen, tr("Open..."), QKeySequence::Open);
+    add(kCmdFileSave, tr("Save"), QKeySequence::Save);
+    add(kCmdFileSaveAs, tr("Save As..."), QKeySequence::SaveAs);
+    add(kCmdFilePrint, tr("Print"));
+    add(kCmdFilePrintDirect, tr("Quick Print"));
+    add(kCmdFilePrintPreview, tr("Print Preview"));
+    add(kCmdFilePrintSetup, tr("Print Setup..."));
+    add(kCmdImport, tr("Import"));
+    add(kCmdImportEnigma2, QStringLiteral("&Enigma2"));
+    add(kCmdImportOctagon918, QStringLiteral("&Octagon 918 HD Difference"));
+    add(kCmdImportOctagonSd, QStringLiteral("&Octagon SD"));
+    add(kCmdFileClose, tr("Close"), QKeySequence::Close);
+    add(kCmdOptions, tr("Options"));
+    add(kCmdAppExit, tr("Exit"), QKeySequence::Quit);
+    add(kCmdAppAbout, tr("About Tarnell 1018"));
+
+    add(kCmdEditPaste, tr("Paste"), QKeySequence::Paste);
+    add(kCmdEditCut, tr("Cut"), QKeySequence::Cut);
+    add(kCmdEditCopy, tr("Copy"), QKeySequence::Copy);
+    add(kCmdEditSelectAll, tr("Select All"), QKeySequence::SelectAll);
+    add(kCmdViewMenu, tr("Sort"));
+    add(kCmdToggleListDetails, tr("List Style"));
+    add(kCmdToggleConfigOption, tr("Stored Numbers"))->setCheckable(true);
+    add(kCmdViewList, tr("List"));
+    add(kCmdViewDetails, tr("Details"));
+    add(kCmdWindows, tr("Windows"));
+    add(kCmdShowTv, tr("TV"))->setCheckable(true);
+    add(kCmdShowRadio, tr("Radio"))->setCheckable(true);
+    add(kCmdToggleNumbering, tr("Running Numbers"))->setCheckable(true);
+    add(kCmdToggleSatelliteOnlyActive, tr("Active Satellites Only"))->setCheckable(true);
+    add(kCmdFavouriteTextColour, tr("Favourite Text"));
+    add(kCmdFavouriteBackColour, tr("Favourite Background"));
+    add(kCmdOptionsFavourites, tr("Favourite Options"));
+    add(kCmdReceiverMenu, tr("Receiver"));
+    add(kCmdSendToReceiver, tr("Send to Receiver"));
+    add(kCmdFetchList, tr("Fetch Service List"));
+    add(kCmdFetchListAndConfig, tr("Fetch Service List and Configuration"));
+    add(kCmdRenumber, tr("Renumber"));
+    add(kCmdRepairNames, tr("Repair Names"));
+    add(kCmdTransponderMenu, tr("Transponders"));
+    add(kCmdStatistics, tr("Statistics"));
+    add(kCmdTimers, tr("Timers"));
+    add(kCmdReceiverConfig, tr("Receiver Configuration"));
+
+    for (const int id : kLaterCommands) {
+        m_commands->Get(id)->setEnabled(false);
+    }
+    // The hidden list-style commands are reached through the view menu only.
+    m_commands->Get(kCmdViewList)->setVisible(false);
+    m_commands->Get(kCmdViewDetails)->setVisible(false);
+
+    connect(m_commands->Get(kCmdFileNew), &QAction::triggered, this, [this] { NewDocument(); });
+    connect(m_commands->Get(kCmdFileOpen), &QAction::triggered, this, &CMainFrame::OpenWithDialog);
+    connect(m_commands->Get(kCmdFileSave), &QAction::triggered, this, [this] {
+        if (auto* child = ActiveChild()) {
+            SaveDocument(*child);
+        }
+    });
+    connect(m_commands->Get(kCmdFileSaveAs), &QAction::triggered, this, [this] {
+        if (auto* child = ActiveChild()) {
+            SaveDocumentAs(*child);
+        }
+    });
+    connect(m_commands->Get(kCmdFileClose), &QAction::triggered, this, [this] {
+        if (auto* child = ActiveChild()) {
+            CloseDocument(*child);
+        }
+    });
+    connect(m_commands->Get(kCmdAppExit), &QAction::triggered, this, &QWidget::close);
+    addActions({m_commands->Get(kCmdFileNew), m_commands->Get(kCmdFileOpen),
+                m_commands->Get(kCmdFileSave), m_commands->Get(kCmdFileSaveAs),
+                m_commands->Get(kCmdFileClose), m_commands->Get(kCmdAppExit)});
+}
+
+void CMainFrame::BuildRibbon() {
+    m_ribbon = new CRibbonBar(*m_commands, this);
+    setMenuWidget(m_ribbon);
+    auto cmd = [this](int id) { return m_commands->Get(id); };
+
+    QMenu* menu = m_ribbon->ApplicationMenu();
+    menu->addAction(cmd(kCmdFileNew));
+    menu->addAction(cmd(kCmdFileOpen));
+    menu->addAction(cmd(kCmdFileSave));
+    menu->addAction(cmd(kCmdFileSaveAs));
+    auto* print = menu->addMenu(cmd(kCmdFilePrint)->icon(), cmd(kCmdFilePrint)->text());
+    print->addActions(
+        {cmd(kCmdFilePrintDirect), cmd(kCmdFilePrintPreview), cmd(kCmdFilePrintSetup)});
+    print->setEnabled(false);
+    menu->addSeparator();
+    auto* import = menu->addMenu(cmd(kCmdImport)->icon(), cmd(kCmdImport)->text());
+    import->addSection(QStringLiteral("Import of other channel lists"));
+    import->addActions(
+        {cmd(kCmdImportEnigma2), cmd(kCmdImportOctagon918), cmd(kCmdImportOctagonSd)});
+    import->setEnabled(false);
+    menu->addSeparator();
+    menu->addAction(cmd(kCmdFileClose));
+    m_recentMenu = menu->addMenu(tr("Recent Files"));
+    m_recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
+    menu->addSeparator();
+    menu->addAction(cmd(kCmdOptions));
+    menu->addAction(cmd(kCmdAppExit));
+
+    for (const int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFilePrintDirect}) {
+        m_ribbon->AddQuickAccess(id);
+    }
+
+    CRibbonCategory* home = m_ribbon->AddCategory(tr("Home"));
+    CRibbonPanel* clipboard = home->AddPanel(tr("Clipboard"));
+    clipboard->AddLarge(kCmdEditPaste);
+    clipboard->AddSmall(kCmdEditCut);
+    clipboard->AddSmall(kCmdEditCopy);
+    clipboard->AddSmall(kCmdEditSelectAll);
+
+    CRibbonPanel* view = home->AddPanel(tr("View"));
+    view->AddLarge(kCmdViewMenu, new QMenu(this));
+    auto* styles = new QMenu(this);
+    styles->addActions({cmd(kCmdViewList), cmd(kCmdViewDetails)});
+    view->AddLarge(kCmdToggleListDetails, styles);
+    view->AddSmall(kCmdToggleConfigOption);
+
+    CRibbonPanel* windows = home->AddPanel(tr("Windows"));
+    windows->AddLarge(kCmdWindows, new QMenu(this));
+
+    CRibbonPanel* tvRadio = home->AddPanel(tr("TV/Radio"));
+    tvRadio->AddLarge(kCmdShowTv);
+    tvRadio->AddLarge(kCmdShowRadio);
+
+    CRibbonPanel* display = home->AddPanel(tr("Display"));
+    display->AddSmall(kCmdToggleNumbering);
+    display->AddSmall(kCmdToggleSatelliteOnlyActive);
+    display->AddSeparator();
+    display->AddSmall(kCmdFavouriteTextColour);
+    display->AddSmall(kCmdFavouriteBackColour);
+    display->AddSeparator();
+    display->AddLarge(kCmdOptionsFavourites);
+
+    CRibbonPanel* receiver = home->AddPanel(tr("Receiver"));
+    auto* transfers = new QMenu(this);
+    transfers->addActions(
+        {cmd(kCmdFetchList), cmd(kCmdFetchListAndConfig), cmd(kCmdSendToReceiver)});
+    receiver->AddLarge(kCmdReceiverMenu, transfers);
+    receiver->AddSeparator();
+    receiver->AddSmall(kCmdRenumber);
+    receiver->AddSmall(kCmdRepairNames, new QMenu(this));
+    receiver->AddSmall(kCmdTransponderMenu, new QMenu(this));
+
+    CRibbonPanel* tools = home->AddPanel(tr("Tools"));
+    tools->AddLarge(kCmdStatistics);
+    tools->AddLarge(kCmdTimers);
+    tools->AddLarge(kCmdReceiverConfig);
+
+    m_ribbon->AddTabRowButton(kCmdAppAbout);
+}
+
+void CMainFrame::BuildStatusBar() {
+    auto pane = [this](int id, const QString& sizing) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("pane_%1").arg(id));
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sizing) + 8);
+        label->setContentsMargins(4, 0, 4, 0);
+        return label;
+    };
+    m_programPane = pane(kPaneProgram, QString());
+    m_programPane->setText(QStringLiteral("Tarnell Octagon 1018"));
+    m_fileInfoPane = pane(kPaneFileInfo, QStringLiteral("12345678901234567890"));
+    m_miscPane = pane(kPaneMisc, QStringLiteral("1234567890"));
+    statusBar()->addWidget(m_programPane);
+    statusBar()->addWidget(m_fileInfoPane);
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(separator);
+    statusBar()->addPermanentWidget(m_miscPane);
+}
+
+void CMainFrame::ShowAsLastTime() {
+    if (restoreGeometry(OpenAppSettings()->value(kGeometryKey).toByteArray())) {
+        show();
+        return;
+    }
+    // Sized to the screen as well, for desktops whose window manager ignores maximising.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->availableGeometry());
+    }
+    showMaximized();
+}
+
+QLabel* CMainFrame::StatusPane(int id) const {
+    switch (id) {
+    case kPaneProgram:
+        return m_programPane;
+    case kPaneFileInfo:
+        return m_fileInfoPane;
+    case kPaneMisc:
+        return m_miscPane;
+    default:
+        return nullptr;
+    }
+}
+
+void CMainFrame::SetStatusText(const QString& text) {
+    m_fileInfoPane->setText(text);
+}
+
+CChildFrame* CMainFrame::ActiveChild() const {
+    // The current window rather than the active one: the area has no active window while
+    // another program has the focus, and the commands still act on what the user sees.
+    QMdiSubWindow* window = m_mdiArea->currentSubWindow();
+    return window ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::Children() const {
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window->widget())) {
+            children.append(child);
+        }
+    }
+    return children;
+}
+
+CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
+                                  const QString& untitledName) {
+    auto* child = new CChildFrame(std::move(document), untitledName, m_preferences);
+    QMdiSubWindow* window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
+    child->SetCloseGuard(
+        [this](CChildFrame& frame) { return m_closingAll || SaveModified(frame); });
+    connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::OnActiveChildChanged);
+    // Closing the last window leaves no active one and Qt says nothing, so listen here.
+    connect(window, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged,
+            Qt::QueuedConnection);
+    window->showMaximized();
+    m_mdiArea->setActiveSubWindow(window);
+    OnActiveChildChanged();
+    return child;
+}
+
+CChildFrame* CMainFrame::NewDocument() {
+    auto document = std::make_unique<CTarnell1018Doc>();
+    document->OnNewDocument();
+    ++m_untitledCount;
+    return AddChild(std::move(document), tr("Service list %1").arg(m_untitledCount));
+}
+
+CChildFrame* CMainFrame::OpenDocument(const QString& path) {
+    const QFileInfo info(path);
+    for (CChildFrame* child : Children()) {
+        const auto& open = child->Document().GetPathName();
+        if (!open.empty() && QFileInfo(QString::fromStdString(open.string())) == info) {
+            m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(child->parentWidget()));
+            return child;
+        }
+    }
+    auto document = std::make_unique<CTarnell1018Doc>();
+    std::vector<std::string> messages;
+    try {
+        messages = document->Open(ToPath(info.absoluteFilePath()));
+    } catch (const std::exception& error) {
+        ForgetFile(path);
+        m_dialogs.ShowError(this, QString::fromStdString(error.what()));
+        return nullptr;
+    }
+    RememberFile(info.absoluteFilePath());
+    CChildFrame* child = AddChild(std::move(document), QString());
+    if (!messages.empty()) {
+        QStringList lines;
+        for (const auto& message : messages) {
+            lines.append(QString::fromStdString(message));
+        }
+        m_dialogs.ShowInformation(this, lines.join(QLatin1Char('\n')));
+    }
+    return child;
+}
+
+void CMainFrame::OpenWithDialog() {
+    for (const QString& path : m_dialogs.AskOpenFileNames(this)) {
+        OpenDocument(path);
+    }
+}
+
+bool CMainFrame::SaveTo(CChildFrame& child, const QString& path) {
+    try {
+        child.Document().Save(ToPath(path));
+    } catch (const std::exception& error) {
+        m_dialogs.ShowError(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    RememberFile(path);
+    child.RefreshTitle();
+    return true;
+}
+
+bool CMainFrame::SaveDocument(CChildFrame& child) {
+    const auto& path = child.Document().GetPathName();
+    if (path.empty()) {
+        return SaveDocumentAs(child);
+    }
+    return SaveTo(child, QString::fromStdString(path.string()));
+}
+
+bool CMainFrame::SaveDocumentAs(CChildFrame& child) {
+    const auto& current = child.Document().GetPathName();
+    const QString suggestion = current.empty()
+                                   ? QDir::home().filePath(child.Title() + QStringLiteral(".fdu"))
+                                   : QString::fromStdString(current.string());
+    const QString path = m_dialogs.AskSaveFileName(this, suggestion);
+    if (path.isEmpty()) {
+        return false;
+    }
+    return SaveTo(child, QFileInfo(path).absoluteFilePath());
+}
+
+bool CMainFrame::SaveModified(CChildFrame& child) {
+    if (!child.Document().IsModified()) {
+        return true;
+    }
+    switch (m_dialogs.AskSaveChanges(this, child.Title())) {
+    case IUserDialogs::SaveChoice::Save:
+        return SaveDocument(child);
+    case IUserDialogs::SaveChoice::Discard:
+        return true;
+    case IUserDialogs::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool CMainFrame::CloseDocument(CChildFrame& child) {
+    auto* window = qobject_cast<QMdiSubWindow*>(child.parentWidget());
+    return window ? window->close() : child.close();
+}
+
+void CMainFrame::RememberFile(const QString& path) {
+    m_recentFiles.Add(path);
+    m_recentFiles.Save(*OpenAppSettings());
+    RebuildRecentMenu();
+}
+
+void CMainFrame::ForgetFile(const QString& path) {
+    m_recentFiles.Remove(path);
+    m_recentFiles.Save(*OpenAppSettings());
+    RebuildRecentMenu();
+}
+
+void CMainFrame::RebuildRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList& files = m_recentFiles.Files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        const QString label = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(path)
+                                    : QStringLiteral("%1 %2").arg(i + 1).arg(path);
+        QAction* action = m_recentMenu->addAction(label);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { OpenDocument(path); });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+void CMainFrame::OnActiveChildChanged() {
+    CChildFrame* child = ActiveChild();
+    if (child) {
+        setWindowTitle(child->Title() + QStringLiteral("[*] - ") + kProgramTitle);
+        setWindowModified(child->Document().IsModified());
+        SetStatusText(QString::fromStdString(child->Document().GetStatusText()));
+    } else {
+        setWindowTitle(kProgramTitle);
+        setWindowModified(false);
+        SetStatusText(QString());
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::UpdateCommands() {
+    const bool hasDocument = ActiveChild() != nullptr;
+    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
+        m_commands->Get(id)->setEnabled(hasDocument);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Every question first: a Cancel on the last document keeps all of them open, not just
+    // the ones nobody has been asked about yet.
+    for (CChildFrame* child : Children()) {
+        if (!SaveModified(*child)) {
+            event->ignore();
+            return;
+        }
+    }
+    m_closingAll = true;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        window->close();
+    }
+    m_closingAll = false;
+    OpenAppSettings()->setValue(kGeometryKey, saveGeometry());
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    for (const QString& path : files) {
+        OpenDocument(path);
+    }
+}
+
+} // namespace tarnell

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "CRecentFileList.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace tarnell {
+
+class CChildFrame;
+class CCommandRegistry;
+class CRibbonBar;
+class CTarnell1018Doc;
+class IUserDialogs;
+struct CAppPreferences;
+
+// The main window: ribbon, tabbed document windows and status bar, and the file commands that
+// make, open, save and close documents.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(const CAppPreferences& preferences, IUserDialogs& dialogs,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // File, New: the factory list in a new window with a numbered title.
+    CChildFrame* NewDocument();
+    // Shows the document's own message when the file cannot be loaded and returns nullptr. A
+    // file that is open already is brought to the front instead of being loaded twice.
+    CChildFrame* OpenDocument(const QString& path);
+    // false when the user cancelled or the file could not be written; the document then keeps
+    // its modified mark.
+    bool SaveDocument(CChildFrame& child);
+    bool SaveDocumentAs(CChildFrame& child);
+    // Asks about unsaved changes; false when the window stays open.
+    bool CloseDocument(CChildFrame& child);
+
+    // Where the user left it, or maximised on the first start.
+    void ShowAsLastTime();
+
+    CChildFrame* ActiveChild() const;
+    QList<CChildFrame*> Children() const;
+    void SetStatusText(const QString& text);
+    QLabel* StatusPane(int id) const;
+
+    CCommandRegistry& Commands() const { return *m_commands; }
+    CRibbonBar* Ribbon() const { return m_ribbon; }
+    QMdiArea* MdiArea() const { return m_mdiArea; }
+    QMenu* RecentFilesMenu() const { return m_recentMenu; }
+    const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void RegisterCommands();
+    void BuildRibbon();
+    void BuildStatusBar();
+    CChildFrame* AddChild(std::unique_ptr<CTarnell1018Doc> document, const QString& untitledName);
+    bool SaveModified(CChildFrame& child);
+    bool SaveTo(CChildFrame& child, const QString& path);
+    void RememberFile(const QString& path);
+    void ForgetFile(const QString& path);
+    void RebuildRecentMenu();
+    void OnActiveChildChanged();
+    void UpdateCommands();
+    void OpenWithDialog();
+
+    const CAppPreferences& m_preferences;
+    IUserDialogs& m_dialogs;
+    CCommandRegistry* m_commands = nullptr;
+    CRibbonBar* m_ribbon = nullptr;
+    QMdiArea* m_mdiArea = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QLabel* m_programPane = nullptr;
+    QLabel* m_fileInfoPane = nullptr;
+    QLabel* m_miscPane = nullptr;
+    CRecentFileList m_recentFiles;
+    int m_untitledCount = 0;
+    bool m_closingAll = false;
+};
+
+} // namespace tarnell

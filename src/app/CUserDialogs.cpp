@@ -1,0 +1,65 @@
+#include "IUserDialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tarnell {
+
+namespace {
+
+QString Caption() {
+    return QStringLiteral("Tarnell 1018");
+}
+
+} // namespace
+
+QStringList CUserDialogs::SettingsFileFilters() {
+    return {tr("Settings files (*.fdu *.sys)"), tr("Service lists (*.fdu)"),
+            tr("Service lists with configuration (*.sys)"), tr("All files (*)")};
+}
+
+IUserDialogs::SaveChoice CUserDialogs::AskSaveChanges(QWidget* parent,
+                                                      const QString& documentTitle) {
+    const auto answer = QMessageBox::question(
+        parent, Caption(), tr("Save changes to %1?").arg(documentTitle),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    switch (answer) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+QStringList CUserDialogs::AskOpenFileNames(QWidget* parent) {
+    return QFileDialog::getOpenFileNames(parent, tr("Open"), QString(),
+                                         SettingsFileFilters().join(QStringLiteral(";;")));
+}
+
+QString CUserDialogs::AskSaveFileName(QWidget* parent, const QString& suggestion) {
+    QFileDialog dialog(parent, tr("Save As"), suggestion);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(SettingsFileFilters());
+    // A name typed without an ending still becomes a settings file.
+    dialog.setDefaultSuffix(QStringLiteral("fdu"));
+    if (suggestion.endsWith(QStringLiteral(".sys"), Qt::CaseInsensitive)) {
+        dialog.selectNameFilter(SettingsFileFilters().at(2));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void CUserDialogs::ShowError(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, Caption(), text);
+}
+
+void CUserDialogs::ShowInformation(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, Caption(), text);
+}
+
+} // namespace tarnell

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tarnell {
+
+// Every question and message box the frames show goes through here, so that tests can answer
+// them without a modal loop.
+class IUserDialogs {
+public:
+    enum class SaveChoice { Save, Discard, Cancel };
+
+    virtual ~IUserDialogs() = default;
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& documentTitle) = 0;
+    // Empty when the user cancelled.
+    virtual QStringList AskOpenFileNames(QWidget* parent) = 0;
+    virtual QString AskSaveFileName(QWidget* parent, const QString& suggestion) = 0;
+    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+};
+
+// The real dialogs.
+class CUserDialogs : public IUserDialogs {
+    Q_DECLARE_TR_FUNCTIONS(CUserDialogs)
+public:
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& documentTitle) override;
+    QStringList AskOpenFileNames(QWidget* parent) override;
+    QString AskSaveFileName(QWidget* parent, const QString& suggestion) override;
+    void ShowError(QWidget* parent, const QString& text) override;
+    void ShowInformation(QWidget* parent, const QString& text) override;
+
+    // "Settings files (*.fdu *.sys)" and its companions, for both file dialogs.
+    static QStringList SettingsFileFilters();
+};
+
+} // namespace tarnell

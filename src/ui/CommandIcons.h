@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace tarnell {
+
+// The icon of a command: the desktop's icon theme where it has one, so the program looks at
+// home there, otherwise the style's own picture or a drawn badge.
+QIcon CommandIcon(int id);
+
+} // namespace tarnell

@@ -1,0 +1,65 @@
+#pragma once
+
+namespace tarnell {
+
+// Command identifiers shared by the ribbon, the menus and the frames. The numbers are the
+// receiver editor's long-standing ones, so that every part of the program names a command the
+// same way.
+enum CommandId : int {
+    kCmdFileNew = 57600,
+    kCmdFileOpen = 57601,
+    kCmdFileClose = 57602,
+    kCmdFileSave = 57603,
+    kCmdFileSaveAs = 57604,
+    kCmdFilePrintSetup = 57606,
+    kCmdFilePrint = 57607,
+    kCmdFilePrintDirect = 57608,
+    kCmdFilePrintPreview = 57609,
+    kCmdEditCopy = 57634,
+    kCmdEditCut = 57635,
+    kCmdEditPaste = 57637,
+    kCmdEditSelectAll = 57642,
+    kCmdAppAbout = 57664,
+    kCmdAppExit = 57665,
+    kCmdHelp = 57667,
+
+    kCmdImport = 33029,
+    kCmdImportEnigma2 = 33030,
+    kCmdImportOctagon918 = 33032,
+    kCmdImportOctagonSd = 33033,
+    kCmdOptions = 32782,
+    kCmdOptionsFavourites = 32772,
+    kCmdOptionsNetwork = 33019,
+
+    kCmdViewMenu = 33003,
+    kCmdToggleListDetails = 32941,
+    kCmdToggleConfigOption = 33031,
+    kCmdViewList = 59410,
+    kCmdViewDetails = 59411,
+    kCmdWindows = 131,
+    kCmdShowTv = 32807,
+    kCmdShowRadio = 32808,
+    kCmdToggleNumbering = 32816,
+    kCmdToggleSatelliteOnlyActive = 32815,
+    kCmdFavouriteTextColour = 32811,
+    kCmdFavouriteBackColour = 32810,
+    kCmdReceiverMenu = 33015,
+    kCmdSendToReceiver = 33020,
+    kCmdFetchList = 33021,
+    kCmdFetchListAndConfig = 33036,
+    kCmdRenumber = 32860,
+    kCmdRepairNames = 32864,
+    kCmdTransponderMenu = 32861,
+    kCmdStatistics = 32893,
+    kCmdTimers = 33042,
+    kCmdReceiverConfig = 32894,
+};
+
+// Status bar panes, by the same numbering.
+enum StatusPaneId : int {
+    kPaneProgram = 57664,
+    kPaneFileInfo = 32868,
+    kPaneMisc = 121,
+};
+
+} // namespace tarnell

@@ -1,0 +1,288 @@
+// New, open, save, save as, close and quit with the save-changes question, recent files and
+// dropped files, on the real main window.
+#include "CAppPreferences.h"
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CMainFrame.h"
+#include "CTarnell1018Doc.h"
+#include "CommandIds.h"
+#include "FileError.h"
+#include "FileIo.h"
+#include "GuiTestSupport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QSplitter>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace tarnell;
+using Choice = IUserDialogs::SaveChoice;
+
+namespace {
+
+class FileHandling : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame = std::make_unique<CMainFrame>(prefs, dialogs);
+        frame->show();
+    }
+
+    // Closed windows go away with deferred deletion.
+    static void Settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    static void Edit(CChildFrame& child) {
+        child.Document().RenameChannel(child.Document().File().m_channels.At(0), "Geändert");
+    }
+
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    test::Sandbox sandbox;
+    test::FakeDialogs dialogs;
+    CAppPreferences prefs;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+TEST_F(FileHandling, NewShowsTheFactoryListInNumberedTabs) {
+    CChildFrame* first = frame->NewDocument();
+    CChildFrame* second = frame->NewDocument();
+    EXPECT_EQ(frame->MdiArea()->viewMode(), QMdiArea::TabbedView);
+    ASSERT_EQ(frame->Children().size(), 2);
+    EXPECT_EQ(first->Title(), QStringLiteral("Service list 1"));
+    EXPECT_EQ(second->Title(), QStringLiteral("Service list 2"));
+    EXPECT_FALSE(first->Document().IsModified());
+    EXPECT_FALSE(second->Document().IsModified());
+    EXPECT_EQ(frame->ActiveChild(), second);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Service list 2[*] - Tarnell 1018"));
+
+    EXPECT_EQ(second->List()->model()->rowCount(), 128);
+    EXPECT_EQ(second->Splitter()->widget(0), second->Tree());
+    QTreeWidgetItem* satellites = second->Tree()->topLevelItem(1);
+    ASSERT_NE(satellites, nullptr);
+    EXPECT_EQ(satellites->childCount(), 96);
+    EXPECT_EQ(satellites->child(0)->text(0), QStringLiteral("Astra 1F 1M"));
+}
+
+TEST_F(FileHandling, AnEditMarksTheWindowAndTheViewsFollowTheDocument) {
+    CChildFrame* child = frame->NewDocument();
+    Edit(*child);
+    EXPECT_TRUE(child->isWindowModified());
+    EXPECT_TRUE(frame->isWindowModified());
+    EXPECT_EQ(child->List()->model()->index(0, 1).data().toString(), QStringLiteral("Geändert"));
+
+    child->Document().Undo();
+    EXPECT_FALSE(child->isWindowModified());
+    EXPECT_NE(child->List()->model()->index(0, 1).data().toString(), QStringLiteral("Geändert"));
+}
+
+TEST_F(FileHandling, OpenShowsTheFileAndRemembersIt) {
+    const QString path = sandbox.WriteFactoryList(QStringLiteral("liste.sys"));
+    CChildFrame* child = frame->OpenDocument(path);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->Title(), QStringLiteral("liste.sys"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("liste.sys[*] - Tarnell 1018"));
+    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
+    EXPECT_EQ(frame->RecentFiles().Files().front(), path);
+    EXPECT_EQ(frame->RecentFilesMenu()->actions().size(), 1);
+
+    // Opening it again shows the window that has it.
+    frame->NewDocument();
+    EXPECT_EQ(frame->OpenDocument(path), child);
+    EXPECT_EQ(frame->ActiveChild(), child);
+    EXPECT_EQ(frame->Children().size(), 2);
+}
+
+TEST_F(FileHandling, TheOpenCommandAsksForFiles) {
+    const QString a = sandbox.WriteFactoryList(QStringLiteral("a.fdu"));
+    const QString b = sandbox.WriteFactoryList(QStringLiteral("b.fdu"));
+    dialogs.openAnswers.push_back({a, b});
+    frame->Commands().Get(kCmdFileOpen)->trigger();
+    EXPECT_EQ(frame->Children().size(), 2);
+    // Cancelled: nothing happens.
+    frame->Commands().Get(kCmdFileOpen)->trigger();
+    EXPECT_EQ(frame->Children().size(), 2);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(FileHandling, AFailedOpenShowsTheDocumentsMessage) {
+    const QString path = sandbox.Path(QStringLiteral("kaputt.fdu"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2000, 'x'));
+    file.close();
+
+    std::string expected;
+    try {
+        CTarnell1018Doc().Open(path.toStdString());
+    } catch (const std::exception& error) {
+        expected = error.what();
+    }
+    ASSERT_FALSE(expected.empty());
+
+    EXPECT_EQ(frame->OpenDocument(path), nullptr);
+    EXPECT_EQ(dialogs.errors, QStringList{QString::fromStdString(expected)});
+    EXPECT_TRUE(frame->Children().isEmpty());
+    EXPECT_FALSE(frame->RecentFiles().Files().contains(path));
+}
+
+TEST_F(FileHandling, SavingANewDocumentAsksForAName) {
+    CChildFrame* child = frame->NewDocument();
+    Edit(*child);
+    const QString path = sandbox.Path(QStringLiteral("neu.fdu"));
+    dialogs.saveAsAnswers.push_back(path);
+    frame->Commands().Get(kCmdFileSave)->trigger();
+    EXPECT_EQ(dialogs.saveAsAsked, 1);
+    EXPECT_FALSE(child->Document().IsModified());
+    EXPECT_EQ(child->Title(), QStringLiteral("neu.fdu"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("neu.fdu[*] - Tarnell 1018"));
+    EXPECT_EQ(frame->RecentFiles().Files().front(), path);
+
+    CTarnell1018Doc reread;
+    reread.Open(path.toStdString());
+    EXPECT_EQ(Bytes(path), QByteArray(reinterpret_cast<const char*>(reread.StoreToBytes().data()),
+                                      static_cast<qsizetype>(reread.StoreToBytes().size())));
+
+    // Now it has a name: Save writes there without asking.
+    Edit(*child);
+    frame->Commands().Get(kCmdFileSave)->trigger();
+    EXPECT_EQ(dialogs.saveAsAsked, 1);
+    EXPECT_FALSE(child->Document().IsModified());
+}
+
+TEST_F(FileHandling, AFailedSaveKeepsTheChangesAndSaysWhy) {
+    const QString path = sandbox.WriteFactoryList(QStringLiteral("alt.fdu"));
+    const QByteArray before = Bytes(path);
+    CChildFrame* child = frame->OpenDocument(path);
+    ASSERT_NE(child, nullptr);
+    Edit(*child);
+
+    dialogs.saveAsAnswers.push_back(sandbox.Path(QStringLiteral("no-such-folder/x.fdu")));
+    EXPECT_FALSE(frame->SaveDocumentAs(*child));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(child->Document().IsModified());
+    EXPECT_EQ(child->Title(), QStringLiteral("alt.fdu"));
+    EXPECT_EQ(Bytes(path), before);
+
+    // Cancelling the dialog is no failure to report.
+    EXPECT_FALSE(frame->SaveDocumentAs(*child));
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(child->Document().IsModified());
+}
+
+TEST_F(FileHandling, ClosingAskToSaveOnlyWhenChanged) {
+    CChildFrame* unchanged = frame->NewDocument();
+    EXPECT_TRUE(frame->CloseDocument(*unchanged));
+    EXPECT_TRUE(dialogs.askedToSave.isEmpty());
+    Settle();
+    EXPECT_TRUE(frame->Children().isEmpty());
+
+    CChildFrame* child = frame->NewDocument();
+    Edit(*child);
+    dialogs.saveAnswers = {Choice::Cancel};
+    EXPECT_FALSE(frame->CloseDocument(*child));
+    EXPECT_EQ(dialogs.askedToSave, QStringList{QStringLiteral("Service list 2")});
+    EXPECT_EQ(frame->Children().size(), 1);
+
+    dialogs.saveAnswers = {Choice::Discard};
+    EXPECT_TRUE(frame->CloseDocument(*child));
+    Settle();
+    EXPECT_TRUE(frame->Children().isEmpty());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tarnell 1018"));
+    EXPECT_TRUE(frame->StatusPane(kPaneFileInfo)->text().isEmpty());
+}
+
+TEST_F(FileHandling, SaveAtCloseWritesFirstAndStaysOpenWhenThatFails) {
+    CChildFrame* child = frame->NewDocument();
+    Edit(*child);
+    dialogs.saveAnswers = {Choice::Save};
+    dialogs.saveAsAnswers = {QString()};
+    EXPECT_FALSE(frame->CloseDocument(*child));
+    EXPECT_EQ(frame->Children().size(), 1);
+
+    const QString path = sandbox.Path(QStringLiteral("beim-schliessen.fdu"));
+    dialogs.saveAnswers = {Choice::Save};
+    dialogs.saveAsAnswers = {path};
+    EXPECT_TRUE(frame->CloseDocument(*child));
+    Settle();
+    EXPECT_TRUE(frame->Children().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(path));
+}
+
+TEST_F(FileHandling, QuittingAsksForEveryChangedDocumentAndACancelKeepsThemAll) {
+    Edit(*frame->NewDocument());
+    frame->NewDocument();
+    Edit(*frame->NewDocument());
+
+    dialogs.saveAnswers = {Choice::Discard, Choice::Cancel};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(dialogs.askedToSave.size(), 2);
+    Settle();
+    EXPECT_EQ(frame->Children().size(), 3);
+
+    dialogs.saveAnswers = {Choice::Discard, Choice::Discard};
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(dialogs.askedToSave.size(), 4);
+    Settle();
+    EXPECT_TRUE(frame->Children().isEmpty());
+}
+
+TEST_F(FileHandling, RecentFilesReopenAndComeBackNextTime) {
+    const QString path = sandbox.WriteFactoryList(QStringLiteral("zuletzt.fdu"));
+    ASSERT_NE(frame->OpenDocument(path), nullptr);
+    EXPECT_TRUE(frame->CloseDocument(*frame->ActiveChild()));
+    Settle();
+
+    CMainFrame next(prefs, dialogs);
+    ASSERT_EQ(next.RecentFilesMenu()->actions().size(), 1);
+    QAction* entry = next.RecentFilesMenu()->actions().front();
+    EXPECT_TRUE(entry->text().endsWith(path));
+    entry->trigger();
+    ASSERT_EQ(next.Children().size(), 1);
+    EXPECT_EQ(next.Children().front()->Title(), QStringLiteral("zuletzt.fdu"));
+
+    // A recent file that has gone is reported and leaves the list.
+    QFile::remove(path);
+    CMainFrame third(prefs, dialogs);
+    third.RecentFilesMenu()->actions().front()->trigger();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(third.RecentFiles().Files().isEmpty());
+    EXPECT_FALSE(third.RecentFilesMenu()->isEnabled());
+}
+
+TEST_F(FileHandling, DroppedFilesAreOpened) {
+    const QString path = sandbox.WriteFactoryList(QStringLiteral("gezogen.fdu"));
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame.get(), &drop);
+    ASSERT_EQ(frame->Children().size(), 1);
+    EXPECT_EQ(frame->Children().front()->Title(), QStringLiteral("gezogen.fdu"));
+
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.org/list.fdu"))});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QCoreApplication::sendEvent(frame.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}

@@ -1,0 +1,63 @@
+#include "GuiTestSupport.h"
+
+#include "CTarnell1018Doc.h"
+
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace tarnell::test {
+
+IUserDialogs::SaveChoice FakeDialogs::AskSaveChanges(QWidget*, const QString& title) {
+    askedToSave.append(title);
+    if (saveAnswers.empty()) {
+        ADD_FAILURE() << "unexpected save-changes question for " << title.toStdString();
+        return SaveChoice::Cancel;
+    }
+    const SaveChoice answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+QStringList FakeDialogs::AskOpenFileNames(QWidget*) {
+    if (openAnswers.empty()) {
+        return {};
+    }
+    QStringList answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+QString FakeDialogs::AskSaveFileName(QWidget*, const QString&) {
+    ++saveAsAsked;
+    if (saveAsAnswers.empty()) {
+        return {};
+    }
+    QString answer = saveAsAnswers.front();
+    saveAsAnswers.pop_front();
+    return answer;
+}
+
+Sandbox::Sandbox() {
+    EXPECT_TRUE(m_dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       m_dir.filePath(QStringLiteral("settings")));
+}
+
+Sandbox::~Sandbox() {
+    // Point the store somewhere that does not exist any more rather than at the real one.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_dir.filePath(QStringLiteral("gone")));
+}
+
+QString Sandbox::WriteFactoryList(const QString& name) const {
+    CTarnell1018Doc document;
+    document.OnNewDocument();
+    const QString path = Path(name);
+    document.Save(path.toStdString());
+    return path;
+}
+
+} // namespace tarnell::test

@@ -1,0 +1,161 @@
+// The command registry, the ribbon built over it, the status bar and the channel list model.
+#include "CAppPreferences.h"
+#include "CChannelListModel.h"
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CMainFrame.h"
+#include "CRibbonBar.h"
+#include "CTarnell1018Doc.h"
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace tarnell;
+
+TEST(CommandRegistry, OneActionPerCommand) {
+    CCommandRegistry registry;
+    QAction* open = registry.Add(kCmdFileOpen, QStringLiteral("Open"));
+    EXPECT_EQ(registry.Find(kCmdFileOpen), open);
+    EXPECT_EQ(registry.Get(kCmdFileOpen), open);
+    EXPECT_EQ(CCommandRegistry::IdOf(open), kCmdFileOpen);
+    EXPECT_THROW(registry.Add(kCmdFileOpen, QStringLiteral("Open again")), std::logic_error);
+    EXPECT_EQ(registry.Find(kCmdFileNew), nullptr);
+    EXPECT_THROW(registry.Get(kCmdFileNew), std::logic_error);
+    EXPECT_EQ(CCommandRegistry::IdOf(nullptr), 0);
+}
+
+class MainFrameRibbon : public ::testing::Test {
+protected:
+    test::Sandbox sandbox;
+    test::FakeDialogs dialogs;
+    CAppPreferences prefs;
+    CMainFrame frame{prefs, dialogs};
+};
+
+TEST_F(MainFrameRibbon, ApplicationMenuInItsOrder) {
+    QStringList entries;
+    for (QAction* action : frame.Ribbon()->ApplicationMenu()->actions()) {
+        if (action->isSeparator()) {
+            entries.append(QStringLiteral("-"));
+        } else if (action->menu()) {
+            entries.append(QStringLiteral("menu:") + action->text());
+        } else {
+            entries.append(QString::number(CCommandRegistry::IdOf(action)));
+        }
+    }
+    const QStringList expected = {
+        QStringLiteral("57600"),       QStringLiteral("57601"),
+        QStringLiteral("57603"),       QStringLiteral("57604"),
+        QStringLiteral("menu:Print"),  QStringLiteral("-"),
+        QStringLiteral("menu:Import"), QStringLiteral("-"),
+        QStringLiteral("57602"),       QStringLiteral("menu:Recent Files"),
+        QStringLiteral("-"),           QStringLiteral("32782"),
+        QStringLiteral("57665"),
+    };
+    EXPECT_EQ(entries, expected);
+
+    QMenu* import = frame.Ribbon()->ApplicationMenu()->actions().at(6)->menu();
+    ASSERT_NE(import, nullptr);
+    EXPECT_EQ(import->actions().at(0)->text(), QStringLiteral("Import of other channel lists"));
+    EXPECT_EQ(CCommandRegistry::IdOf(import->actions().at(1)), kCmdImportEnigma2);
+    EXPECT_EQ(import->actions().at(1)->text(), QStringLiteral("&Enigma2"));
+    EXPECT_EQ(import->actions().at(2)->text(), QStringLiteral("&Octagon 918 HD Difference"));
+    EXPECT_EQ(import->actions().at(3)->text(), QStringLiteral("&Octagon SD"));
+}
+
+TEST_F(MainFrameRibbon, FirstCategoryPanelsInOrder) {
+    ASSERT_FALSE(frame.Ribbon()->Categories().isEmpty());
+    QStringList panels;
+    for (CRibbonPanel* panel : frame.Ribbon()->Categories().front()->Panels()) {
+        panels.append(panel->Title());
+    }
+    EXPECT_EQ(panels, (QStringList{QStringLiteral("Clipboard"), QStringLiteral("View"),
+                                   QStringLiteral("Windows"), QStringLiteral("TV/Radio"),
+                                   QStringLiteral("Display"), QStringLiteral("Receiver"),
+                                   QStringLiteral("Tools")}));
+}
+
+TEST_F(MainFrameRibbon, ButtonsShowTheRegisteredActions) {
+    // Every ribbon button acts through the registry's own action, never a copy.
+    int buttons = 0;
+    for (QToolButton* button : frame.Ribbon()->findChildren<QToolButton*>()) {
+        QAction* action = button->defaultAction();
+        if (!action) {
+            continue;
+        }
+        ++buttons;
+        EXPECT_EQ(frame.Commands().Find(CCommandRegistry::IdOf(action)), action);
+    }
+    EXPECT_GT(buttons, 25);
+}
+
+TEST_F(MainFrameRibbon, FileCommandsNeedADocumentAndLaterOnesStayOff) {
+    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
+        EXPECT_FALSE(frame.Commands().Get(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(frame.Commands().Get(kCmdFileNew)->isEnabled());
+    EXPECT_TRUE(frame.Commands().Get(kCmdFileOpen)->isEnabled());
+
+    frame.show();
+    frame.Commands().Get(kCmdFileNew)->trigger();
+    ASSERT_EQ(frame.Children().size(), 1);
+    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
+        EXPECT_TRUE(frame.Commands().Get(id)->isEnabled()) << id;
+    }
+    for (const int id :
+         {kCmdFilePrint, kCmdOptions, kCmdStatistics, kCmdFetchList, kCmdEditPaste}) {
+        EXPECT_FALSE(frame.Commands().Get(id)->isEnabled()) << id;
+    }
+
+    frame.Commands().Get(kCmdFileClose)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame.Children().isEmpty());
+    EXPECT_FALSE(frame.Commands().Get(kCmdFileSave)->isEnabled());
+}
+
+TEST_F(MainFrameRibbon, StatusPanes) {
+    EXPECT_EQ(frame.StatusPane(kPaneProgram)->text(), QStringLiteral("Tarnell Octagon 1018"));
+    EXPECT_TRUE(frame.StatusPane(kPaneFileInfo)->text().isEmpty());
+    ASSERT_NE(frame.StatusPane(kPaneMisc), nullptr);
+    EXPECT_EQ(frame.StatusPane(999), nullptr);
+
+    frame.show();
+    frame.NewDocument();
+    EXPECT_EQ(frame.StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
+}
+
+TEST(ChannelListModel, ListsOneKindInListOrder) {
+    CTarnell1018Doc document;
+    document.OnNewDocument();
+    CChannelListModel model;
+    QAbstractItemModelTester tester(&model,
+                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    model.Refill(&document, true);
+    ASSERT_EQ(model.rowCount(), 128);
+    EXPECT_EQ(model.data(model.index(0, CChannelListModel::kColumnNumber)).toInt(), 1);
+    EXPECT_EQ(model.data(model.index(127, CChannelListModel::kColumnNumber)).toInt(), 128);
+    EXPECT_FALSE(model.data(model.index(0, CChannelListModel::kColumnName)).toString().isEmpty());
+
+    model.Refill(&document, false);
+    EXPECT_EQ(model.rowCount(), 197);
+    EXPECT_FALSE(model.ChannelAt(0)->IsTv());
+    EXPECT_EQ(model.ChannelAt(197), nullptr);
+
+    // A name index past the name list shows blank instead of reading beyond it.
+    CChannelData* first = document.File().m_channels.At(0);
+    first->SetNameIndex(0xFFFE);
+    model.Refill(&document, first->IsTv());
+    EXPECT_TRUE(model.data(model.index(0, CChannelListModel::kColumnName)).toString().isEmpty());
+
+    model.Refill(nullptr, true);
+    EXPECT_EQ(model.rowCount(), 0);
+}
