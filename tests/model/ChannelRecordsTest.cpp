@@ -241,3 +241,27 @@ TEST(ChannelNames, StoredOffsetsAreSequential) {
         {test::ArrayHeader16(2), {24, 0, 0, 0, 26, 0, 0, 0}, {'A', 0, 0x05, 'B', 'C', 0}});
     EXPECT_EQ(payload, expected);
 }
+
+TEST(ChannelRecords, AnEmptySectionDoesNotSetTheRecordSize) {
+    auto sections =
+        WithChannels(test::Concat({test::ArrayHeader16(2, 40), std::vector<uint8_t>(80, 9)}));
+    sections.push_back({kIdRadioChannels, test::ArrayHeader16(0, 0)});
+    auto file = LoadBytes(test::BuildRawFile(sections));
+    ASSERT_EQ(file->m_channels.Size(), 2u);
+    EXPECT_EQ(file->m_channels.RecordSize(), 40u) << "the TV records keep their 40 bytes";
+}
+
+TEST(ChannelNames, SharedOffsetsNameTheSameRecord) {
+    auto payload =
+        test::Concat({test::ArrayHeader16(3), std::vector<uint8_t>(12, 0), {'A', 'B', 0, 'C', 0}});
+    WriteLE32(payload.data() + 16, 28);
+    WriteLE32(payload.data() + 20, 28);
+    WriteLE32(payload.data() + 24, 31);
+    std::vector<test::RawSection> sections(5, {kIdFduInfo, std::vector<uint8_t>(19, 'x')});
+    sections.push_back({kIdChannelNames, payload});
+    auto file = LoadBytes(test::BuildRawFile(sections));
+    ASSERT_EQ(file->m_channelNames.Size(), 3u);
+    EXPECT_EQ(file->m_channelNames.At(0)->GetDisplayName(), "AB");
+    EXPECT_EQ(file->m_channelNames.At(1)->GetDisplayName(), "AB");
+    EXPECT_EQ(file->m_channelNames.At(2)->GetDisplayName(), "C");
+}
