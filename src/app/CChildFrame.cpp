@@ -64,6 +64,11 @@ void CChildFrame::RefreshTitle() {
     emit TitleChanged();
 }
 
+void CChildFrame::SetShowTv(bool tv) {
+    m_tv = tv;
+    m_document->UpdateAllViews(kHintRefillFromTree);
+}
+
 void CChildFrame::OnDocumentUpdate(CTarnell1018Doc&, int hint, const void*) {
     switch (hint) {
     case kHintModelReplaced:

@@ -41,6 +41,8 @@ public:
     void RefreshTitle();
 
     bool ShowsTv() const { return m_tv; }
+    // The window's TV/radio switch; the views refill through the document's hint.
+    void SetShowTv(bool tv);
     QSplitter* Splitter() const { return m_splitter; }
     QTreeWidget* Tree() const { return m_tree; }
     QTableView* List() const { return m_list; }

@@ -74,8 +74,6 @@ constexpr int kLaterCommands[] = {
     kCmdViewList,
     kCmdViewDetails,
     kCmdWindows,
-    kCmdShowTv,
-    kCmdShowRadio,
     kCmdToggleNumbering,
     kCmdToggleSatelliteOnlyActive,
     kCmdFavouriteTextColour,
@@ -212,6 +210,15 @@ void CMainFrame::RegisterCommands() {
         }
     });
     connect(m_commands->Get(kCmdAppExit), &QAction::triggered, this, &QWidget::close);
+    for (const bool tv : {true, false}) {
+        connect(m_commands->Get(tv ? kCmdShowTv : kCmdShowRadio), &QAction::triggered, this,
+                [this, tv] {
+                    if (auto* child = ActiveChild()) {
+                        child->SetShowTv(tv);
+                    }
+                    UpdateCommands();
+                });
+    }
     addActions({m_commands->Get(kCmdFileNew), m_commands->Get(kCmdFileOpen),
                 m_commands->Get(kCmdFileSave), m_commands->Get(kCmdFileSaveAs),
                 m_commands->Get(kCmdFileClose), m_commands->Get(kCmdAppExit)});
@@ -519,9 +526,12 @@ void CMainFrame::OnActiveChildChanged() {
 
 void CMainFrame::UpdateCommands() {
     const bool hasDocument = ActiveChild() != nullptr;
-    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
+    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio}) {
         m_commands->Get(id)->setEnabled(hasDocument);
     }
+    const CChildFrame* child = ActiveChild();
+    m_commands->Get(kCmdShowTv)->setChecked(child && child->ShowsTv());
+    m_commands->Get(kCmdShowRadio)->setChecked(child && !child->ShowsTv());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -44,6 +46,7 @@ QStringList CTarnell1018App::DefaultLanguageFolders() {
 bool CTarnell1018App::InitInstance(const QStringList& arguments) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brixholm"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarnell1018"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarnell1018.png")));
 
     auto settings = OpenAppSettings();
     const int stored =

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,7 @@ TEST_F(Startup, FirstStartIsGermanWithDefaultsAndNoDocument) {
     EXPECT_TRUE(app->MainFrame()->isVisible());
     EXPECT_TRUE(app->MainFrame()->Children().isEmpty());
     EXPECT_EQ(app->MainFrame()->Commands().Get(kCmdFileNew)->text(), QStringLiteral("Neu"));
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
     EXPECT_TRUE(dialogs->errors.isEmpty());
 }
 

@@ -286,3 +286,36 @@ TEST_F(FileHandling, DroppedFilesAreOpened) {
     QCoreApplication::sendEvent(frame.get(), &refused);
     EXPECT_FALSE(refused.isAccepted());
 }
+
+TEST_F(FileHandling, TheTvRadioSwitchBelongsToEachWindow) {
+    struct Listener : IDocumentListener {
+        std::vector<int> hints;
+        void OnDocumentUpdate(CTarnell1018Doc&, int hint, const void*) override {
+            hints.push_back(hint);
+        }
+    };
+    QAction* tv = frame->Commands().Get(kCmdShowTv);
+    QAction* radio = frame->Commands().Get(kCmdShowRadio);
+    EXPECT_FALSE(tv->isEnabled());
+
+    CChildFrame* first = frame->NewDocument();
+    Listener listener;
+    first->Document().AddListener(&listener);
+    EXPECT_TRUE(tv->isChecked());
+    EXPECT_FALSE(radio->isChecked());
+
+    radio->trigger();
+    EXPECT_FALSE(first->ShowsTv());
+    EXPECT_EQ(first->List()->model()->rowCount(), 197);
+    EXPECT_EQ(listener.hints, std::vector<int>{kHintRefillFromTree});
+    EXPECT_TRUE(radio->isChecked());
+    EXPECT_FALSE(tv->isChecked());
+
+    // A new window starts with TV, and the buttons follow the window shown.
+    CChildFrame* second = frame->NewDocument();
+    EXPECT_EQ(second->List()->model()->rowCount(), 128);
+    EXPECT_TRUE(tv->isChecked());
+    frame->MdiArea()->setActiveSubWindow(frame->MdiArea()->subWindowList().front());
+    EXPECT_TRUE(radio->isChecked());
+    first->Document().RemoveListener(&listener);
+}
