@@ -5,6 +5,8 @@
 #include "ImportModelOperations.h"
 #include "TextLines.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -16,25 +18,36 @@ constexpr const char* kNotFound = "Datenfile nicht gefunden, oder Datenfile in G
 constexpr const char* kBadFile = "Fehler beim Lesen des Datenfiles!";
 
 // Numbers separated by ':' (all decimal, or all hex); stops at the first that is not one.
-std::vector<int64_t> Numbers(std::string_view text, int base, size_t most = 32) {
-    std::vector<int64_t> out;
-    size_t pos = 0;
-    while (out.size() < most && pos <= text.size()) {
-        int64_t value = 0;
-        const auto [ptr, ec] =
-            std::from_chars(text.data() + pos, text.data() + text.size(), value, base);
-        if (ec != std::errc()) {
-            break;
+// A small fixed array: this runs for every line of files with tens of thousands of lines.
+class Numbers {
+public:
+    Numbers(std::string_view text, int base, size_t most = kMost) {
+        most = std::min(most, kMost);
+        size_t pos = 0;
+        while (m_size < most && pos <= text.size()) {
+            int64_t value = 0;
+            const auto [ptr, ec] =
+                std::from_chars(text.data() + pos, text.data() + text.size(), value, base);
+            if (ec != std::errc()) {
+                break;
+            }
+            m_values[m_size++] = value;
+            pos = static_cast<size_t>(ptr - text.data());
+            if (pos >= text.size() || text[pos] != ':') {
+                break;
+            }
+            ++pos;
         }
-        out.push_back(value);
-        pos = static_cast<size_t>(ptr - text.data());
-        if (pos >= text.size() || text[pos] != ':') {
-            break;
-        }
-        ++pos;
     }
-    return out;
-}
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    int64_t operator[](size_t i) const { return m_values[i]; }
+
+private:
+    static constexpr size_t kMost = 32;
+    std::array<int64_t, kMost> m_values; // only the first m_size are set
+    size_t m_size = 0;
+};
 
 struct TransponderKey {
     uint32_t nameSpace = 0;
@@ -110,25 +123,53 @@ struct ServiceKey {
 };
 
 // "sid:ns:tsid:onid:type:number[:...]"; false when the service number is missing.
-bool ParseServiceKey(std::string_view text, ServiceKey& key) {
-    const auto hex = Numbers(text, 16, 4);
-    if (hex.size() < 4) {
+// One number of a key line, followed by ':' or the end; false when there is none. Written out
+// by hand: it runs for every service of lists with tens of thousands of them.
+bool NextField(std::string_view text, size_t& pos, int base, int64_t& value) {
+    const bool negative = base == 10 && pos < text.size() && text[pos] == '-';
+    pos += negative ? 1 : 0;
+    const size_t start = pos;
+    uint64_t v = 0;
+    for (; pos < text.size() && pos - start < 16; ++pos) {
+        const char c = text[pos];
+        unsigned digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = static_cast<unsigned>(c - '0');
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        } else if (base == 16 && c >= 'A' && c <= 'F') {
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        } else {
+            break;
+        }
+        v = v * static_cast<unsigned>(base) + digit;
+    }
+    if (pos == start) {
         return false;
     }
-    size_t pos = 0;
-    for (int i = 0; i < 4; ++i) {
-        pos = text.find(':', pos);
-        if (pos == std::string_view::npos) {
+    value = negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v);
+    if (pos < text.size()) {
+        if (text[pos] != ':') {
             return false;
         }
         ++pos;
     }
-    const auto dec = Numbers(text.substr(pos), 10, 2);
-    if (dec.size() < 2) {
-        return false;
+    return true;
+}
+
+bool ParseServiceKey(std::string_view text, ServiceKey& key) {
+    int64_t f[6] = {};
+    size_t pos = 0;
+    for (int i = 0; i < 6; ++i) {
+        if (!NextField(text, pos, i < 4 ? 16 : 10, f[i])) {
+            return false;
+        }
+        if (i < 5 && pos >= text.size()) {
+            return false; // the service number is missing
+        }
     }
-    key = {static_cast<int>(hex[0]), static_cast<uint32_t>(hex[1]), static_cast<int>(hex[2]),
-           static_cast<int>(hex[3]), static_cast<int>(dec[0]),      static_cast<int>(dec[1])};
+    key = {static_cast<int>(f[0]), static_cast<uint32_t>(f[1]), static_cast<int>(f[2]),
+           static_cast<int>(f[3]), static_cast<int>(f[4]),      static_cast<int>(f[5])};
     return true;
 }
 

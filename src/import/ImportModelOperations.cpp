@@ -67,8 +67,20 @@ void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::str
     if (channel == nullptr || utf8.empty()) {
         return;
     }
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<uint8_t>(c) < 0x80; });
+    if (ascii && !utf8.empty() && static_cast<uint8_t>(utf8[0]) >= CChannelInfo::kTableByteLimit &&
+        utf8.size() < CChannelInfo::kMaxRecordBytes) {
+        // The same bytes in every code page there is: most names take this way.
+        channel->SetNameIndex(static_cast<uint16_t>(file.m_channelNames.Size()));
+        file.m_channelNames.AddName(
+            std::span(reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size()));
+        return;
+    }
     std::vector<uint8_t> record;
-    if (CanEncode(utf8, CodePage::Windows1252)) {
+    if (ascii) {
+        record.assign(utf8.begin(), utf8.end());
+    } else if (CanEncode(utf8, CodePage::Windows1252)) {
         record = EncodeText(utf8, CodePage::Windows1252);
     } else {
         // Code 0 (no table byte) reads as ISO 8859-2; 1 to 5 are the others.

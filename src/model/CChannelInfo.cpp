@@ -29,14 +29,15 @@ CChannelInfo CChannelInfo::FromRecord(std::span<const uint8_t> record) {
     }
     const auto text = record.subspan(start);
     const auto end = std::find(text.begin(), text.end(), uint8_t{0});
-    info.m_text.assign(text.begin(), end);
+    info.m_text.assign(reinterpret_cast<const char*>(text.data()),
+                       static_cast<size_t>(end - text.begin()));
     return info;
 }
 
 std::string CChannelInfo::GetDisplayName(NameMarks marks) const {
     std::vector<uint8_t> bytes;
     bytes.reserve(m_text.size());
-    for (uint8_t b : m_text) {
+    for (const uint8_t b : GetText()) {
         if (b == kMarkOpen || b == kMarkClose || b == '<' || b == '>') {
             if (marks == NameMarks::Keep) {
                 bytes.push_back(b == kMarkOpen || b == '<' ? '<' : '>');
@@ -53,8 +54,8 @@ std::vector<uint8_t> CChannelInfo::EncodeName(std::string_view utf8) const {
 }
 
 void CChannelInfo::SetDisplayName(std::string_view utf8) {
-    m_text = EncodeName(utf8);
-    for (auto& b : m_text) {
+    auto bytes = EncodeName(utf8);
+    for (auto& b : bytes) {
         if (b == '<') {
             b = kMarkOpen;
         } else if (b == '>') {
@@ -63,6 +64,7 @@ void CChannelInfo::SetDisplayName(std::string_view utf8) {
             b = '?'; // a zero would end the name early
         }
     }
+    m_text.assign(bytes.begin(), bytes.end());
     if (m_text.size() + 3 > kMaxRecordBytes) {
         m_text.resize(kMaxRecordBytes - 3);
     }
@@ -82,7 +84,8 @@ void CChannelInfo::AppendStoredForm(std::vector<uint8_t>& out) const {
             out.push_back(*m_extraTableByte);
         }
     }
-    out.insert(out.end(), m_text.begin(), m_text.end());
+    const auto text = GetText();
+    out.insert(out.end(), text.begin(), text.end());
     out.push_back(0);
 }
 

@@ -26,7 +26,9 @@ public:
 
     uint32_t GetCodePageCode() const { return m_codePageCode; }
     void SetCodePageCode(uint32_t code) { m_codePageCode = code; }
-    const std::vector<uint8_t>& GetText() const { return m_text; }
+    std::span<const uint8_t> GetText() const {
+        return {reinterpret_cast<const uint8_t*>(m_text.data()), m_text.size()};
+    }
 
     std::string GetDisplayName(NameMarks marks = NameMarks::Remove) const;
     // Encodes the text with the record's code page; "<" and ">" become the mark bytes.
@@ -42,7 +44,8 @@ private:
     uint32_t m_codePageCode = 0;
     // 0x10 names carry one more byte before the text; kept so that it is written back.
     std::optional<uint8_t> m_extraTableByte;
-    std::vector<uint8_t> m_text;
+    // The text bytes; a string so that short names need no allocation of their own.
+    std::string m_text;
 };
 
 } // namespace tarnell

@@ -28,6 +28,11 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, size_t max
         throw FileError("Cannot open " + Describe(path, errno));
     }
     std::vector<uint8_t> bytes;
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && size <= maxSize) {
+        bytes.reserve(static_cast<size_t>(size));
+    }
     char buffer[65536];
     while (in) {
         in.read(buffer, sizeof(buffer));

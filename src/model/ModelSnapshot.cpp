@@ -107,7 +107,7 @@ std::vector<uint8_t> ModelSnapshot::Take(const CSettingsFile& f) {
     auto writeName = [](Writer& o, const CChannelInfo& n) {
         o.U32(n.m_codePageCode);
         o.U32(n.m_extraTableByte ? 0x100u | *n.m_extraTableByte : 0);
-        o.Blob(n.m_text);
+        o.Blob(std::vector<uint8_t>(n.m_text.begin(), n.m_text.end()));
     };
     WriteArray(w, f.m_providerNames, writeName);
     WriteArray(w, f.m_channels, [](Writer& o, const CChannelData& c) {
@@ -185,7 +185,8 @@ void ModelSnapshot::Restore(CSettingsFile& f, std::span<const uint8_t> snapshot)
         if (extra & 0x100u) {
             n->m_extraTableByte = static_cast<uint8_t>(extra);
         }
-        n->m_text = i.Blob();
+        const auto text = i.Blob();
+        n->m_text.assign(text.begin(), text.end());
         return n;
     };
     ReadArray(r, f.m_providerNames, readName);
