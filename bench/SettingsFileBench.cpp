@@ -228,36 +228,7 @@ void BM_Store(benchmark::State& state) {
 // shaped the way MakeLargest shapes them (a few services per transponder sharing a PID plan).
 // Without that shape the synthetic records compress too poorly for 10,000 to fit the file.
 std::unique_ptr<CSettingsFile> MakeScaled(int channels) {
-    tarnell::test::SampleOptions o;
-    o.satellites = 255;
-    o.lnbs = 67;
-    o.transponderSlots = 8000;
-    o.usedTransponders = channels / 4;
-    o.tvChannels = channels * 6 / 10;
-    o.radioChannels = channels - o.tvChannels;
-    o.providers = 200;
-    o.favourites = 32;
-    o.timers = 30;
-    o.channelRecordSize = 40;
-    auto file = tarnell::test::MakeSample(o);
-    for (size_t i = 0; i < file->m_channels.Size(); ++i) {
-        tarnell::CChannelData* c = file->m_channels.At(i);
-        const auto slot = static_cast<uint16_t>(i % 4);
-        c->SetTransponderIndex(static_cast<uint16_t>(i / 4));
-        c->SetServiceId(static_cast<uint16_t>(0x100 * (i / 4 % 50) + slot + 1));
-        c->SetPcrPid(static_cast<uint16_t>(0x100 + 0x10 * slot));
-        c->SetVideoPid(c->IsTv() ? static_cast<uint16_t>(0x100 + 0x10 * slot) : 0);
-        c->SetAudioPid(static_cast<uint16_t>(0x101 + 0x10 * slot));
-        c->SetFavouriteMask(i % 50 == 0 ? 1u << (i / 50 % 32) : 0);
-        c->SetFlagByte(0);
-        c->Record()[22] = 0;
-    }
-    for (int t = 0; t < o.usedTransponders; ++t) {
-        file->m_transponders.At(static_cast<size_t>(t))
-            ->SetSatelliteIndex(static_cast<uint16_t>(t / 10 % 255));
-    }
-    file->UpdateHasChannels();
-    return file;
+    return tarnell::test::MakeRealistic(channels);
 }
 
 const StoredList& Scaled(int channels) {

@@ -116,14 +116,14 @@ std::unique_ptr<CSettingsFile> MakeSample(const SampleOptions& o) {
     return file;
 }
 
-std::unique_ptr<CSettingsFile> MakeLargest() {
+std::unique_ptr<CSettingsFile> MakeRealistic(int channels) {
     SampleOptions o;
     o.satellites = 255;
     o.lnbs = 67;
     o.transponderSlots = 8000;
-    o.usedTransponders = 2500;
-    o.tvChannels = 6000;
-    o.radioChannels = 4000;
+    o.usedTransponders = channels / 4;
+    o.tvChannels = channels * 6 / 10;
+    o.radioChannels = channels - o.tvChannels;
     o.providers = 200;
     o.favourites = 32;
     o.timers = 30;
@@ -143,11 +143,16 @@ std::unique_ptr<CSettingsFile> MakeLargest() {
         c->SetFlagByte(0);
         c->Record()[22] = 0;
     }
-    for (size_t t = 0; t < 2500; ++t) {
-        file->m_transponders.At(t)->SetSatelliteIndex(static_cast<uint16_t>(t / 10 % 255));
+    for (int t = 0; t < o.usedTransponders; ++t) {
+        file->m_transponders.At(static_cast<size_t>(t))
+            ->SetSatelliteIndex(static_cast<uint16_t>(t / 10 % 255));
     }
     file->UpdateHasChannels();
     return file;
+}
+
+std::unique_ptr<CSettingsFile> MakeLargest() {
+    return MakeRealistic(10000);
 }
 
 std::unique_ptr<CSettingsFile> LoadBytes(std::span<const uint8_t> bytes,

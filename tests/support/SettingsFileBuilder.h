@@ -32,7 +32,9 @@ struct SampleOptions {
 // A model with every list filled with distinct, recognisable values.
 std::unique_ptr<CSettingsFile> MakeSample(const SampleOptions& options = {});
 
-// The largest file the data area holds: ~10,000 channels, 8,000 slots, 255 satellites.
+// A list shaped like a real scan, with `channels` channels, 8,000 slots and 255 satellites.
+std::unique_ptr<CSettingsFile> MakeRealistic(int channels);
+// The largest file the data area holds: MakeRealistic(10000).
 std::unique_ptr<CSettingsFile> MakeLargest();
 
 std::unique_ptr<CSettingsFile> LoadBytes(std::span<const uint8_t> bytes,
