@@ -8,6 +8,7 @@
 #include "CommandIcons.h"
 #include "CommandIds.h"
 #include "IUserDialogs.h"
+#include "LanguagePacks.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -93,7 +94,7 @@ constexpr int kLaterCommands[] = {
 
 } // namespace
 
-CMainFrame::CMainFrame(const CAppPreferences& preferences, IUserDialogs& dialogs, QWidget* parent)
+CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_preferences(preferences), m_dialogs(dialogs) {
     setWindowTitle(kProgramTitle);
     setAcceptDrops(true);
@@ -185,6 +186,8 @@ void CMainFrame::RegisterCommands() {
     add(kCmdTimers, tr("Timers"));
     add(kCmdReceiverConfig, tr("Receiver Configuration"));
 
+    RegisterLanguageCommands();
+
     for (const int id : kLaterCommands) {
         m_commands->Get(id)->setEnabled(false);
     }
@@ -222,6 +225,29 @@ void CMainFrame::RegisterCommands() {
     addActions({m_commands->Get(kCmdFileNew), m_commands->Get(kCmdFileOpen),
                 m_commands->Get(kCmdFileSave), m_commands->Get(kCmdFileSaveAs),
                 m_commands->Get(kCmdFileClose), m_commands->Get(kCmdAppExit)});
+}
+
+void CMainFrame::RegisterLanguageCommands() {
+    for (const int command : kLanguageButtonOrder) {
+        const LanguageInfo* language = LanguageForCommand(command);
+        QAction* action =
+            m_commands->Add(command, QString::fromUtf8(language->buttonLabel),
+                            BadgeIcon(QString::fromLatin1(language->qtLocale).toUpper(), 0x2b579a));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, command] { OnLanguageCommand(command); });
+    }
+}
+
+void CMainFrame::OnLanguageCommand(int command) {
+    const LanguageInfo* language = LanguageForCommand(command);
+    // The running program keeps its language; the choice counts from the next start.
+    if (language && language->id != m_preferences.activeLanguage) {
+        m_dialogs.ShowNotice(this, QString::fromUtf8(language->restartNotice));
+        m_preferences.activeLanguage = language->id;
+        auto settings = OpenAppSettings();
+        settings->setValue(QStringLiteral("Language/ActiveLanguage"), language->id);
+    }
+    UpdateCommands();
 }
 
 void CMainFrame::BuildRibbon() {
@@ -300,6 +326,13 @@ void CMainFrame::BuildRibbon() {
     tools->AddLarge(kCmdStatistics);
     tools->AddLarge(kCmdTimers);
     tools->AddLarge(kCmdReceiverConfig);
+
+    // The category and panel names are the program's own, the same in every language.
+    CRibbonCategory* languages = m_ribbon->AddCategory(QStringLiteral("Language selection"));
+    CRibbonPanel* languagePanel = languages->AddPanel(QStringLiteral("Languages"));
+    for (const int command : kLanguageButtonOrder) {
+        languagePanel->AddSmall(command);
+    }
 
     m_ribbon->AddTabRowButton(kCmdAppAbout);
 }
@@ -532,6 +565,10 @@ void CMainFrame::UpdateCommands() {
     const CChildFrame* child = ActiveChild();
     m_commands->Get(kCmdShowTv)->setChecked(child && child->ShowsTv());
     m_commands->Get(kCmdShowRadio)->setChecked(child && !child->ShowsTv());
+    for (const int command : kLanguageButtonOrder) {
+        m_commands->Get(command)->setChecked(LanguageForCommand(command)->id ==
+                                             m_preferences.activeLanguage);
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

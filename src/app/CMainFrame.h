@@ -25,8 +25,7 @@ struct CAppPreferences;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(const CAppPreferences& preferences, IUserDialogs& dialogs,
-               QWidget* parent = nullptr);
+    CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // File, New: the factory list in a new window with a numbered title.
@@ -73,8 +72,10 @@ private:
     void OnActiveChildChanged();
     void UpdateCommands();
     void OpenWithDialog();
+    void RegisterLanguageCommands();
+    void OnLanguageCommand(int command);
 
-    const CAppPreferences& m_preferences;
+    CAppPreferences& m_preferences;
     IUserDialogs& m_dialogs;
     CCommandRegistry* m_commands = nullptr;
     CRibbonBar* m_ribbon = nullptr;

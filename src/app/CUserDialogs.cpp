@@ -62,4 +62,9 @@ void CUserDialogs::ShowInformation(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, Caption(), text);
 }
 
+void CUserDialogs::ShowNotice(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, Caption(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 } // namespace tarnell

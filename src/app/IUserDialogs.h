@@ -21,6 +21,8 @@ public:
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestion) = 0;
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+    // A message box without an icon.
+    virtual void ShowNotice(QWidget* parent, const QString& text) = 0;
 };
 
 // The real dialogs.
@@ -32,6 +34,7 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& suggestion) override;
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowInformation(QWidget* parent, const QString& text) override;
+    void ShowNotice(QWidget* parent, const QString& text) override;
 
     // "Settings files (*.fdu *.sys)" and its companions, for both file dialogs.
     static QStringList SettingsFileFilters();

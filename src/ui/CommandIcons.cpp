@@ -58,7 +58,9 @@ constexpr IconSource kSources[] = {
     {kCmdReceiverConfig, "preferences-desktop", kNoPixmap, 'K', 0x6a3d9a},
 };
 
-QIcon Badge(char letter, QRgb colour) {
+} // namespace
+
+QIcon BadgeIcon(const QString& text, QRgb colour) {
     QIcon icon;
     for (const int size : {16, 32}) {
         QPixmap pixmap(size, size);
@@ -72,17 +74,15 @@ QIcon Badge(char letter, QRgb colour) {
         painter.fillPath(path, QColor::fromRgb(colour));
         QFont font = painter.font();
         font.setBold(true);
-        font.setPixelSize(size * 11 / 16);
+        font.setPixelSize(text.size() > 1 ? size * 8 / 16 : size * 11 / 16);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QLatin1Char(letter)));
+        painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
         painter.end();
         icon.addPixmap(pixmap);
     }
     return icon;
 }
-
-} // namespace
 
 QIcon CommandIcon(int id) {
     for (const auto& source : kSources) {
@@ -96,7 +96,7 @@ QIcon CommandIcon(int id) {
         if (source.fallback != kNoPixmap) {
             return QApplication::style()->standardIcon(source.fallback);
         }
-        return Badge(source.badge, source.colour);
+        return BadgeIcon(QString(QLatin1Char(source.badge)), source.colour);
     }
     return {};
 }

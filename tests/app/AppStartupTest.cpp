@@ -142,3 +142,19 @@ TEST_F(Startup, ShutDownWritesThePreferencesBack) {
     EXPECT_FALSE(settings->contains(QStringLiteral("Einstellungen/FavoritenTextFarbe")));
     EXPECT_FALSE(settings->contains(QStringLiteral("Language/ActiveLanguage")));
 }
+
+TEST_F(Startup, AChosenLanguageTakesEffectAtTheNextStart) {
+    ASSERT_TRUE(Start());
+    app->MainFrame()->Commands().Get(32980)->trigger();
+    EXPECT_EQ(dialogs->notices.size(), 1);
+    // This run stays German.
+    EXPECT_EQ(app->MainFrame()->Commands().Get(kCmdFileNew)->text(), QStringLiteral("Neu"));
+    app->ExitInstance();
+    app.reset();
+
+    CTarnell1018App next(dialogs);
+    next.SetLanguageFolders({QStringLiteral(TARNELL_QM_DIR)});
+    ASSERT_TRUE(next.InitInstance({QStringLiteral("tarnell1018")}));
+    EXPECT_EQ(next.Language().id, 0x09);
+    EXPECT_EQ(next.MainFrame()->Commands().Get(kCmdFileNew)->text(), QStringLiteral("New"));
+}

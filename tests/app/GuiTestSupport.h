@@ -18,6 +18,7 @@ public:
     QStringList askedToSave;
     QStringList errors;
     QStringList informations;
+    QStringList notices;
     int saveAsAsked = 0;
 
     SaveChoice AskSaveChanges(QWidget*, const QString& title) override;
@@ -25,6 +26,7 @@ public:
     QString AskSaveFileName(QWidget*, const QString&) override;
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
     void ShowInformation(QWidget*, const QString& text) override { informations.append(text); }
+    void ShowNotice(QWidget*, const QString& text) override { notices.append(text); }
 };
 
 // A private settings store and scratch folder for one test: the user's real settings are

@@ -12,6 +12,7 @@
 #include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QMenu>
+#include <QSettings>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -159,3 +160,68 @@ TEST(ChannelListModel, ListsOneKindInListOrder) {
     model.Refill(nullptr, true);
     EXPECT_EQ(model.rowCount(), 0);
 }
+
+TEST_F(MainFrameRibbon, LanguageCategoryWithItsButtonsInOrder) {
+    ASSERT_EQ(frame.Ribbon()->Categories().size(), 2);
+    CRibbonCategory* languages = frame.Ribbon()->Categories().at(1);
+    EXPECT_EQ(languages->Title(), QStringLiteral("Language selection"));
+    ASSERT_EQ(languages->Panels().size(), 1);
+    EXPECT_EQ(languages->Panels().front()->Title(), QStringLiteral("Languages"));
+    QStringList labels;
+    for (QToolButton* button : languages->Panels().front()->findChildren<QToolButton*>()) {
+        labels.append(button->defaultAction()->text());
+    }
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("Русский"),
+                                   QStringLiteral("Français"), QStringLiteral("Italiano"),
+                                   QStringLiteral("English"), QStringLiteral("Español"),
+                                   QStringLiteral("Nederlands")}));
+}
+
+TEST_F(MainFrameRibbon, TheCurrentLanguageAgainSaysAndWritesNothing) {
+    QAction* german = frame.Commands().Get(32979);
+    EXPECT_TRUE(german->isChecked());
+    german->trigger();
+    EXPECT_TRUE(german->isChecked());
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+    EXPECT_FALSE(OpenAppSettings()->contains(QStringLiteral("Language/ActiveLanguage")));
+}
+
+struct LanguageCase {
+    int command;
+    int language;
+    const char* notice;
+};
+
+class LanguageCommand : public MainFrameRibbon,
+                        public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(LanguageCommand, ShowsItsRestartNoticeAndStoresTheLanguage) {
+    const LanguageCase& c = GetParam();
+    if (c.command == 32979) {
+        prefs.activeLanguage = 0x09;
+    }
+    frame.Commands().Get(c.command)->trigger();
+    EXPECT_EQ(dialogs.notices, QStringList{QString::fromUtf8(c.notice)});
+    EXPECT_EQ(OpenAppSettings()->value(QStringLiteral("Language/ActiveLanguage")).toInt(),
+              c.language);
+    EXPECT_EQ(prefs.activeLanguage, c.language);
+    for (const int other : {32979, 32980, 32981, 32982, 32983, 32984, 32985}) {
+        EXPECT_EQ(frame.Commands().Get(other)->isChecked(), other == c.command) << other;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCommands, LanguageCommand,
+    ::testing::Values(
+        LanguageCase{32979, 0x07,
+                     "Beenden Sie das Programm und starten Sie es erneut um die neuen "
+                     "Spracheinstellungen zu übernehmen."},
+        LanguageCase{32980, 0x09, "Restart the program to activate the new language selection."},
+        LanguageCase{32981, 0x19,
+                     "Перезапустите программу, чтобы активизировать новый языковой выбор."},
+        LanguageCase{32982, 0x0C, "Redémarrer le programme pour activer la nouvelle langue."},
+        LanguageCase{32983, 0x13,
+                     "Start het programma opnieuw, om de nieuwe taalinstellingen door te voeren."},
+        LanguageCase{32984, 0x0A, "Reanude el programa para activar la nueva selección de lengua."},
+        LanguageCase{32985, 0x10,
+                     "Riavviare il programma per attivare la nuova selezione della lingua."}));
