@@ -3,6 +3,7 @@
 #include "CAppPreferences.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
+#include "CDesktopAlert.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
 #include "CommandIcons.h"
@@ -16,6 +17,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,8 +26,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <exception>
 #include <filesystem>
@@ -113,7 +117,13 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
         tabs->setExpanding(false);
         tabs->setElideMode(Qt::ElideMiddle);
     }
-    setCentralWidget(m_mdiArea);
+    auto* centre = new QWidget(this);
+    auto* centreLayout = new QVBoxLayout(centre);
+    centreLayout->setContentsMargins(0, 0, 0, 0);
+    centreLayout->setSpacing(0);
+    centreLayout->addWidget(BuildCaptionBar());
+    centreLayout->addWidget(m_mdiArea, 1);
+    setCentralWidget(centre);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
 
     BuildRibbon();
@@ -356,6 +366,48 @@ void CMainFrame::BuildStatusBar() {
     separator->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(separator);
     statusBar()->addPermanentWidget(m_miscPane);
+}
+
+QFrame* CMainFrame::BuildCaptionBar() {
+    m_captionBar = new QFrame(this);
+    m_captionBar->setObjectName(QStringLiteral("captionBar"));
+    m_captionBar->setStyleSheet(
+        QStringLiteral("#captionBar { background: #fff4ce; border-bottom: 1px solid #e0c97a; }"));
+    auto* layout = new QHBoxLayout(m_captionBar);
+    layout->setContentsMargins(8, 3, 4, 3);
+    auto* icon = new QLabel(m_captionBar);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16, 16));
+    layout->addWidget(icon);
+    m_captionLabel = new QLabel(m_captionBar);
+    layout->addWidget(m_captionLabel, 1);
+    auto* close = new QToolButton(m_captionBar);
+    close->setAutoRaise(true);
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    connect(close, &QToolButton::clicked, m_captionBar, &QWidget::hide);
+    layout->addWidget(close);
+    m_captionBar->hide();
+    return m_captionBar;
+}
+
+void CMainFrame::SetCaptionText(const QString& text, bool alert) {
+    m_captionLabel->setText(text);
+    m_captionBar->show();
+    if (alert) {
+        ShowDesktopAlert(text);
+    }
+}
+
+QString CMainFrame::CaptionText() const {
+    return m_captionLabel->text();
+}
+
+void CMainFrame::ShowDesktopAlert(const QString& text) {
+    if (m_alert) {
+        m_alert->close();
+    }
+    m_alert = new CDesktopAlert(QStringLiteral("Tarnell Octagon SF 1018"),
+                                QStringLiteral("Tarnell Octagon SF 1018\n\n%1").arg(text), this);
+    m_alert->Popup();
 }
 
 void CMainFrame::ShowAsLastTime() {

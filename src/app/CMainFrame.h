@@ -1,11 +1,14 @@
 #pragma once
 
+#include "CDesktopAlert.h"
 #include "CRecentFileList.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
+class QFrame;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -46,6 +49,13 @@ public:
     CChildFrame* ActiveChild() const;
     QList<CChildFrame*> Children() const;
     void SetStatusText(const QString& text);
+    // The message strip above the documents; with alert also the desktop alert.
+    void SetCaptionText(const QString& text, bool alert = false);
+    void ShowDesktopAlert(const QString& text);
+    QFrame* CaptionBar() const { return m_captionBar; }
+    QString CaptionText() const;
+    // The alert on show, or nullptr once it has closed itself.
+    CDesktopAlert* DesktopAlert() const { return m_alert; }
     QLabel* StatusPane(int id) const;
 
     CCommandRegistry& Commands() const { return *m_commands; }
@@ -63,6 +73,7 @@ private:
     void RegisterCommands();
     void BuildRibbon();
     void BuildStatusBar();
+    QFrame* BuildCaptionBar();
     CChildFrame* AddChild(std::unique_ptr<CTarnell1018Doc> document, const QString& untitledName);
     bool SaveModified(CChildFrame& child);
     bool SaveTo(CChildFrame& child, const QString& path);
@@ -84,6 +95,9 @@ private:
     QLabel* m_programPane = nullptr;
     QLabel* m_fileInfoPane = nullptr;
     QLabel* m_miscPane = nullptr;
+    QFrame* m_captionBar = nullptr;
+    QLabel* m_captionLabel = nullptr;
+    QPointer<CDesktopAlert> m_alert;
     CRecentFileList m_recentFiles;
     int m_untitledCount = 0;
     bool m_closingAll = false;

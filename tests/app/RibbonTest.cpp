@@ -3,6 +3,7 @@
 #include "CChannelListModel.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
+#include "CDesktopAlert.h"
 #include "CMainFrame.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -225,3 +227,27 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{32984, 0x0A, "Reanude el programa para activar la nueva selección de lengua."},
         LanguageCase{32985, 0x10,
                      "Riavviare il programma per attivare la nuova selezione della lingua."}));
+
+TEST_F(MainFrameRibbon, CaptionBarAndDesktopAlert) {
+    frame.show();
+    EXPECT_FALSE(frame.CaptionBar()->isVisible());
+    frame.SetCaptionText(QStringLiteral("Liste neu nummeriert"));
+    EXPECT_TRUE(frame.CaptionBar()->isVisible());
+    EXPECT_EQ(frame.CaptionText(), QStringLiteral("Liste neu nummeriert"));
+    EXPECT_EQ(frame.DesktopAlert(), nullptr);
+
+    frame.SetCaptionText(QStringLiteral("Gesendet"), true);
+    CDesktopAlert* alert = frame.DesktopAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->Title(), QStringLiteral("Tarnell Octagon SF 1018"));
+    EXPECT_EQ(alert->Body(), QStringLiteral("Tarnell Octagon SF 1018\n\nGesendet"));
+    EXPECT_NEAR(alert->windowOpacity(), 200.0 / 255.0, 0.01);
+    EXPECT_TRUE(alert->CloseTimer()->isActive());
+    EXPECT_EQ(alert->CloseTimer()->interval(), 5000);
+
+    // A second alert replaces the first instead of piling up.
+    frame.ShowDesktopAlert(QStringLiteral("Noch einmal"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_NE(frame.DesktopAlert(), nullptr);
+    EXPECT_EQ(frame.findChildren<CDesktopAlert*>().size(), 1);
+}
