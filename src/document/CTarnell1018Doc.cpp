@@ -35,9 +35,12 @@ std::vector<std::string> CTarnell1018Doc::LoadFromBytes(std::span<const uint8_t>
 }
 
 void CTarnell1018Doc::AfterLoad() {
-    m_file->UpdateHasChannels();
-    m_file->m_channels.AssignRunningNumbers();
+    // The has-channels marks and running numbers come with the model's own load.
     m_timerLinks.Rebuild(*m_file);
+    TakeConfigurationFlags();
+}
+
+void CTarnell1018Doc::TakeConfigurationFlags() {
     m_configPresent = m_file->m_configuration.IsValid();
     if (m_configPresent) {
         m_configOptionFlag = m_file->m_configuration.GetWord(CConfigurationData::kOptionWordOffset);
@@ -73,10 +76,7 @@ std::vector<std::string> CTarnell1018Doc::LoadConfiguration(std::span<const uint
     if (auto message = m_file->m_configuration.ReadConfiguration(bytes)) {
         messages.push_back(*message);
     }
-    m_configPresent = m_file->m_configuration.IsValid();
-    if (m_configPresent) {
-        m_configOptionFlag = m_file->m_configuration.GetWord(CConfigurationData::kOptionWordOffset);
-    }
+    TakeConfigurationFlags();
     return messages;
 }
 

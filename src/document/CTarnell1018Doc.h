@@ -97,6 +97,7 @@ private:
     std::vector<uint8_t> TakeState() const;
     void RestoreState(std::span<const uint8_t> state);
     void AfterLoad();
+    void TakeConfigurationFlags();
 
     std::unique_ptr<CSettingsFile> m_file;
     CTimerLinks m_timerLinks;

@@ -2,8 +2,6 @@
 
 #include "CSettingsFile.h"
 
-#include <unordered_map>
-
 namespace tarnell {
 
 namespace {
