@@ -27,6 +27,9 @@ std::vector<std::string> CTarnell1018Doc::LoadFromBytes(std::span<const uint8_t>
     auto file = std::make_unique<CSettingsFile>();
     auto messages = file->Load(bytes);
     m_file = std::move(file);
+    m_currentSatellite = nullptr;
+    m_currentTransponder = nullptr;
+    m_currentChannel = nullptr;
     AfterLoad();
     m_history.Clear();
     m_forcedModified = false;
@@ -146,12 +149,17 @@ void CTarnell1018Doc::RestoreState(std::span<const uint8_t> state) {
         it->hasChannel = (packed & 0x20000u) != 0;
     }
     ModelSnapshot::Restore(*m_file, state);
+    // Every record is a new object now.
+    m_currentSatellite = nullptr;
+    m_currentTransponder = nullptr;
+    m_currentChannel = nullptr;
 }
 
 void CTarnell1018Doc::Edit(std::string_view name, const std::function<void(CSettingsFile&)>& change,
                            int hint, const void* object) {
     auto before = TakeState();
     change(*m_file);
+    DropStaleCurrentRecords();
     m_history.Push(std::string(name), std::move(before));
     UpdateAllViews(hint, object);
 }

@@ -87,6 +87,30 @@ public:
     int ApplySortTemplate();
     std::vector<uint8_t> ExportChannelText(bool tv) const;
 
+    // --- the records the views and panes act on (borrowed; cleared when their record goes)
+    CSatelliteInfo* GetCurrentSatellite() const { return m_currentSatellite; }
+    void SetCurrentSatellite(CSatelliteInfo* satellite) { m_currentSatellite = satellite; }
+    CTransponderData* GetCurrentTransponder() const { return m_currentTransponder; }
+    void SetCurrentTransponder(CTransponderData* t) { m_currentTransponder = t; }
+    CChannelData* GetCurrentChannel() const { return m_currentChannel; }
+    void SetCurrentChannel(CChannelData* channel) { m_currentChannel = channel; }
+
+    // --- structure edits of the navigation tree
+    // A satellite named "New"; nullptr when the list is full.
+    CSatelliteInfo* NewSatellite();
+    // A placeholder transponder (1 H 1) in the first free slot; nullptr when none is free or
+    // the satellite index is out of range.
+    CTransponderData* NewTransponder(size_t satelliteIndex);
+    void DeleteTransponderChannels(const CTransponderData* transponder);
+    void DeleteTransponders(const std::vector<const CTransponderData*>& transponders);
+    void RenameProvider(size_t index, std::string_view utf8);
+    void RenameFavouriteList(size_t index, std::string_view utf8, int favCodepage);
+    void DeleteFavouriteList(size_t index);
+    // The new list's index, or -1 when 32 lists exist or there is no such provider.
+    int AddFavouriteListFromProvider(size_t providerIndex, int favCodepage);
+    void MoveFavouriteList(size_t from, size_t to);
+    void MoveSatellite(size_t from, size_t to);
+
     // --- channel edits used by the views and the command-line tool
     void MoveChannel(size_t from, size_t to);
     void DeleteChannels(const std::vector<const CChannelData*>& channels);
@@ -98,6 +122,8 @@ private:
     void RestoreState(std::span<const uint8_t> state);
     void AfterLoad();
     void TakeConfigurationFlags();
+    // Forgets current records that are no longer in the model.
+    void DropStaleCurrentRecords();
 
     std::unique_ptr<CSettingsFile> m_file;
     CTimerLinks m_timerLinks;
@@ -108,6 +134,9 @@ private:
     bool m_configPresent = false;
     bool m_receiverLayout = false;
     bool m_forcedModified = false;
+    CSatelliteInfo* m_currentSatellite = nullptr;
+    CTransponderData* m_currentTransponder = nullptr;
+    CChannelData* m_currentChannel = nullptr;
 };
 
 } // namespace tarnell

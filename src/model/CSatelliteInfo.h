@@ -26,6 +26,7 @@ public:
 
     uint32_t GetCodePageCode() const { return m_codePageCode; }
     int GetSequenceNumber() const { return m_sequenceNumber; }
+    void SetSequenceNumber(int n) { m_sequenceNumber = n; }
     bool HasChannels() const { return m_hasChannels; }
     void SetHasChannels(bool on) { m_hasChannels = on; }
 

@@ -49,6 +49,24 @@ public:
     void DeleteTransponders(const std::vector<const CTransponderData*>& transponders);
     void DeleteTransponder(const CTransponderData* t) { DeleteTransponders({t}); }
 
+    // Structure edits of the navigation tree; every index keeps pointing at the same records.
+    // Appends a satellite named "New" at position 0; nullptr when 255 exist.
+    CSatelliteInfo* NewSatellite();
+    // Satellite `from` takes position `to`; transponders follow it, and every satellite's
+    // sequence number becomes its new position. False for a position out of range.
+    bool MoveSatellite(size_t from, size_t to);
+    // List `from` takes position `to`, its bit in every channel's mask with it.
+    bool MoveFavouriteList(size_t from, size_t to);
+    // Removes list `index` and its bit; the higher bits move down by one.
+    bool DeleteFavouriteList(size_t index);
+    // A list named after the provider, holding every channel on its transponders. The new
+    // list's index, or -1 when 32 lists exist or there is no such provider.
+    int AddFavouriteListFromProvider(size_t providerIndex, int favCodepage);
+    std::vector<const CChannelData*> ChannelsOfTransponder(size_t transponderIndex) const;
+
+    // Where an element at `index` ends up when the one at `from` moves to `to`.
+    static size_t MovedPosition(size_t index, size_t from, size_t to);
+
     CHeaderArray m_headers;
     CFDUInfo m_fduInfo;
     CSatelliteInfoArray m_satellites;
