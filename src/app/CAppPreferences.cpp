@@ -32,6 +32,7 @@ constexpr IntValue kWorkspaceValues[] = {
     {"FavDelChSelection", &CAppPreferences::favDelChSelection},
     {"FavCodepage", &CAppPreferences::favCodepage},
     {"ListWidth", &CAppPreferences::listWidth},
+    {"ApplicationLook", &CAppPreferences::applicationLook},
 };
 
 struct ColourValue {

@@ -32,6 +32,8 @@ struct CAppPreferences {
     int favDelChSelection = 0;
     int favCodepage = 6;
     int listWidth = kDefaultListWidth;
+    // The style menu's look (210 to 219).
+    int applicationLook = 210;
 
     // "Einstellungen", as 0xRRGGBB
     uint32_t channelBackColor = 0x35496A;

@@ -56,6 +56,19 @@ constexpr IconSource kSources[] = {
     {kCmdStatistics, "x-office-spreadsheet", kNoPixmap, 'S', 0x6a3d9a},
     {kCmdTimers, "appointment-new", kNoPixmap, 'Z', 0x6a3d9a},
     {kCmdReceiverConfig, "preferences-desktop", kNoPixmap, 'K', 0x6a3d9a},
+    {kCmdEditUndo, "edit-undo", QStyle::SP_ArrowBack, 0, 0},
+    {kCmdEditRedo, "edit-redo", QStyle::SP_ArrowForward, 0, 0},
+    {kCmdHelp, "help-contents", QStyle::SP_DialogHelpButton, 0, 0},
+    {kCmdContextHelp, "help-whatsthis", QStyle::SP_TitleBarContextHelpButton, 0, 0},
+    {kCmdCommunityPage, "internet-web-browser", kNoPixmap, 'W', 0x2b579a},
+    {kCmdStyleMenu, "preferences-desktop-theme", kNoPixmap, 'S', 0x2b579a},
+    {kCmdSatellitePane, "preferences-other", kNoPixmap, 'S', 0x2e7d32},
+    {kCmdTransponderPane, "network-wireless", kNoPixmap, 'T', 0x2e7d32},
+    {kCmdChannelPane, "video-display", kNoPixmap, 'C', 0x2e7d32},
+    {kCmdSearchPane, "edit-find", kNoPixmap, 'F', 0x2e7d32},
+    {kCmdTextExport, "document-export", kNoPixmap, 'E', 0x5b6470},
+    {kCmdSortTemplate, "view-sort-ascending", kNoPixmap, 'V', 0x2b579a},
+    {kCmdRemoveUnusedTransponders, "edit-clear", kNoPixmap, 'T', 0xd7282d},
 };
 
 } // namespace

@@ -22,6 +22,20 @@ enum CommandId : int {
     kCmdAppAbout = 57664,
     kCmdAppExit = 57665,
     kCmdHelp = 57667,
+    kCmdContextHelp = 57669,
+    kCmdEditUndo = 57643,
+    kCmdEditRedo = 57644,
+    kCmdCommunityPage = 32785,
+    // The tab row's style menu button; its own command does nothing.
+    kCmdStyleMenu = 209,
+
+    kCmdSatellitePane = 32995,
+    kCmdTransponderPane = 32996,
+    kCmdChannelPane = 32997,
+    kCmdSearchPane = 32805,
+    kCmdTextExport = 32866,
+    kCmdSortTemplate = 33039,
+    kCmdRemoveUnusedTransponders = 32953,
 
     kCmdImport = 33029,
     kCmdImportEnigma2 = 33030,
@@ -41,6 +55,7 @@ enum CommandId : int {
     kCmdShowRadio = 32808,
     kCmdToggleNumbering = 32816,
     kCmdToggleSatelliteOnlyActive = 32815,
+    kCmdToggleSatelliteShowNumber = 33043,
     kCmdFavouriteTextColour = 32811,
     kCmdFavouriteBackColour = 32810,
     kCmdReceiverMenu = 33015,
@@ -53,6 +68,14 @@ enum CommandId : int {
     kCmdStatistics = 32893,
     kCmdTimers = 33042,
     kCmdReceiverConfig = 32894,
+};
+
+// Docking panes, by the same numbering.
+enum PaneId : int {
+    kPaneSatellite = 150,
+    kPaneTransponder = 32780,
+    kPaneChannel = 32778,
+    kPaneSearch = 33028,
 };
 
 // Status bar panes, by the same numbering.

@@ -1,0 +1,132 @@
+#include "CDocumentCommands.h"
+
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CMainFrame.h"
+#include "CTarnell1018Doc.h"
+#include "CommandIcons.h"
+#include "CommandIds.h"
+#include "FileIo.h"
+#include "IUserDialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace tarnell {
+
+CDocumentCommands::CDocumentCommands(CMainFrame& frame, CCommandRegistry& commands,
+                                     IUserDialogs& dialogs)
+    : QObject(&frame), m_frame(frame), m_commands(commands), m_dialogs(dialogs) {
+    Register();
+}
+
+void CDocumentCommands::Register() {
+    auto add = [this](int id, const QString& text, auto handler,
+                      const QKeySequence& shortcut = {}) {
+        QAction* action = m_commands.Find(id);
+        if (!action) {
+            action = m_commands.Add(id, text, CommandIcon(id), shortcut);
+        }
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, handler] {
+            if (CChildFrame* child = m_frame.ActiveChild()) {
+                handler(*child);
+                Update();
+            }
+        });
+        return action;
+    };
+    add(
+        kCmdEditUndo, tr("Undo"), [](CChildFrame& child) { child.Document().Undo(); },
+        QKeySequence::Undo);
+    add(
+        kCmdEditRedo, tr("Redo"), [](CChildFrame& child) { child.Document().Redo(); },
+        QKeySequence::Redo);
+    add(kCmdToggleConfigOption, tr("Stored Numbers"), [](CChildFrame& child) {
+        child.Document().ToggleConfigOption();
+    })->setCheckable(true);
+    add(kCmdRenumber, tr("Renumber"), [this](CChildFrame&) { Renumber(); });
+    add(kCmdRepairNames, tr("Repair Names"), [this](CChildFrame& child) {
+        child.Document().RepairChannelNameReferences();
+        m_frame.SetCaptionText(tr("Channel name references repaired."));
+    });
+    add(kCmdRemoveUnusedTransponders, tr("Remove Unused Transponders"), [this](CChildFrame& child) {
+        const int removed = child.Document().RemoveUnreferencedTransponders();
+        m_frame.SetCaptionText(tr("%n unused transponder(s) removed.", nullptr, removed));
+    });
+    add(kCmdTextExport, tr("Export as Text..."), [this](CChildFrame&) { ExportText(); });
+    add(kCmdSortTemplate, tr("Sort by Template"), [this](CChildFrame&) { ApplySortTemplate(); });
+    add(kCmdToggleNumbering, tr("Running Numbers"), [](CChildFrame& child) {
+        child.SetNumbering(!child.Numbering());
+    })->setCheckable(true);
+    // The frame's other windows (the windows dialog, the panes) also undo into the document.
+    for (const int id : {kCmdEditUndo, kCmdEditRedo}) {
+        m_commands.Get(id)->setShortcutContext(Qt::WindowShortcut);
+        m_frame.addAction(m_commands.Get(id));
+    }
+}
+
+void CDocumentCommands::Update() {
+    CChildFrame* child = m_frame.ActiveChild();
+    for (const int id :
+         {kCmdToggleConfigOption, kCmdRenumber, kCmdRepairNames, kCmdRemoveUnusedTransponders,
+          kCmdTextExport, kCmdSortTemplate, kCmdToggleNumbering}) {
+        m_commands.Get(id)->setEnabled(child != nullptr);
+    }
+    m_commands.Get(kCmdEditUndo)->setEnabled(child && child->Document().CanUndo());
+    m_commands.Get(kCmdEditRedo)->setEnabled(child && child->Document().CanRedo());
+    m_commands.Get(kCmdToggleConfigOption)
+        ->setChecked(child && child->Document().GetConfigOptionFlag() != 0);
+    m_commands.Get(kCmdToggleNumbering)->setChecked(child && child->Numbering());
+}
+
+void CDocumentCommands::Renumber() {
+    if (CChildFrame* child = m_frame.ActiveChild()) {
+        child->Document().RenumberChannels();
+        m_frame.SetCaptionText(tr("The channels have been renumbered."));
+    }
+}
+
+void CDocumentCommands::ApplySortTemplate() {
+    CChildFrame* child = m_frame.ActiveChild();
+    if (!child) {
+        return;
+    }
+    const int placed = child->Document().ApplySortTemplate();
+    m_frame.SetCaptionText(
+        tr("The channels have been renumbered; %n channel(s) moved to the top by the template.",
+           nullptr, placed));
+}
+
+void CDocumentCommands::ExportText() {
+    CChildFrame* child = m_frame.ActiveChild();
+    if (!child) {
+        return;
+    }
+    const auto& documentPath = child->Document().GetPathName();
+    const QString folder = documentPath.empty()
+                               ? QDir::homePath()
+                               : QFileInfo(QString::fromStdString(documentPath.string())).path();
+    QString path = m_dialogs.AskExportFileName(
+        &m_frame, QDir(folder).filePath(child->Title() + QStringLiteral(".txt")));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".txt");
+    }
+    try {
+        const auto bytes = child->Document().ExportChannelText(child->ShowsTv());
+        WriteFileAtomically(std::filesystem::path(path.toStdString()), bytes);
+    } catch (const std::exception& error) {
+        // A silent failure would leave the user with an old or no list and no hint why.
+        m_dialogs.ShowError(&m_frame, QString::fromStdString(error.what()));
+        return;
+    }
+    m_frame.SetCaptionText(tr("Channel list exported to %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace tarnell
