@@ -2,19 +2,19 @@
 
 #include "CAppPreferences.h"
 #include "CChannelListModel.h"
+#include "CLeftView.h"
 #include "CTarnell1018Doc.h"
+#include "CTarnell1018View.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
-#include <QTableView>
-#include <QTreeWidget>
 
 namespace tarnell {
 
 CChildFrame::CChildFrame(std::unique_ptr<CTarnell1018Doc> document, const QString& untitledName,
-                         const CAppPreferences& preferences, QWidget* parent)
+                         CAppPreferences& preferences, QWidget* parent)
     : QWidget(parent), m_document(std::move(document)), m_untitledName(untitledName),
       m_preferences(preferences) {
     auto* layout = new QHBoxLayout(this);
@@ -22,19 +22,45 @@ CChildFrame::CChildFrame(std::unique_ptr<CTarnell1018Doc> document, const QStrin
     m_splitter = new QSplitter(Qt::Horizontal, this);
     layout->addWidget(m_splitter);
 
-    m_tree = new QTreeWidget(m_splitter);
-    m_tree->setHeaderHidden(true);
-    m_tree->setObjectName(QStringLiteral("navigationTree"));
+    m_satelliteOnlyActive = m_preferences.satelliteOnlyActive != 0;
+    m_tree = new CLeftView(*m_document, m_splitter);
+    PassTreeOptions();
 
-    m_listModel = new CChannelListModel(this);
-    m_list = new QTableView(m_splitter);
-    m_list->setObjectName(QStringLiteral("channelList"));
-    m_list->setModel(m_listModel);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setDefaultSectionSize(20);
-    m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->setShowGrid(false);
+    m_list = new CTarnell1018View(
+        *m_document,
+        [this] {
+            ChannelListOptions options;
+            options.favSeqNum = m_preferences.favSeqNum != 0;
+            options.satelliteRestrictShow = m_preferences.satelliteRestrictShow == 1;
+            options.listWidth = m_preferences.listWidth;
+            options.favCodepage = m_preferences.favCodepage;
+            options.channelBackColor = m_preferences.channelBackColor;
+            options.channelTextColor = m_preferences.channelTextColor;
+            options.favouriteBackColor = m_preferences.favouriteBackColor;
+            options.favouriteTextColor = m_preferences.favouriteTextColor;
+            return options;
+        },
+        &OpenAppSettings, m_splitter);
+    // A new list style rebuilds the list from the tree's selection.
+    connect(m_list, &CTarnell1018View::StyleChanged, this,
+            [this] { m_document->UpdateAllViews(kHintRefillFromTree); });
+
+    connect(m_tree, &CLeftView::FillRequested, m_list, &CTarnell1018View::Fill);
+    connect(m_tree, &CLeftView::MarkedFavouriteChanged, m_list, [this](int list) {
+        m_list->SetMarkedFavourite(list);
+        if (list >= 0) {
+            m_list->setFocus();
+        }
+    });
+    connect(m_tree, &CLeftView::FavouriteSequenceNumberingChanged, m_list,
+            &CTarnell1018View::SetFavouriteSequenceNumbering);
+    connect(m_tree, &CLeftView::OptionsChanged, this, [this](const TreeOptions& options) {
+        m_preferences.satelliteOrder = options.satelliteOrder;
+        m_preferences.providerOrder = options.providerOrder;
+        m_preferences.satelliteActive = options.satelliteActive;
+        m_preferences.favSeqNum = options.favSeqNum ? 1 : 0;
+        m_preferences.favCodepage = options.favCodepage;
+    });
 
     m_splitter->addWidget(m_tree);
     m_splitter->addWidget(m_list);
@@ -44,7 +70,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CTarnell1018Doc> document, const QStrin
 
     ApplyColours();
     m_document->AddListener(this);
-    RebuildTree();
+    m_tree->OnUpdate(0, nullptr);
     RefillList();
     RefreshTitle();
 }
@@ -64,74 +90,65 @@ void CChildFrame::RefreshTitle() {
     emit TitleChanged();
 }
 
-void CChildFrame::SetShowTv(bool tv) {
-    m_tv = tv;
-    m_document->UpdateAllViews(kHintRefillFromTree);
+CChannelListModel* CChildFrame::ListModel() const {
+    return m_list->Model();
 }
 
-void CChildFrame::OnDocumentUpdate(CTarnell1018Doc&, int hint, const void*) {
-    switch (hint) {
-    case kHintModelReplaced:
-        RebuildTree();
-        RefillList();
-        break;
-    case kHintRebuildTree:
-    case kHintTranspondersRemoved:
-    case kHintResortSatellites:
-    case kHintRelabelFavourites:
-        RebuildTree();
-        break;
-    case kHintRefillAllChannels:
-    case kHintRefillFromTree:
-    case kHintRenumberChannels:
-    case kHintChannelChanged:
-    case kHintSelectSatellitesNode:
-        RefillList();
-        break;
-    default:
-        break;
-    }
+void CChildFrame::SetShowTv(bool tv) {
+    m_tv = tv;
+    m_list->SetShowTv(tv);
+    m_tree->SetShowTv(tv);
+    m_document->UpdateAllViews(kHintRefillFromTree);
+    m_tree->viewport()->update();
+}
+
+void CChildFrame::OnDocumentUpdate(CTarnell1018Doc&, int hint, const void* object) {
+    m_list->OnUpdate(hint, object);
+    // The options sheet changes the preferences before it sends its hints.
+    PassTreeOptions();
+    // The tree asks the list for every fill that follows from its selection.
+    m_tree->OnUpdate(hint, object);
     // Every hint follows a change, so the modified mark may have changed too.
     RefreshTitle();
 }
 
 void CChildFrame::ApplyColours() {
-    auto paint = [](QWidget* view, uint32_t back, uint32_t text) {
-        QPalette palette = view->palette();
-        palette.setColor(QPalette::Base, CAppPreferences::ToColor(back));
-        palette.setColor(QPalette::Text, CAppPreferences::ToColor(text));
-        view->setPalette(palette);
-    };
-    paint(m_tree, m_preferences.treeBackColor, m_preferences.treeTextColor);
-    paint(m_list, m_preferences.channelBackColor, m_preferences.channelTextColor);
+    PassTreeOptions();
+    m_tree->ApplyColours();
+    m_list->ApplyColours();
 }
 
-void CChildFrame::RebuildTree() {
-    m_tree->clear();
-    const auto& file = m_document->File();
-    new QTreeWidgetItem(m_tree, {tr("All channels")});
-    auto* satellites = new QTreeWidgetItem(m_tree, {tr("Satellites")});
-    for (size_t i = 0; i < file.m_satellites.Size(); ++i) {
-        new QTreeWidgetItem(satellites,
-                            {QString::fromStdString(file.m_satellites.At(i)->GetDisplayName())});
-    }
-    auto* favourites = new QTreeWidgetItem(m_tree, {tr("Favourite lists")});
-    for (size_t i = 0; i < file.m_favourites.Size(); ++i) {
-        new QTreeWidgetItem(
-            favourites,
-            {QString::fromStdString(file.m_favourites.At(i)->GetName(m_preferences.favCodepage))});
-    }
-    auto* providers = new QTreeWidgetItem(m_tree, {tr("Providers")});
-    for (size_t i = 0; i < file.m_providerNames.Size(); ++i) {
-        new QTreeWidgetItem(providers,
-                            {QString::fromStdString(file.m_providerNames.At(i)->GetDisplayName())});
-    }
-    satellites->setExpanded(true);
+void CChildFrame::PassTreeOptions() {
+    TreeOptions options;
+    options.satelliteOrder = m_preferences.satelliteOrder;
+    options.providerOrder = m_preferences.providerOrder;
+    options.satelliteActive = m_preferences.satelliteActive;
+    options.onlyActive = m_satelliteOnlyActive;
+    options.showNumber = m_preferences.satelliteShowNumber != 0;
+    options.favSeqNum = m_preferences.favSeqNum != 0;
+    options.favCodepage = m_preferences.favCodepage;
+    options.treeBackColor = m_preferences.treeBackColor;
+    options.treeTextColor = m_preferences.treeTextColor;
+    options.favouriteBackColor = m_preferences.favouriteBackColor;
+    options.favouriteTextColor = m_preferences.favouriteTextColor;
+    m_tree->SetOptions(options);
+}
+
+void CChildFrame::ToggleSatelliteOnlyActive() {
+    m_satelliteOnlyActive = !m_satelliteOnlyActive;
+    m_preferences.satelliteOnlyActive = m_satelliteOnlyActive ? 1 : 0;
+    PassTreeOptions();
+    m_tree->OnUpdate(kHintRebuildTree, nullptr);
+}
+
+void CChildFrame::ToggleSatelliteShowNumber() {
+    m_preferences.satelliteShowNumber = m_preferences.satelliteShowNumber != 0 ? 0 : 1;
+    PassTreeOptions();
+    m_tree->OnUpdate(kHintRebuildTree, nullptr);
 }
 
 void CChildFrame::RefillList() {
-    m_listModel->Refill(m_document.get(), m_tv);
-    m_list->resizeColumnToContents(CChannelListModel::kColumnNumber);
+    m_list->Fill({ListMode::AllChannels, m_tv ? 0 : 1, m_tv});
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -8,13 +8,13 @@
 #include <memory>
 
 class QSplitter;
-class QTableView;
-class QTreeWidget;
 
 namespace tarnell {
 
 class CChannelListModel;
+class CLeftView;
 class CTarnell1018Doc;
+class CTarnell1018View;
 struct CAppPreferences;
 
 // One document window: the navigation tree on the left, the channel list on the right. The
@@ -29,7 +29,7 @@ public:
     using CloseGuard = std::function<bool(CChildFrame&)>;
 
     CChildFrame(std::unique_ptr<CTarnell1018Doc> document, const QString& untitledName,
-                const CAppPreferences& preferences, QWidget* parent = nullptr);
+                CAppPreferences& preferences, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     CTarnell1018Doc& Document() { return *m_document; }
@@ -43,12 +43,22 @@ public:
     bool ShowsTv() const { return m_tv; }
     // The window's TV/radio switch; the views refill through the document's hint.
     void SetShowTv(bool tv);
+    // The window's numbering switch: its search results show running numbers while it is on.
+    bool Numbering() const { return m_numbering; }
+    void SetNumbering(bool on) { m_numbering = on; }
     QSplitter* Splitter() const { return m_splitter; }
-    QTreeWidget* Tree() const { return m_tree; }
-    QTableView* List() const { return m_list; }
-    CChannelListModel* ListModel() const { return m_listModel; }
+    CLeftView* Tree() const { return m_tree; }
+    // The window's own copy of SatelliteOnlyAcitve; toggling stores it in the preferences too.
+    bool SatelliteOnlyActive() const { return m_satelliteOnlyActive; }
+    void ToggleSatelliteOnlyActive();
+    // Satellites named with their sequence numbers, in every window from now on.
+    void ToggleSatelliteShowNumber();
+    CTarnell1018View* List() const { return m_list; }
+    CChannelListModel* ListModel() const;
 
     void OnDocumentUpdate(CTarnell1018Doc& document, int hint, const void* object) override;
+    // Paints the tree and the list in the colours of the preferences, after they changed.
+    void ApplyColours();
 
 signals:
     void TitleChanged();
@@ -57,19 +67,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ApplyColours();
-    void RebuildTree();
+    // The tree reads the preferences through its own options.
+    void PassTreeOptions();
     void RefillList();
 
     std::unique_ptr<CTarnell1018Doc> m_document;
     QString m_untitledName;
-    const CAppPreferences& m_preferences;
+    CAppPreferences& m_preferences;
     CloseGuard m_closeGuard;
     bool m_tv = true;
+    bool m_numbering = true;
     QSplitter* m_splitter = nullptr;
-    QTreeWidget* m_tree = nullptr;
-    QTableView* m_list = nullptr;
-    CChannelListModel* m_listModel = nullptr;
+    CLeftView* m_tree = nullptr;
+    bool m_satelliteOnlyActive = true;
+    CTarnell1018View* m_list = nullptr;
 };
 
 } // namespace tarnell

@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CAppPreferences.h"
+#include "CChannelListCommands.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CDesktopAlert.h"
@@ -128,6 +129,10 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
 
     BuildRibbon();
     BuildStatusBar();
+    m_listCommands = new CChannelListCommands(
+        *m_commands, *statusBar(), m_preferences.listWidth,
+        [this] { return ActiveChild() ? ActiveChild()->List() : nullptr; },
+        [this](const QString& text) { SetStatusText(text); }, this);
 
     auto settings = OpenAppSettings();
     m_recentFiles.Load(*settings);
@@ -600,16 +605,23 @@ void CMainFrame::OnActiveChildChanged() {
     if (child) {
         setWindowTitle(child->Title() + QStringLiteral("[*] - ") + kProgramTitle);
         setWindowModified(child->Document().IsModified());
-        SetStatusText(QString::fromStdString(child->Document().GetStatusText()));
+        // Between activations the pane shows what the list last said.
+        if (m_listCommands->OnActiveViewChanged()) {
+            SetStatusText(QString::fromStdString(child->Document().GetStatusText()));
+        }
     } else {
         setWindowTitle(kProgramTitle);
         setWindowModified(false);
+        m_listCommands->OnActiveViewChanged();
         SetStatusText(QString());
     }
     UpdateCommands();
 }
 
 void CMainFrame::UpdateCommands() {
+    if (m_listCommands) {
+        m_listCommands->UpdateCommands();
+    }
     const bool hasDocument = ActiveChild() != nullptr;
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio}) {
         m_commands->Get(id)->setEnabled(hasDocument);

@@ -16,6 +16,7 @@ class QMenu;
 
 namespace tarnell {
 
+class CChannelListCommands;
 class CChildFrame;
 class CCommandRegistry;
 class CRibbonBar;
@@ -59,6 +60,7 @@ public:
     QLabel* StatusPane(int id) const;
 
     CCommandRegistry& Commands() const { return *m_commands; }
+    CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QMenu* RecentFilesMenu() const { return m_recentMenu; }
@@ -98,6 +100,7 @@ private:
     QFrame* m_captionBar = nullptr;
     QLabel* m_captionLabel = nullptr;
     QPointer<CDesktopAlert> m_alert;
+    CChannelListCommands* m_listCommands = nullptr;
     CRecentFileList m_recentFiles;
     int m_untitledCount = 0;
     bool m_closingAll = false;

@@ -1,36 +1,86 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "ChannelListTexts.h"
 
+#include <QAbstractTableModel>
+#include <QColor>
+
+#include <cstdint>
 #include <vector>
 
 namespace tarnell {
 
 class CChannelData;
-class CTarnell1018Doc;
+class CSettingsFile;
 
-// The channels of one kind (TV or radio) in list order, with their running number and name.
-// The model holds borrowed record pointers, so the owner refills it whenever the document
-// replaces or reorders its channels.
+// The rows of the channel list: borrowed channel records with the number each row shows. The
+// texts are made when asked for, so that a fill of 10,000 channels only collects pointers. The
+// owner refills the model whenever the document replaces or removes records.
 class CChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { kColumnNumber, kColumnName, kColumnCount };
+    static constexpr int kColumnName = ChannelList::kColName;
+    static constexpr int kColumnNumber = ChannelList::kColNumber;
+    static constexpr int kColumnCount = ChannelList::kColumnCount;
+    // The channel record of a row, as quintptr.
+    static constexpr int kChannelRole = Qt::UserRole + 1;
 
     explicit CChannelListModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void Refill(const CTarnell1018Doc* document, bool tv);
-    const CChannelData* ChannelAt(int row) const;
+    // Replaces every row; the numbers stay 0 until the next Renumber.
+    void SetRows(const CSettingsFile* file, std::vector<CChannelData*> channels);
+    void Clear() { SetRows(nullptr, {}); }
+
+    CChannelData* ChannelAt(int row) const;
+    int NumberAt(int row) const;
+    // -1 when the channel has no row.
+    int RowOf(const CChannelData* channel) const;
+    const std::vector<CChannelData*>& Channels() const { return m_channels; }
+    QString Text(int row, int column) const;
+
+    // Column 0 then shows "%4i %s" and sorts by number or name alone.
+    bool IsCompact() const { return m_compact; }
+    void SetCompact(bool compact);
+
+    // Sets every row's number, then sorts again in ascending order: the compact style by
+    // number, the details style by the sort column.
+    void Renumber(bool favouriteSequence, uint32_t configOptionFlag);
+    // Sorts by the column with the given comparison; ties keep their order.
+    void SortRows(int column, ChannelList::Comparison comparison, bool ascending);
+    int SortColumn() const { return m_sortColumn; }
+    bool SortAscending() const { return m_ascending; }
+    // Rebuilds the texts of the channel's row, with the number it would get outside a
+    // favourite list in sequence.
+    void RelabelChannel(const CChannelData* channel, uint32_t configOptionFlag);
+
+    // -1 for none.
+    void SetMarkedFavourite(int list);
+    int MarkedFavourite() const { return m_markedFavourite; }
+    void SetColours(const QColor& text, const QColor& favouriteText, const QColor& favouriteBack);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // A header click's sort: the column's own comparison.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    const CTarnell1018Doc* m_document = nullptr;
-    std::vector<const CChannelData*> m_channels;
+    bool IsMarked(const CChannelData& channel) const;
+    QString SortKey(int row, int column, ChannelList::Comparison comparison) const;
+    void Reorder(const std::vector<int>& order);
+
+    const CSettingsFile* m_file = nullptr;
+    std::vector<CChannelData*> m_channels;
+    std::vector<int> m_numbers;
+    bool m_compact = false;
+    int m_sortColumn = kColumnNumber;
+    bool m_ascending = true;
+    int m_markedFavourite = -1;
+    QColor m_textColour;
+    QColor m_favouriteText;
+    QColor m_favouriteBack;
 };
 
 } // namespace tarnell

@@ -2,14 +2,18 @@
 
 #include "ListFill.h"
 
+#include <QSettings>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class QAbstractItemView;
+class QItemSelection;
 class QListView;
-class QSettings;
+class QMenu;
 class QStackedWidget;
 class QTableView;
 
@@ -17,15 +21,14 @@ namespace tarnell {
 
 class CChannelData;
 class CChannelListModel;
-class CSatelliteInfo;
 class CTarnell1018Doc;
-class CTransponderData;
 
 // The preferences the channel list reads; colours as 0xRRGGBB.
 struct ChannelListOptions {
     bool favSeqNum = true;
     bool satelliteRestrictShow = true;
     int listWidth = 100;
+    int favCodepage = 6;
     uint32_t channelBackColor = 0x35496A;
     uint32_t channelTextColor = 0xFFFFFF;
     uint32_t favouriteBackColor = 0xD7282D;
@@ -33,36 +36,77 @@ struct ChannelListOptions {
 };
 
 // The channel list of a document window: one row per channel of what the tree selected, in a
-// details table with 19 columns or in the compact list style.
+// details table of 19 columns or in the compact list style, which flows "%4i %s" entries in
+// columns of the ListWidth. Both styles show the same model and share one selection.
 class CTarnell1018View : public QWidget {
     Q_OBJECT
 public:
+    using OptionsSource = std::function<ChannelListOptions()>;
     using SettingsOpener = std::function<std::unique_ptr<QSettings>()>;
 
-    CTarnell1018View(CTarnell1018Doc& document, SettingsOpener openSettings,
+    // Context menu commands.
+    static constexpr int kCmdRemoveFromAllFavourites = 32939;
+    static constexpr int kCmdFirstFavouriteList = 32827;
+    static constexpr int kMaxFavouriteLists = 32;
+
+    // The options are asked for at every fill and colour change; column widths and order are
+    // kept in the settings the opener gives.
+    CTarnell1018View(CTarnell1018Doc& document, OptionsSource options, SettingsOpener openSettings,
                      QWidget* parent = nullptr);
     ~CTarnell1018View() override;
 
     CChannelListModel* Model() const { return m_model; }
     QTableView* Table() const { return m_table; }
     QListView* CompactList() const { return m_compact; }
-
-    // Fill the view and keep it from now on; the options are read again at every fill.
-    void SetOptions(const ChannelListOptions& options);
-    const ChannelListOptions& Options() const { return m_options; }
-    // The window's TV/radio switch: a refill with all channels shows this kind.
-    void SetShowTv(bool tv) { m_tv = tv; }
+    // The one of the two styles on show.
+    QAbstractItemView* ItemView() const;
 
     ListMode Mode() const { return m_fill.mode; }
     const ListFill& CurrentFill() const { return m_fill; }
+    // The window's TV/radio switch: a refill with all channels shows this kind.
+    void SetShowTv(bool tv) { m_tv = tv; }
+    int MarkedFavourite() const;
+    bool FavouriteSequenceNumbering() const { return m_favSeqNum; }
+
     bool IsCompact() const;
+    // The details table or the compact list; renumbers and sorts by number again.
     void SetCompact(bool compact);
+    // The column width of the compact style, in pixels.
+    void SetCompactColumnWidth(int width);
+    int CompactColumnWidth() const;
 
     // The document's hints; the child frame passes on every one.
     void OnUpdate(int hint, const void* object);
+    // Takes the list colours from the options again.
+    void ApplyColours();
+
+    // Numbers every row and sorts again, ascending.
+    void Renumber();
+    // A click on a column header: the same column again turns the direction round.
+    void ClickHeader(int column);
+    // Scrolls the first selected row into the middle of the page.
+    void ScrollSelectionToMiddle();
+    void SelectAll();
+    // Rows by position, first to last.
+    std::vector<int> SelectedRows() const;
+    std::vector<CChannelData*> SelectedChannels() const;
+    QString StatusText() const;
+    // The context menu as it would open now.
+    QMenu* BuildContextMenu(QWidget* parent);
 
 signals:
     void StatusTextChanged(const QString& text);
+    // A new current channel (nullptr: none); the panes follow it.
+    void CurrentChannelChanged(tarnell::CChannelData* channel);
+    // Double click or Enter: the channel pane should show the current channel.
+    void ChannelPaneRequested();
+    // The Delete key.
+    void DeleteRequested();
+    // Hints 1501 to 1503: the panes named by the hint are to be emptied.
+    void PanesClearRequested(int hint);
+    void StyleChanged(bool compact);
+    // A message for the user that the list cannot show itself.
+    void MessageRequested(const QString& text);
 
 public slots:
     void Fill(const tarnell::ListFill& fill);
@@ -70,12 +114,32 @@ public slots:
     void SetMarkedFavourite(int list);
     void SetFavouriteSequenceNumbering(bool on);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void SetUpTable();
+    void SetUpCompactList();
+    void RestoreColumns();
+    void SaveColumnWidth(int column, int width);
+    void SaveColumnOrder();
+    void ShowSortMark();
+    void OnSelectionChanged();
+    void MakeCurrent(CChannelData* channel);
+    void SelectRow(int row);
+    void ShowContextMenu(const QPoint& globalPos);
+    // Fills again when a hint left rows whose records are gone.
+    void DropStaleRows(bool modelReplaced);
+    void AnnounceStatus();
+
     CTarnell1018Doc& m_document;
+    OptionsSource m_options;
     SettingsOpener m_openSettings;
-    ChannelListOptions m_options;
     ListFill m_fill;
     bool m_tv = true;
+    bool m_favSeqNum = true;
+    bool m_restoringColumns = false;
+    bool m_filling = false;
     CChannelListModel* m_model = nullptr;
     QStackedWidget* m_stack = nullptr;
     QTableView* m_table = nullptr;

@@ -1,8 +1,10 @@
 // New, open, save, save as, close and quit with the save-changes question, recent files and
 // dropped files, on the real main window.
 #include "CAppPreferences.h"
+#include "CChannelListModel.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
+#include "CLeftView.h"
 #include "CMainFrame.h"
 #include "CTarnell1018Doc.h"
 #include "CommandIds.h"
@@ -20,7 +22,6 @@
 #include <QMimeData>
 #include <QSplitter>
 #include <QTableView>
-#include <QTreeWidget>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -72,12 +73,12 @@ TEST_F(FileHandling, NewShowsTheFactoryListInNumberedTabs) {
     EXPECT_EQ(frame->ActiveChild(), second);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Service list 2[*] - Tarnell 1018"));
 
-    EXPECT_EQ(second->List()->model()->rowCount(), 128);
+    EXPECT_EQ(second->ListModel()->rowCount(), 128);
     EXPECT_EQ(second->Splitter()->widget(0), second->Tree());
-    QTreeWidgetItem* satellites = second->Tree()->topLevelItem(1);
-    ASSERT_NE(satellites, nullptr);
-    EXPECT_EQ(satellites->childCount(), 96);
-    EXPECT_EQ(satellites->child(0)->text(0), QStringLiteral("Astra 1F 1M"));
+    const CNavigationTreeModel* tree = second->Tree()->Model();
+    EXPECT_EQ(tree->rowCount(), 3);
+    EXPECT_GT(tree->rowCount(tree->RootIndex(NodeKind::SatellitesRoot)), 0);
+    EXPECT_EQ(tree->rowCount(tree->RootIndex(NodeKind::FavouritesRoot)), 16);
 }
 
 TEST_F(FileHandling, AnEditMarksTheWindowAndTheViewsFollowTheDocument) {
@@ -85,11 +86,14 @@ TEST_F(FileHandling, AnEditMarksTheWindowAndTheViewsFollowTheDocument) {
     Edit(*child);
     EXPECT_TRUE(child->isWindowModified());
     EXPECT_TRUE(frame->isWindowModified());
-    EXPECT_EQ(child->List()->model()->index(0, 1).data().toString(), QStringLiteral("Geändert"));
+    const auto name = [child] {
+        return child->ListModel()->index(0, CChannelListModel::kColumnName).data().toString();
+    };
+    EXPECT_EQ(name(), QStringLiteral("Geändert"));
 
     child->Document().Undo();
     EXPECT_FALSE(child->isWindowModified());
-    EXPECT_NE(child->List()->model()->index(0, 1).data().toString(), QStringLiteral("Geändert"));
+    EXPECT_NE(name(), QStringLiteral("Geändert"));
 }
 
 TEST_F(FileHandling, OpenShowsTheFileAndRemembersIt) {
@@ -306,14 +310,14 @@ TEST_F(FileHandling, TheTvRadioSwitchBelongsToEachWindow) {
 
     radio->trigger();
     EXPECT_FALSE(first->ShowsTv());
-    EXPECT_EQ(first->List()->model()->rowCount(), 197);
+    EXPECT_EQ(first->ListModel()->rowCount(), 197);
     EXPECT_EQ(listener.hints, std::vector<int>{kHintRefillFromTree});
     EXPECT_TRUE(radio->isChecked());
     EXPECT_FALSE(tv->isChecked());
 
     // A new window starts with TV, and the buttons follow the window shown.
     CChildFrame* second = frame->NewDocument();
-    EXPECT_EQ(second->List()->model()->rowCount(), 128);
+    EXPECT_EQ(second->ListModel()->rowCount(), 128);
     EXPECT_TRUE(tv->isChecked());
     frame->MdiArea()->setActiveSubWindow(frame->MdiArea()->subWindowList().front());
     EXPECT_TRUE(radio->isChecked());

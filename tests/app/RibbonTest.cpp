@@ -1,6 +1,5 @@
 // The command registry, the ribbon built over it, the status bar and the channel list model.
 #include "CAppPreferences.h"
-#include "CChannelListModel.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CDesktopAlert.h"
@@ -134,33 +133,6 @@ TEST_F(MainFrameRibbon, StatusPanes) {
     frame.show();
     frame.NewDocument();
     EXPECT_EQ(frame.StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
-}
-
-TEST(ChannelListModel, ListsOneKindInListOrder) {
-    CTarnell1018Doc document;
-    document.OnNewDocument();
-    CChannelListModel model;
-    QAbstractItemModelTester tester(&model,
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
-    model.Refill(&document, true);
-    ASSERT_EQ(model.rowCount(), 128);
-    EXPECT_EQ(model.data(model.index(0, CChannelListModel::kColumnNumber)).toInt(), 1);
-    EXPECT_EQ(model.data(model.index(127, CChannelListModel::kColumnNumber)).toInt(), 128);
-    EXPECT_FALSE(model.data(model.index(0, CChannelListModel::kColumnName)).toString().isEmpty());
-
-    model.Refill(&document, false);
-    EXPECT_EQ(model.rowCount(), 197);
-    EXPECT_FALSE(model.ChannelAt(0)->IsTv());
-    EXPECT_EQ(model.ChannelAt(197), nullptr);
-
-    // A name index past the name list shows blank instead of reading beyond it.
-    CChannelData* first = document.File().m_channels.At(0);
-    first->SetNameIndex(0xFFFE);
-    model.Refill(&document, first->IsTv());
-    EXPECT_TRUE(model.data(model.index(0, CChannelListModel::kColumnName)).toString().isEmpty());
-
-    model.Refill(nullptr, true);
-    EXPECT_EQ(model.rowCount(), 0);
 }
 
 TEST_F(MainFrameRibbon, LanguageCategoryWithItsButtonsInOrder) {

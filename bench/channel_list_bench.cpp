@@ -1,0 +1,134 @@
+// The channel list with 1,000 and 10,000 rows: fill, sort and renumber, against a plain
+// QTableView over a model that knows nothing but its size. The list should grow linearly and
+// fill within three times the plain table.
+#include "CChannelListModel.h"
+#include "CTarnell1018Doc.h"
+#include "CTarnell1018View.h"
+#include "ChannelListTexts.h"
+#include "SettingsFileBuilder.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace tarnell;
+
+// A document whose channels are all of one kind, so that the all-channels fill lists each.
+std::unique_ptr<CTarnell1018Doc> MakeDocument(int channels) {
+    auto document = std::make_unique<CTarnell1018Doc>();
+    document->LoadFromBytes(test::MakeRealistic(channels)->Store());
+    for (const auto& channel : document->File().m_channels.Items()) {
+        channel->SetTv(true);
+    }
+    document->File().m_channels.AssignRunningNumbers();
+    return document;
+}
+
+struct ListFixture {
+    explicit ListFixture(int channels) : document(MakeDocument(channels)) {
+        const QString ini = dir.filePath(QStringLiteral("bench.ini"));
+        view = std::make_unique<CTarnell1018View>(
+            *document, [] { return ChannelListOptions{}; },
+            [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+        view->resize(1000, 600);
+        view->show();
+    }
+    // Paints what a user would see, as the plain table does below.
+    void Paint() { benchmark::DoNotOptimize(view->Table()->grab()); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<CTarnell1018Doc> document;
+    std::unique_ptr<CTarnell1018View> view;
+};
+
+void BM_ListFill(benchmark::State& state) {
+    ListFixture list(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        list.view->Fill({ListMode::AllChannels, 0, true});
+        list.Paint();
+    }
+    state.counters["rows"] = list.view->Model()->rowCount();
+}
+
+void BM_ListSort(benchmark::State& state) {
+    ListFixture list(static_cast<int>(state.range(0)));
+    list.view->Fill({ListMode::AllChannels, 0, true});
+    // A text column and a padded one, in turn.
+    int turn = 0;
+    for (auto _ : state) {
+        list.view->ClickHeader(turn++ % 2 ? ChannelList::kColName : ChannelList::kColServiceId);
+        list.Paint();
+    }
+}
+
+void BM_ListRenumber(benchmark::State& state) {
+    ListFixture list(static_cast<int>(state.range(0)));
+    list.view->Fill({ListMode::AllChannels, 0, true});
+    list.view->ClickHeader(ChannelList::kColServiceId);
+    for (auto _ : state) {
+        list.view->Renumber();
+        list.Paint();
+    }
+}
+
+// The reference: rows that cost nothing to make.
+class TrivialModel : public QAbstractTableModel {
+public:
+    void Reset(int rows) {
+        beginResetModel();
+        m_rows = rows;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : m_rows;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : ChannelList::kColumnCount;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        return role == Qt::DisplayRole ? QVariant(index.row()) : QVariant();
+    }
+
+private:
+    int m_rows = 0;
+};
+
+void BM_PlainTableFill(benchmark::State& state) {
+    TrivialModel model;
+    QTableView table;
+    table.setModel(&model);
+    table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table.resize(1000, 600);
+    table.show();
+    for (auto _ : state) {
+        model.Reset(static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(table.grab());
+    }
+}
+
+BENCHMARK(BM_ListFill)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainTableFill)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListSort)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListRenumber)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
