@@ -1,16 +1,20 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
 #include "CAppPreferences.h"
 #include "CChannelListCommands.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CDesktopAlert.h"
+#include "CNetworkProfileArray.h"
+#include "COptionsPropSheet.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
 #include "CommandIcons.h"
 #include "CommandIds.h"
 #include "IUserDialogs.h"
 #include "LanguagePacks.h"
+#include "UserConfigFolder.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -68,8 +72,6 @@ constexpr int kLaterCommands[] = {
     kCmdImportEnigma2,
     kCmdImportOctagon918,
     kCmdImportOctagonSd,
-    kCmdOptions,
-    kCmdOptionsFavourites,
     kCmdEditPaste,
     kCmdEditCut,
     kCmdEditCopy,
@@ -94,7 +96,6 @@ constexpr int kLaterCommands[] = {
     kCmdStatistics,
     kCmdTimers,
     kCmdReceiverConfig,
-    kCmdAppAbout,
 };
 
 } // namespace
@@ -138,6 +139,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     m_recentFiles.Load(*settings);
     RebuildRecentMenu();
     UpdateCommands();
+    m_ribbon->SetToolTips(m_preferences.showToolTips != 0, m_preferences.showToolTipDescr != 0);
 }
 
 CMainFrame::~CMainFrame() {
@@ -190,6 +192,7 @@ void CMainFrame::RegisterCommands() {
     add(kCmdFavouriteTextColour, tr("Favourite Text"));
     add(kCmdFavouriteBackColour, tr("Favourite Background"));
     add(kCmdOptionsFavourites, tr("Favourite Options"));
+    add(kCmdOptionsNetwork, tr("Network Profiles"));
     add(kCmdReceiverMenu, tr("Receiver"));
     add(kCmdSendToReceiver, tr("Send to Receiver"));
     add(kCmdFetchList, tr("Fetch Service List"));
@@ -228,6 +231,17 @@ void CMainFrame::RegisterCommands() {
         }
     });
     connect(m_commands->Get(kCmdAppExit), &QAction::triggered, this, &QWidget::close);
+    // Three ways into the options sheet, each opening on its own page.
+    const std::pair<int, int> optionCommands[] = {
+        {kCmdOptions, COptionsPropSheet::kInformationPage},
+        {kCmdOptionsFavourites, COptionsPropSheet::kFavouritesPage},
+        {kCmdOptionsNetwork, COptionsPropSheet::kNetworkPage},
+    };
+    for (const auto& [command, page] : optionCommands) {
+        connect(m_commands->Get(command), &QAction::triggered, this,
+                [this, startPage = page] { ShowOptions(startPage); });
+    }
+    connect(m_commands->Get(kCmdAppAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
     for (const bool tv : {true, false}) {
         connect(m_commands->Get(tv ? kCmdShowTv : kCmdShowRadio), &QAction::triggered, this,
                 [this, tv] {
@@ -425,6 +439,51 @@ void CMainFrame::ShowAsLastTime() {
         setGeometry(screen->availableGeometry());
     }
     showMaximized();
+}
+
+CNetworkProfileArray& CMainFrame::NetworkProfiles() {
+    if (!m_profiles) {
+        m_profiles = std::make_unique<CNetworkProfileArray>();
+        if (const auto message = m_profiles->Load(NetworkProfilePath())) {
+            m_dialogs.ShowError(this, QString::fromStdString(*message));
+        }
+    }
+    return *m_profiles;
+}
+
+bool CMainFrame::SaveNetworkProfiles() {
+    if (!m_profiles) {
+        return true; // never read, so nothing changed
+    }
+    try {
+        m_profiles->Save(NetworkProfilePath());
+    } catch (const std::exception& error) {
+        m_dialogs.ShowError(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    return true;
+}
+
+COptionsPropSheet* CMainFrame::CreateOptionsSheet(int startPage) {
+    return new COptionsPropSheet(*this, startPage);
+}
+
+void CMainFrame::ShowOptions(int startPage) {
+    std::unique_ptr<COptionsPropSheet> sheet(CreateOptionsSheet(startPage));
+    sheet->exec();
+}
+
+void CMainFrame::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::ToggleStatusBar() {
+    statusBar()->setHidden(!statusBar()->isHidden());
+}
+
+void CMainFrame::ToggleCaptionBar() {
+    m_captionBar->setHidden(!m_captionBar->isHidden());
 }
 
 QLabel* CMainFrame::StatusPane(int id) const {
@@ -650,6 +709,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     m_closingAll = false;
     OpenAppSettings()->setValue(kGeometryKey, saveGeometry());
+    SaveNetworkProfiles();
     event->accept();
 }
 

@@ -19,6 +19,8 @@ namespace tarnell {
 class CChannelListCommands;
 class CChildFrame;
 class CCommandRegistry;
+class CNetworkProfileArray;
+class COptionsPropSheet;
 class CRibbonBar;
 class CTarnell1018Doc;
 class IUserDialogs;
@@ -58,6 +60,19 @@ public:
     // The alert on show, or nullptr once it has closed itself.
     CDesktopAlert* DesktopAlert() const { return m_alert; }
     QLabel* StatusPane(int id) const;
+
+    // The receivers the user knows; read from their file at first use, written back at exit.
+    CNetworkProfileArray& NetworkProfiles();
+    // Writes the profiles now; false (the message shown) when the file cannot be written.
+    bool SaveNetworkProfiles();
+    // The options sheet on one of its pages, not yet shown; the caller runs and deletes it.
+    COptionsPropSheet* CreateOptionsSheet(int startPage);
+    void ShowOptions(int startPage);
+    void ShowAbout();
+    void ToggleStatusBar();
+    void ToggleCaptionBar();
+    CAppPreferences& Preferences() const { return m_preferences; }
+    IUserDialogs& Dialogs() const { return m_dialogs; }
 
     CCommandRegistry& Commands() const { return *m_commands; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
@@ -102,6 +117,7 @@ private:
     QPointer<CDesktopAlert> m_alert;
     CChannelListCommands* m_listCommands = nullptr;
     CRecentFileList m_recentFiles;
+    std::unique_ptr<CNetworkProfileArray> m_profiles;
     int m_untitledCount = 0;
     bool m_closingAll = false;
 };

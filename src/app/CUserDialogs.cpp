@@ -1,5 +1,6 @@
 #include "IUserDialogs.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -65,6 +66,20 @@ void CUserDialogs::ShowInformation(QWidget* parent, const QString& text) {
 void CUserDialogs::ShowNotice(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, Caption(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void CUserDialogs::ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                               const QString& text) {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QColor> CUserDialogs::AskColour(QWidget* parent, const QColor& current) {
+    const QColor colour = QColorDialog::getColor(current, parent);
+    if (!colour.isValid()) {
+        return std::nullopt;
+    }
+    return colour;
 }
 
 } // namespace tarnell

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -23,6 +27,11 @@ public:
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
     // A message box without an icon.
     virtual void ShowNotice(QWidget* parent, const QString& text) = 0;
+    // A message box with its own caption, for the messages whose caption says what failed.
+    virtual void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                             const QString& text) = 0;
+    // Nothing when the user cancelled.
+    virtual std::optional<QColor> AskColour(QWidget* parent, const QColor& current) = 0;
 };
 
 // The real dialogs.
@@ -35,6 +44,9 @@ public:
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowInformation(QWidget* parent, const QString& text) override;
     void ShowNotice(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                     const QString& text) override;
+    std::optional<QColor> AskColour(QWidget* parent, const QColor& current) override;
 
     // "Settings files (*.fdu *.sys)" and its companions, for both file dialogs.
     static QStringList SettingsFileFilters();

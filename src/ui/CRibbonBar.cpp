@@ -3,11 +3,13 @@
 #include "CCommandRegistry.h"
 
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace tarnell {
@@ -230,6 +232,42 @@ QToolButton* CRibbonBar::AddTabRowButton(int id, QMenu* menu) {
 
 void CRibbonBar::SetCurrentCategory(int index) {
     m_tabs->setCurrentIndex(index);
+}
+
+void CRibbonBar::SetToolTips(bool show, bool withDescription) {
+    m_showToolTips = show;
+    m_toolTipDescriptions = withDescription;
+    // Installing twice keeps one filter, so buttons added since are simply picked up.
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        button->installEventFilter(this);
+    }
+}
+
+QString CRibbonBar::ToolTipText(const QAction* action) const {
+    if (!m_showToolTips || !action) {
+        return {};
+    }
+    const QString name = action->toolTip();
+    if (!m_toolTipDescriptions || action->statusTip().isEmpty()) {
+        return name;
+    }
+    return QStringLiteral("<b>%1</b><br>%2")
+        .arg(name.toHtmlEscaped(), action->statusTip().toHtmlEscaped());
+}
+
+bool CRibbonBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        if (auto* button = qobject_cast<QToolButton*>(watched); button && button->defaultAction()) {
+            const QString text = ToolTipText(button->defaultAction());
+            if (text.isEmpty()) {
+                QToolTip::hideText();
+            } else {
+                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, button);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tarnell

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QWidget>
 
+class QAction;
 class QBoxLayout;
 class QHBoxLayout;
 class QMenu;
@@ -69,9 +70,19 @@ public:
     // The tab row's right end: style menu, about and the like.
     QToolButton* AddTabRowButton(int id, QMenu* menu = nullptr);
     void SetCurrentCategory(int index);
+    // Tooltips of the ribbon's buttons: none, the command's name, or the name with its
+    // description (the action's status tip) underneath.
+    void SetToolTips(bool show, bool withDescription);
+    // What a button of that command shows on hovering; empty while tooltips are off.
+    QString ToolTipText(const QAction* action) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CCommandRegistry& m_commands;
+    bool m_showToolTips = true;
+    bool m_toolTipDescriptions = true;
     QToolButton* m_applicationButton = nullptr;
     QMenu* m_applicationMenu = nullptr;
     QHBoxLayout* m_quickAccess = nullptr;

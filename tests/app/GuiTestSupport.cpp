@@ -2,6 +2,7 @@
 
 #include "CTarnell1018Doc.h"
 
+#include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -28,6 +29,16 @@ QStringList FakeDialogs::AskOpenFileNames(QWidget*) {
     return answer;
 }
 
+std::optional<QColor> FakeDialogs::AskColour(QWidget*, const QColor&) {
+    ++coloursAsked;
+    if (colourAnswers.empty()) {
+        return std::nullopt;
+    }
+    const auto answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    return answer;
+}
+
 QString FakeDialogs::AskSaveFileName(QWidget*, const QString&) {
     ++saveAsAsked;
     if (saveAsAnswers.empty()) {
@@ -44,12 +55,21 @@ Sandbox::Sandbox() {
                        m_dir.filePath(QStringLiteral("settings")));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        m_dir.filePath(QStringLiteral("settings")));
+    // The network profiles too live in the scratch folder.
+    m_oldConfigDir = qgetenv("TARNELL_CONFIG_DIR");
+    m_hadConfigDir = qEnvironmentVariableIsSet("TARNELL_CONFIG_DIR");
+    qputenv("TARNELL_CONFIG_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
 }
 
 Sandbox::~Sandbox() {
     // Point the store somewhere that does not exist any more rather than at the real one.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        m_dir.filePath(QStringLiteral("gone")));
+    if (m_hadConfigDir) {
+        qputenv("TARNELL_CONFIG_DIR", m_oldConfigDir);
+    } else {
+        qunsetenv("TARNELL_CONFIG_DIR");
+    }
 }
 
 QString Sandbox::WriteFactoryList(const QString& name) const {

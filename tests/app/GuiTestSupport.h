@@ -6,12 +6,19 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <optional>
+#include <vector>
 
 namespace tarnell::test {
 
 // Answers the frames' questions from a script and records every message.
 class FakeDialogs : public IUserDialogs {
 public:
+    struct Message {
+        QMessageBox::Icon icon;
+        QString caption;
+        QString text;
+    };
     std::deque<SaveChoice> saveAnswers;
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAsAnswers;
@@ -19,6 +26,10 @@ public:
     QStringList errors;
     QStringList informations;
     QStringList notices;
+    std::vector<Message> messages;
+    // A colour to pick, or nothing for Cancel; no answer left is Cancel too.
+    std::deque<std::optional<QColor>> colourAnswers;
+    int coloursAsked = 0;
     int saveAsAsked = 0;
 
     SaveChoice AskSaveChanges(QWidget*, const QString& title) override;
@@ -27,6 +38,11 @@ public:
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
     void ShowInformation(QWidget*, const QString& text) override { informations.append(text); }
     void ShowNotice(QWidget*, const QString& text) override { notices.append(text); }
+    void ShowMessage(QWidget*, QMessageBox::Icon icon, const QString& caption,
+                     const QString& text) override {
+        messages.push_back({icon, caption, text});
+    }
+    std::optional<QColor> AskColour(QWidget*, const QColor&) override;
 };
 
 // A private settings store and scratch folder for one test: the user's real settings are
@@ -36,11 +52,15 @@ public:
     Sandbox();
     ~Sandbox();
     QString Path(const QString& name) const { return m_dir.filePath(name); }
+    // Where the program keeps its own files during the test (TARNELL_CONFIG_DIR).
+    QString ConfigFolder() const { return m_dir.filePath(QStringLiteral("config")); }
     // The factory list saved under that name in the scratch folder.
     QString WriteFactoryList(const QString& name) const;
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_oldConfigDir;
+    bool m_hadConfigDir = false;
 };
 
 } // namespace tarnell::test

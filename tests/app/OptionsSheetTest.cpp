@@ -1,0 +1,630 @@
+// The options sheet with its four pages, the ribbon's tooltip switch and the about box.
+#include "CAboutDlg.h"
+#include "CAppOptionPage.h"
+#include "CAppPreferences.h"
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CFtpOptionPage.h"
+#include "CLeftView.h"
+#include "CMainFrame.h"
+#include "CNetworkProfileArray.h"
+#include "COptionsConcretePage.h"
+#include "COptionsPropSheet.h"
+#include "CResourcePage.h"
+#include "CRibbonBar.h"
+#include "CTarnell1018Doc.h"
+#include "CTarnell1018View.h"
+#include "CommandIds.h"
+#include "GuiTestSupport.h"
+#include "LinkMessage.h"
+#include "ReceiverSimulator.h"
+#include "UserConfigFolder.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCommandLinkButton>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace tarnell;
+
+namespace {
+
+class HintRecorder : public IDocumentListener {
+public:
+    explicit HintRecorder(CTarnell1018Doc& document) : m_document(document) {
+        document.AddListener(this);
+    }
+    ~HintRecorder() override { m_document.RemoveListener(this); }
+    void OnDocumentUpdate(CTarnell1018Doc&, int hint, const void*) override {
+        hints.push_back(hint);
+    }
+    std::vector<int> hints;
+
+private:
+    CTarnell1018Doc& m_document;
+};
+
+// Runs the command; the modal dialog it opens is handed to `check` and then closed.
+bool WithModalDialog(QAction* command, const std::function<void(QWidget*)>& check) {
+    auto seen = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [seen, check] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            *seen = true;
+            check(modal);
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            }
+        }
+    });
+    command->trigger();
+    // No dialog opened: the timer fires here and finds none.
+    QCoreApplication::processEvents();
+    return *seen;
+}
+
+QColor BaseColour(const QWidget* view) {
+    return view->palette().color(QPalette::Base);
+}
+
+QColor TextColour(const QWidget* view) {
+    return view->palette().color(QPalette::Text);
+}
+
+void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+class OptionsSheet : public ::testing::Test {
+protected:
+    test::Sandbox sandbox;
+    test::FakeDialogs dialogs;
+    CAppPreferences prefs;
+    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>(prefs, dialogs);
+
+    std::unique_ptr<COptionsPropSheet> Open(int page) {
+        std::unique_ptr<COptionsPropSheet> sheet(frame->CreateOptionsSheet(page));
+        sheet->show();
+        return sheet;
+    }
+    std::filesystem::path ProfileFile() const {
+        return std::filesystem::path(sandbox.ConfigFolder().toStdString()) /
+               CNetworkProfileArray::kFileName;
+    }
+};
+
+TEST_F(OptionsSheet, PagesHeaderAndButtons) {
+    auto sheet = Open(COptionsPropSheet::kInformationPage);
+    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Weitere interessante Informationen"));
+    ASSERT_EQ(sheet->PageCount(), 4);
+    EXPECT_EQ(sheet->Page(0), sheet->ResourcePage());
+    EXPECT_EQ(sheet->Page(1), sheet->ConcretePage());
+    EXPECT_EQ(sheet->Page(2), sheet->AppOptionPage());
+    EXPECT_EQ(sheet->Page(3), sheet->FtpOptionPage());
+    EXPECT_EQ(sheet->PageList()->count(), 4);
+    EXPECT_EQ(sheet->PageList()->width(), COptionsPropSheet::kPageListWidth);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(sheet->PageList()->item(i)->icon().isNull()) << i;
+        EXPECT_EQ(sheet->PageList()->item(i)->text(), sheet->Page(i)->Title()) << i;
+    }
+    EXPECT_GE(sheet->Header()->height(), COptionsPropSheet::kMinHeaderHeight);
+    EXPECT_GE(sheet->Header()->height(), 3 * sheet->Header()->fontMetrics().lineSpacing());
+    EXPECT_EQ(sheet->Buttons()->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+
+    // Choosing a page in the list shows it.
+    sheet->PageList()->setCurrentRow(2);
+    EXPECT_EQ(sheet->CurrentPage(), 2);
+
+    EXPECT_EQ(sheet->ResourcePage()->SiteButton()->description(),
+              CResourcePage::kMakerSite.toString());
+    EXPECT_TRUE(CResourcePage::kMakerSite.isValid());
+    EXPECT_EQ(CResourcePage::kMakerSite.scheme(), QStringLiteral("https"));
+}
+
+TEST_F(OptionsSheet, EachCommandOpensItsPage) {
+    const std::pair<int, int> commands[] = {
+        {kCmdOptions, 0}, {kCmdOptionsFavourites, 1}, {kCmdOptionsNetwork, 3}};
+    for (const auto& [command, page] : commands) {
+        QAction* action = frame->Commands().Get(command);
+        ASSERT_TRUE(action->isEnabled()) << command;
+        int shown = -1;
+        EXPECT_TRUE(WithModalDialog(action, [&shown](QWidget* modal) {
+            if (auto* sheet = qobject_cast<COptionsPropSheet*>(modal)) {
+                shown = sheet->CurrentPage();
+            }
+        })) << command;
+        EXPECT_EQ(shown, page) << command;
+    }
+    // A page we do not have falls back to the first.
+    auto sheet = Open(9);
+    EXPECT_EQ(sheet->CurrentPage(), 0);
+}
+
+TEST_F(OptionsSheet, OkCopiesTheChoicesCancelCopiesNothing) {
+    const CAppPreferences before = prefs;
+    auto choose = [](COptionsPropSheet& sheet) {
+        COptionsConcretePage* page = sheet.ConcretePage();
+        page->Box(COptionsConcretePage::kFavHoldSelection)->setCurrentIndex(0);
+        page->Box(COptionsConcretePage::kFavCodepage)->setCurrentIndex(3);
+        page->Box(COptionsConcretePage::kSatelliteActive)->setCurrentIndex(0);
+        page->Box(COptionsConcretePage::kSatelliteRestrictShow)->setCurrentIndex(0);
+        page->Box(COptionsConcretePage::kSatelliteOrder)->setCurrentIndex(2);
+        page->Box(COptionsConcretePage::kFavSeqNum)->setCurrentIndex(0);
+        page->Box(COptionsConcretePage::kFavDelChSelection)->setCurrentIndex(1);
+        sheet.AppOptionPage()->ToolTipsBox()->setChecked(false);
+        sheet.AppOptionPage()->DescriptionBox()->setChecked(false);
+    };
+
+    auto cancelled = Open(COptionsPropSheet::kFavouritesPage);
+    // The boxes start at the stored values, each named after its value.
+    auto* codepage = cancelled->findChild<QComboBox*>(QStringLiteral("FavCodepage"));
+    ASSERT_NE(codepage, nullptr);
+    EXPECT_EQ(codepage->currentIndex(), 6);
+    EXPECT_EQ(codepage->count(), 7);
+    EXPECT_TRUE(codepage->itemText(1).contains(QStringLiteral("28595")));
+    EXPECT_EQ(cancelled->findChild<QComboBox*>(QStringLiteral("SatelliteOrder"))->currentIndex(),
+              1);
+    choose(*cancelled);
+    cancelled->reject();
+    EXPECT_EQ(prefs.favHoldSelection, before.favHoldSelection);
+    EXPECT_EQ(prefs.favCodepage, before.favCodepage);
+    EXPECT_EQ(prefs.satelliteActive, before.satelliteActive);
+    EXPECT_EQ(prefs.satelliteRestrictShow, before.satelliteRestrictShow);
+    EXPECT_EQ(prefs.satelliteOrder, before.satelliteOrder);
+    EXPECT_EQ(prefs.favSeqNum, before.favSeqNum);
+    EXPECT_EQ(prefs.favDelChSelection, before.favDelChSelection);
+    EXPECT_EQ(prefs.showToolTips, 1);
+    EXPECT_EQ(prefs.showToolTipDescr, 1);
+
+    auto confirmed = Open(COptionsPropSheet::kFavouritesPage);
+    choose(*confirmed);
+    confirmed->accept();
+    EXPECT_EQ(confirmed->result(), QDialog::Accepted);
+    EXPECT_EQ(prefs.favHoldSelection, 0);
+    EXPECT_EQ(prefs.favCodepage, 3);
+    EXPECT_EQ(prefs.satelliteActive, 0);
+    EXPECT_EQ(prefs.satelliteRestrictShow, 0);
+    EXPECT_EQ(prefs.satelliteOrder, 2);
+    EXPECT_EQ(prefs.favSeqNum, 0);
+    EXPECT_EQ(prefs.favDelChSelection, 1);
+    EXPECT_EQ(prefs.showToolTips, 0);
+    EXPECT_EQ(prefs.showToolTipDescr, 0);
+}
+
+TEST_F(OptionsSheet, StoredValuesWithoutAnEntry) {
+    // Any code page past the list is UTF-8; other unknown values are kept as they are.
+    prefs.favCodepage = 42;
+    prefs.satelliteOrder = 7;
+    auto sheet = Open(COptionsPropSheet::kFavouritesPage);
+    EXPECT_EQ(sheet->ConcretePage()->Box(COptionsConcretePage::kFavCodepage)->currentIndex(), 6);
+    EXPECT_EQ(sheet->ConcretePage()->Box(COptionsConcretePage::kSatelliteOrder)->currentIndex(),
+              -1);
+    sheet->accept();
+    EXPECT_EQ(prefs.favCodepage, 6);
+    EXPECT_EQ(prefs.satelliteOrder, 7);
+}
+
+TEST_F(OptionsSheet, OkTellsTheActiveDocumentWhatChangedInOrder) {
+    frame->show();
+    CChildFrame* child = frame->NewDocument();
+    ASSERT_NE(child, nullptr);
+    HintRecorder recorder(child->Document());
+
+    // Every remembered value changed, and one that has no hint.
+    auto all = Open(COptionsPropSheet::kFavouritesPage);
+    COptionsConcretePage* page = all->ConcretePage();
+    page->Box(COptionsConcretePage::kFavSeqNum)->setCurrentIndex(0);
+    page->Box(COptionsConcretePage::kFavCodepage)->setCurrentIndex(1);
+    page->Box(COptionsConcretePage::kSatelliteRestrictShow)->setCurrentIndex(0);
+    page->Box(COptionsConcretePage::kSatelliteOrder)->setCurrentIndex(0);
+    page->Box(COptionsConcretePage::kSatelliteActive)->setCurrentIndex(0);
+    page->Box(COptionsConcretePage::kFavHoldSelection)->setCurrentIndex(0);
+    all->accept();
+    EXPECT_EQ(recorder.hints,
+              (std::vector<int>{kHintRebuildTree, kHintResortSatellites, kHintRefillFromTree,
+                                kHintRelabelFavourites, kHintFavouriteNumbering}));
+
+    // Only what changed; a value set back to where it was is no change.
+    recorder.hints.clear();
+    auto some = Open(COptionsPropSheet::kFavouritesPage);
+    some->ConcretePage()->Box(COptionsConcretePage::kFavSeqNum)->setCurrentIndex(1);
+    some->ConcretePage()->Box(COptionsConcretePage::kSatelliteOrder)->setCurrentIndex(2);
+    some->ConcretePage()->Box(COptionsConcretePage::kFavCodepage)->setCurrentIndex(5);
+    some->ConcretePage()->Box(COptionsConcretePage::kFavCodepage)->setCurrentIndex(1);
+    some->accept();
+    EXPECT_EQ(recorder.hints, (std::vector<int>{kHintResortSatellites, kHintFavouriteNumbering}));
+
+    // OK without changes and Cancel with them say nothing.
+    recorder.hints.clear();
+    Open(COptionsPropSheet::kFavouritesPage)->accept();
+    auto cancelled = Open(COptionsPropSheet::kFavouritesPage);
+    cancelled->ConcretePage()->Box(COptionsConcretePage::kSatelliteActive)->setCurrentIndex(1);
+    cancelled->reject();
+    EXPECT_TRUE(recorder.hints.empty());
+}
+
+TEST_F(OptionsSheet, OkWithoutADocumentWindowOnlyStores) {
+    auto sheet = Open(COptionsPropSheet::kFavouritesPage);
+    sheet->ConcretePage()->Box(COptionsConcretePage::kSatelliteOrder)->setCurrentIndex(0);
+    sheet->accept();
+    EXPECT_EQ(prefs.satelliteOrder, 0);
+}
+
+TEST_F(OptionsSheet, OkSwitchesTheRibbonTooltips) {
+    QAction* open = frame->Commands().Get(kCmdFileOpen);
+    open->setStatusTip(QStringLiteral("Opens a settings file <from disk>"));
+    CRibbonBar* ribbon = frame->Ribbon();
+    // As stored at start: name and description.
+    EXPECT_TRUE(ribbon->ToolTipText(open).contains(QStringLiteral("&lt;from disk&gt;")));
+
+    auto withoutDescription = Open(COptionsPropSheet::kApplicationPage);
+    withoutDescription->AppOptionPage()->DescriptionBox()->setChecked(false);
+    withoutDescription->accept();
+    EXPECT_EQ(ribbon->ToolTipText(open), open->toolTip());
+
+    auto off = Open(COptionsPropSheet::kApplicationPage);
+    EXPECT_FALSE(off->AppOptionPage()->DescriptionBox()->isChecked());
+    off->AppOptionPage()->ToolTipsBox()->setChecked(false);
+    EXPECT_FALSE(off->AppOptionPage()->DescriptionBox()->isEnabled());
+    off->accept();
+    EXPECT_TRUE(ribbon->ToolTipText(open).isEmpty());
+
+    // A button's tooltip event is taken by the ribbon, so Qt shows nothing of its own.
+    QToolButton* button = nullptr;
+    for (QToolButton* candidate : ribbon->findChildren<QToolButton*>()) {
+        if (candidate->defaultAction() == open) {
+            button = candidate;
+        }
+    }
+    ASSERT_NE(button, nullptr);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    EXPECT_TRUE(QApplication::sendEvent(button, &help));
+
+    auto on = Open(COptionsPropSheet::kApplicationPage);
+    on->AppOptionPage()->ToolTipsBox()->setChecked(true);
+    on->AppOptionPage()->DescriptionBox()->setChecked(true);
+    on->reject();
+    EXPECT_TRUE(ribbon->ToolTipText(open).isEmpty());
+}
+
+TEST_F(OptionsSheet, BarsToggleAtOnce) {
+    auto sheet = Open(COptionsPropSheet::kApplicationPage);
+    CAppOptionPage* page = sheet->AppOptionPage();
+    const bool statusHidden = frame->statusBar()->isHidden();
+    const bool captionHidden = frame->CaptionBar()->isHidden();
+    page->StatusBarButton()->click();
+    EXPECT_EQ(frame->statusBar()->isHidden(), !statusHidden);
+    page->CaptionBarButton()->click();
+    EXPECT_EQ(frame->CaptionBar()->isHidden(), !captionHidden);
+    // Cancel takes back only the colours.
+    sheet->reject();
+    EXPECT_EQ(frame->statusBar()->isHidden(), !statusHidden);
+    frame->ToggleStatusBar();
+    frame->ToggleCaptionBar();
+    EXPECT_EQ(frame->statusBar()->isHidden(), statusHidden);
+    EXPECT_EQ(frame->CaptionBar()->isHidden(), captionHidden);
+}
+
+TEST_F(OptionsSheet, ColoursChangeAtOnceInEveryWindowAndCancelRestoresThem) {
+    frame->show();
+    CChildFrame* first = frame->NewDocument();
+    CChildFrame* second = frame->NewDocument();
+    ASSERT_TRUE(first && second);
+    prefs.treeTextColor = 0xFF0000;
+    const CAppPreferences opened = prefs;
+
+    auto sheet = Open(COptionsPropSheet::kApplicationPage);
+    CAppOptionPage* page = sheet->AppOptionPage();
+    QToolButton* channelBack = page->ColourButton(CAppOptionPage::kChannelBack);
+    ASSERT_EQ(channelBack->objectName(), QStringLiteral("ChannelBackColor"));
+    const QList<QAction*> entries = channelBack->menu()->actions();
+    ASSERT_EQ(entries.size(), 2);
+
+    // "More colours": the colour dialog's choice, in both windows at once.
+    dialogs.colourAnswers.push_back(QColor(0x12, 0x34, 0x56));
+    entries.at(1)->trigger();
+    EXPECT_EQ(prefs.channelBackColor, 0x123456u);
+    EXPECT_EQ(BaseColour(first->List()), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(BaseColour(second->List()), QColor(0x12, 0x34, 0x56));
+
+    // The dialog cancelled changes nothing.
+    page->ChooseOther(CAppOptionPage::kChannelText);
+    EXPECT_EQ(dialogs.coloursAsked, 2);
+    EXPECT_EQ(prefs.channelTextColor, opened.channelTextColor);
+
+    // "Automatic" is the program's default colour.
+    page->ColourButton(CAppOptionPage::kTreeText)->menu()->actions().at(0)->trigger();
+    EXPECT_EQ(prefs.treeTextColor, 0x000000u);
+    EXPECT_EQ(TextColour(first->Tree()), QColor(Qt::black));
+    dialogs.colourAnswers.push_back(QColor(0xAB, 0xCD, 0xEF));
+    page->ChooseOther(CAppOptionPage::kTreeBack);
+    EXPECT_EQ(BaseColour(second->Tree()), QColor(0xAB, 0xCD, 0xEF));
+
+    sheet->reject();
+    EXPECT_EQ(prefs.channelBackColor, opened.channelBackColor);
+    EXPECT_EQ(prefs.treeBackColor, opened.treeBackColor);
+    EXPECT_EQ(prefs.treeTextColor, 0xFF0000u);
+    for (CChildFrame* child : {first, second}) {
+        EXPECT_EQ(BaseColour(child->List()), CAppPreferences::ToColor(opened.channelBackColor));
+        EXPECT_EQ(BaseColour(child->Tree()), CAppPreferences::ToColor(opened.treeBackColor));
+        EXPECT_EQ(TextColour(child->Tree()), QColor(Qt::red));
+    }
+
+    // OK keeps them.
+    auto kept = Open(COptionsPropSheet::kApplicationPage);
+    kept->AppOptionPage()->ChooseAutomatic(CAppOptionPage::kChannelBack);
+    kept->accept();
+    EXPECT_EQ(prefs.channelBackColor,
+              CAppOptionPage::AutomaticColour(CAppOptionPage::kChannelBack));
+}
+
+TEST_F(OptionsSheet, ProfilesEditedInTheListReachTheProfileFile) {
+    ASSERT_FALSE(std::filesystem::exists(ProfileFile()));
+    auto sheet = Open(COptionsPropSheet::kNetworkPage);
+    CFtpOptionPage* page = sheet->FtpOptionPage();
+    QAbstractItemModelTester tester(page->Model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    // A first start: the one default profile.
+    ASSERT_EQ(page->Model()->rowCount(), 1);
+    EXPECT_EQ(page->Model()->index(0).data().toString(), QStringLiteral("Default"));
+    EXPECT_EQ(page->PortEdit()->text(), QStringLiteral("21"));
+    EXPECT_EQ(page->UserEdit()->text(), QStringLiteral("root"));
+    EXPECT_EQ(page->AddressEdit()->text(), QStringLiteral("0.0.0.0"));
+    EXPECT_TRUE(page->ForcedRebootBox()->isChecked());
+    EXPECT_FALSE(page->DeleteButton()->isEnabled());
+    EXPECT_FALSE(page->Model()->RemoveProfile(0));
+
+    // New: default values, active, and its name open for typing.
+    page->NewButton()->click();
+    ASSERT_EQ(page->Model()->rowCount(), 2);
+    EXPECT_EQ(page->Model()->ActiveRow(), 1);
+    EXPECT_EQ(page->ProfileList()->currentIndex().row(), 1);
+    EXPECT_EQ(page->PortEdit()->text(), QStringLiteral("21"));
+    auto* editor = page->ProfileList()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    TypeInto(editor, QStringLiteral("Living room"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the list commits the name after the key
+    EXPECT_EQ(page->Model()->index(1).data().toString(), QStringLiteral("Living room"));
+    TypeInto(page->AddressEdit(), QStringLiteral("192.168.0.10"));
+    TypeInto(page->PasswordEdit(), QStringLiteral("secret"));
+    QTest::mouseClick(page->ForcedRebootBox(), Qt::LeftButton);
+    CNetworkProfileArray& live = frame->NetworkProfiles();
+    EXPECT_EQ(live.At(1)->m_address, 0xC0A8000Au);
+    EXPECT_EQ(live.At(1)->m_password, "secret");
+    EXPECT_EQ(live.At(1)->m_forcedReboot, 0);
+    EXPECT_EQ(live.At(0)->m_address, 0u);
+
+    // Names pick one profile: neither empty nor taken.
+    EXPECT_FALSE(
+        page->Model()->setData(page->Model()->index(1), QStringLiteral("  "), Qt::EditRole));
+    EXPECT_FALSE(
+        page->Model()->setData(page->Model()->index(1), QStringLiteral("Default"), Qt::EditRole));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.errors.size(), 2);
+    EXPECT_EQ(live.At(1)->m_name, "Living room");
+    // A second new one gets a name of its own.
+    page->NewButton()->click();
+    page->NewButton()->click();
+    EXPECT_NE(live.At(2)->m_name, live.At(3)->m_name);
+    page->DeleteButton()->click();
+    ASSERT_EQ(page->Model()->rowCount(), 3);
+
+    // Up: the moved profile stays the active one, its fields stay on the page.
+    page->ProfileList()->setCurrentIndex(page->Model()->index(1));
+    page->UpButton()->click();
+    EXPECT_EQ(live.At(0)->m_name, "Living room");
+    EXPECT_EQ(page->Model()->ActiveRow(), 0);
+    EXPECT_EQ(page->ProfileList()->currentIndex().row(), 0);
+    EXPECT_EQ(page->AddressEdit()->text(), QStringLiteral("192.168.0.10"));
+    EXPECT_FALSE(page->UpButton()->isEnabled());
+    page->DownButton()->click();
+    page->DownButton()->click();
+    EXPECT_EQ(live.At(2)->m_name, "Living room");
+    EXPECT_EQ(page->Model()->ActiveRow(), 2);
+    EXPECT_FALSE(page->DownButton()->isEnabled());
+    page->UpButton()->click();
+    EXPECT_EQ(page->Model()->ActiveRow(), 1);
+
+    // Removing stops at one.
+    page->ProfileList()->setCurrentIndex(page->Model()->index(2));
+    page->DeleteButton()->click();
+    ASSERT_EQ(page->Model()->rowCount(), 2);
+
+    sheet->accept();
+    CNetworkProfileArray stored;
+    EXPECT_EQ(stored.Load(ProfileFile()), std::nullopt);
+    ASSERT_EQ(stored.Size(), 2u);
+    EXPECT_EQ(stored.At(0)->m_name, "Default");
+    EXPECT_EQ(stored.At(1)->m_name, "Living room");
+    EXPECT_EQ(stored.At(1)->m_address, 0xC0A8000Au);
+    EXPECT_EQ(stored.At(1)->m_forcedReboot, 0);
+    EXPECT_EQ(stored.GetActiveIndex(), 1);
+}
+
+TEST_F(OptionsSheet, ProfileChangesStandAfterCancel) {
+    auto sheet = Open(COptionsPropSheet::kNetworkPage);
+    CFtpOptionPage* page = sheet->FtpOptionPage();
+    page->NewButton()->click();
+    page->Model()->setData(page->Model()->index(1), QStringLiteral("Bedroom"), Qt::EditRole);
+    page->ProfileList()->setCurrentIndex(page->Model()->index(0));
+    sheet->reject();
+
+    CNetworkProfileArray stored;
+    stored.Load(ProfileFile());
+    ASSERT_EQ(stored.Size(), 2u);
+    EXPECT_EQ(stored.At(1)->m_name, "Bedroom");
+    EXPECT_EQ(stored.GetActiveIndex(), 0);
+
+    // The next sheet shows them as left, the active one selected.
+    auto again = Open(COptionsPropSheet::kNetworkPage);
+    EXPECT_EQ(again->FtpOptionPage()->Model()->rowCount(), 2);
+    EXPECT_EQ(again->FtpOptionPage()->ProfileList()->currentIndex().row(), 0);
+}
+
+TEST_F(OptionsSheet, PortAndAddressAreChecked) {
+    auto sheet = Open(COptionsPropSheet::kNetworkPage);
+    CFtpOptionPage* page = sheet->FtpOptionPage();
+    CNetworkProfileArray& live = frame->NetworkProfiles();
+    sheet->SetCurrentPage(COptionsPropSheet::kInformationPage);
+
+    for (const QString& bad : {QStringLiteral("0"), QStringLiteral("65536"), QString()}) {
+        TypeInto(page->PortEdit(), bad);
+        // The profile keeps the last good port on the way ("6553" on the way to "65536").
+        EXPECT_GE(live.At(0)->m_port, 1) << bad.toStdString();
+        EXPECT_LE(live.At(0)->m_port, 65535) << bad.toStdString();
+        dialogs.errors.clear();
+        sheet->Buttons()->button(QDialogButtonBox::Ok)->click();
+        EXPECT_TRUE(sheet->isVisible()) << bad.toStdString();
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("65535")));
+        // OK shows the page with the mistake.
+        EXPECT_EQ(sheet->CurrentPage(), COptionsPropSheet::kNetworkPage);
+    }
+    // Letters never get in.
+    TypeInto(page->PortEdit(), QStringLiteral("2x1"));
+    EXPECT_EQ(page->PortEdit()->text(), QStringLiteral("21"));
+
+    TypeInto(page->PortEdit(), QStringLiteral("65535"));
+    TypeInto(page->AddressEdit(), QStringLiteral("192.168.300.1"));
+    dialogs.errors.clear();
+    page->RunFtpTest();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    TypeInto(page->AddressEdit(), QStringLiteral("10.0.0.1"));
+    sheet->Buttons()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    EXPECT_EQ(live.At(0)->m_port, 65535);
+    EXPECT_EQ(live.At(0)->m_address, 0x0A000001u);
+}
+
+TEST_F(OptionsSheet, AnUntouchedBadProfileDoesNotBlockOk) {
+    // A port from a hand-edited file is the user's business until they edit it here.
+    frame->NetworkProfiles().At(0)->m_port = 0;
+    auto sheet = Open(COptionsPropSheet::kInformationPage);
+    sheet->accept();
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(OptionsSheet, FtpTestAgainstTheReceiver) {
+    test::ReceiverSimulator receiver(test::FreshTestFolder("options_ftp_test"));
+    const std::string started = receiver.Start();
+    ASSERT_TRUE(started.empty()) << started;
+
+    auto sheet = Open(COptionsPropSheet::kNetworkPage);
+    CFtpOptionPage* page = sheet->FtpOptionPage();
+    TypeInto(page->AddressEdit(), QStringLiteral("127.0.0.1"));
+    TypeInto(page->PortEdit(), QString::number(receiver.FtpPort()));
+    TypeInto(page->PasswordEdit(), QStringLiteral("secret"));
+    QTest::mouseClick(page->TestButton(), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("ftp Test"));
+    EXPECT_EQ(dialogs.messages[0].icon, QMessageBox::Information);
+    EXPECT_EQ(dialogs.messages[0].text, QString::fromUtf8(link_text::kFtpTestPassed));
+
+    // The values on the page count, whatever the profile holds.
+    TypeInto(page->PasswordEdit(), QStringLiteral("wrong"));
+    page->RunFtpTest();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].caption, QStringLiteral("ftp Connection Error"));
+    EXPECT_EQ(dialogs.messages[1].icon, QMessageBox::Critical);
+
+    // Nobody listening there.
+    TypeInto(page->PasswordEdit(), QStringLiteral("secret"));
+    TypeInto(page->PortEdit(), QString::number(test::UnusedPort()));
+    page->RunFtpTest();
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[2].caption, QStringLiteral("ftp Connection Error"));
+    EXPECT_EQ(dialogs.messages[2].icon, QMessageBox::Critical);
+    EXPECT_TRUE(dialogs.messages[2].text.startsWith(QString::fromUtf8(link_text::kCannotConnect)));
+
+    // No address at all is never this machine.
+    TypeInto(page->PortEdit(), QString::number(receiver.FtpPort()));
+    TypeInto(page->AddressEdit(), QStringLiteral("0.0.0.0"));
+    page->RunFtpTest();
+    ASSERT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_EQ(dialogs.messages[3].caption, QStringLiteral("ftp Connection Error"));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST(AboutBox, TitleInVerdanaCentredAndTextInArial) {
+    CAboutDlg about;
+    EXPECT_EQ(CAboutDlg::TitleText(), QStringLiteral("Tarnell 1018"));
+    const QFont title = CAboutDlg::TitleFont();
+    EXPECT_EQ(title.family(), QStringLiteral("Verdana"));
+    EXPECT_EQ(title.pixelSize(), 25);
+    EXPECT_TRUE(title.bold());
+    EXPECT_TRUE(title.italic());
+    EXPECT_EQ(about.Control()->font().family(), QStringLiteral("Arial"));
+    const QString lines = about.Control()->Lines().join(QLatin1Char('\n'));
+    EXPECT_TRUE(lines.contains(QString::fromLatin1(qVersion())));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Version ")));
+
+    // The title is painted, and as far from the left edge as from the right.
+    about.show();
+    const QImage image = about.grab().toImage();
+    const QRect band = about.TitleRect();
+    const QRgb background = image.pixel(1, band.center().y());
+    int left = image.width();
+    int right = -1;
+    for (int y = band.top(); y <= band.bottom() && y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, 0) << "no title painted";
+    EXPECT_GT(right - left, 100);
+    // Italic letters lean out a little to the right.
+    EXPECT_LE(std::abs(left - (image.width() - 1 - right)), 6);
+    // The text under it is painted too.
+    const QImage text = about.Control()->grab().toImage();
+    int inked = 0;
+    for (int y = 0; y < text.height(); ++y) {
+        for (int x = text.width() / 3; x < text.width(); ++x) {
+            inked += text.pixel(x, y) != text.pixel(text.width() - 1, text.height() - 1) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 200);
+}
+
+TEST_F(OptionsSheet, AboutCommandOpensTheAboutBox) {
+    QAction* about = frame->Commands().Get(kCmdAppAbout);
+    EXPECT_TRUE(about->isEnabled());
+    bool isAbout = false;
+    EXPECT_TRUE(WithModalDialog(about, [&isAbout](QWidget* modal) {
+        isAbout = qobject_cast<CAboutDlg*>(modal) != nullptr;
+    }));
+    EXPECT_TRUE(isAbout);
+}
