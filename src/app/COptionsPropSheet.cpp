@@ -18,6 +18,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarnell {
 
 COptionsPropSheet::COptionsPropSheet(CMainFrame& frame, int startPage, QWidget* parent)

@@ -43,6 +43,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -487,6 +488,31 @@ TEST_F(OptionsSheet, ProfileChangesStandAfterCancel) {
     auto again = Open(COptionsPropSheet::kNetworkPage);
     EXPECT_EQ(again->FtpOptionPage()->Model()->rowCount(), 2);
     EXPECT_EQ(again->FtpOptionPage()->ProfileList()->currentIndex().row(), 0);
+}
+
+TEST_F(OptionsSheet, ProfileFileProblemsAreSaid) {
+    // A damaged file: said once, and the default profile to go on with.
+    std::filesystem::create_directories(ProfileFile().parent_path());
+    {
+        std::ofstream damaged(ProfileFile(), std::ios::binary);
+        damaged << "not a profile file at all";
+    }
+    auto sheet = Open(COptionsPropSheet::kNetworkPage);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("Default")));
+    EXPECT_EQ(sheet->FtpOptionPage()->Model()->rowCount(), 1);
+
+    // A folder that cannot hold the file: the sheet closes all the same, with the reason.
+    sheet->FtpOptionPage()->NewButton()->click();
+    std::filesystem::remove_all(ProfileFile().parent_path());
+    {
+        std::ofstream blocker(ProfileFile().parent_path(), std::ios::binary);
+        blocker << "a file where the folder should be";
+    }
+    sheet->accept();
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_TRUE(dialogs.errors.back().startsWith(QStringLiteral("File could not be opened")));
 }
 
 TEST_F(OptionsSheet, PortAndAddressAreChecked) {
