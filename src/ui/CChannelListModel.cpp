@@ -140,12 +140,15 @@ void CChannelListModel::Reorder(const std::vector<int>& order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void CChannelListModel::RelabelChannel(const CChannelData* channel, uint32_t configOptionFlag) {
+void CChannelListModel::RelabelChannel(const CChannelData* channel, bool keepNumber,
+                                       uint32_t configOptionFlag) {
     const int row = RowOf(channel);
     if (row < 0) {
         return;
     }
-    m_numbers[row] = ChannelList::ChannelNumber(*channel, row, false, configOptionFlag);
+    if (!keepNumber) {
+        m_numbers[row] = ChannelList::ChannelNumber(*channel, row, false, configOptionFlag);
+    }
     emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
 }
 

@@ -49,9 +49,9 @@ public:
     void SortRows(int column, ChannelList::Comparison comparison, bool ascending);
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_ascending; }
-    // Rebuilds the texts of the channel's row, with the number it would get outside a
-    // favourite list in sequence.
-    void RelabelChannel(const CChannelData* channel, uint32_t configOptionFlag);
+    // Rebuilds the texts of the channel's row. Its number is taken again from the record
+    // unless the row keeps its number (a favourite list numbered in sequence).
+    void RelabelChannel(const CChannelData* channel, bool keepNumber, uint32_t configOptionFlag);
 
     // -1 for none.
     void SetMarkedFavourite(int list);

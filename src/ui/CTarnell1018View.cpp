@@ -369,10 +369,8 @@ void CTarnell1018View::OnUpdate(int hint, const void* object) {
             channel->IsInFavourite(m_fill.index) != (row >= 0) && channel->IsTv() == m_fill.tv) {
             Fill(m_fill);
         } else if (row >= 0) {
-            m_model->RelabelChannel(channel, m_document.GetConfigOptionFlag());
-            if (m_fill.mode == ListMode::Favourite && m_favSeqNum) {
-                Renumber();
-            }
+            m_model->RelabelChannel(channel, m_fill.mode == ListMode::Favourite && m_favSeqNum,
+                                    m_document.GetConfigOptionFlag());
         }
         return;
     }

@@ -1,20 +1,30 @@
 // The channel list: what each fill lists, every column's text, numbers, sorting, styles,
 // colours, the stored column layout, and the selection driving the document's current records.
+#include "CAppPreferences.h"
+#include "CChannelListCommands.h"
 #include "CChannelListModel.h"
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CMainFrame.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
 #include "ChannelListTexts.h"
+#include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "SettingsFileBuilder.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListView>
+#include <QMdiArea>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -514,6 +524,12 @@ TEST_F(ChannelListTest, HintsKeepTheRowsInStepWithTheDocument) {
     EXPECT_EQ(model.RowOf(Channel(0)), -1);
     document.SetFavourite(Channel(1), 1, true);
     EXPECT_EQ(model.rowCount(), 5);
+    // Selecting a row tells every view, the list too; its order and numbers stay.
+    view->ClickHeader(col::kColNumber);
+    view->Table()->selectRow(0);
+    EXPECT_EQ(document.GetCurrentChannel(), model.ChannelAt(0));
+    EXPECT_FALSE(model.SortAscending());
+    EXPECT_EQ(model.Text(0, col::kColNumber), QStringLiteral("5"));
 
     // Deleted channels and a replaced model never stay behind as rows.
     view->Fill({ListMode::AllChannels, 0, true});
@@ -546,14 +562,106 @@ TEST_F(ChannelListTest, ModelPassesTheTesterThroughFillsSortsAndStyles) {
     model.SetCompact(true);
     model.Renumber(true, 0);
     model.SetMarkedFavourite(2);
-    model.RelabelChannel(Channel(0), 1);
-    EXPECT_EQ(model.NumberAt(model.RowOf(Channel(0))), 1);
+    const int row = model.RowOf(Channel(0));
+    model.RelabelChannel(Channel(0), true, 1);
+    EXPECT_EQ(model.NumberAt(row), row + 1);
+    model.RelabelChannel(Channel(0), false, 1);
+    EXPECT_EQ(model.NumberAt(row), 1);
     EXPECT_EQ(model.headerData(col::kColHd, Qt::Horizontal).toString(), QStringLiteral("HD"));
     EXPECT_FALSE(model.index(0, 0).data(CChannelListModel::kChannelRole).isNull());
     EXPECT_EQ(model.ChannelAt(-1), nullptr);
     EXPECT_EQ(model.ChannelAt(20), nullptr);
     model.Clear();
     EXPECT_EQ(model.rowCount(), 0);
+}
+
+} // namespace
+
+namespace {
+
+class ChannelListCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame = std::make_unique<CMainFrame>(prefs, dialogs);
+        frame->show();
+    }
+
+    QAction* Command(int id) const { return frame->Commands().Get(id); }
+
+    test::Sandbox sandbox;
+    test::FakeDialogs dialogs;
+    CAppPreferences prefs;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(ChannelListCommandsTest, StylesAndTheWidthSliderFollowTheActiveWindow) {
+    EXPECT_FALSE(Command(kCmdViewList)->isEnabled());
+    CChildFrame* first = frame->NewDocument();
+    CChannelListCommands& commands = frame->ListCommands();
+    EXPECT_TRUE(Command(kCmdViewDetails)->isChecked());
+    EXPECT_FALSE(Command(kCmdViewList)->isChecked());
+    EXPECT_FALSE(commands.WidthSliderShown());
+
+    Command(kCmdViewList)->trigger();
+    EXPECT_TRUE(first->List()->IsCompact());
+    EXPECT_TRUE(Command(kCmdViewList)->isChecked());
+    ASSERT_TRUE(commands.WidthSliderShown());
+    EXPECT_TRUE(commands.WidthSlider()->isVisible());
+    EXPECT_EQ(commands.WidthSlider()->minimum(), 50);
+    EXPECT_EQ(commands.WidthSlider()->maximum(), 250);
+    EXPECT_EQ(commands.WidthPane()->text(), QStringLiteral("100%"));
+    commands.WidthSlider()->setValue(160);
+    EXPECT_EQ(commands.WidthPane()->text(), QStringLiteral("160%"));
+    EXPECT_EQ(first->List()->CompactColumnWidth(), 160);
+    // The list still shows the whole list after the style change.
+    EXPECT_EQ(first->ListModel()->rowCount(), 128);
+
+    // A window in the details style takes the slider away and keeps the width.
+    CChildFrame* second = frame->NewDocument();
+    EXPECT_FALSE(commands.WidthSliderShown());
+    EXPECT_EQ(prefs.listWidth, 160);
+    EXPECT_TRUE(Command(kCmdViewDetails)->isChecked());
+    Command(kCmdToggleListDetails)->trigger();
+    EXPECT_TRUE(second->List()->IsCompact());
+    EXPECT_TRUE(commands.WidthSliderShown());
+    EXPECT_EQ(second->List()->CompactColumnWidth(), 160);
+    Command(kCmdToggleListDetails)->trigger();
+    EXPECT_FALSE(second->List()->IsCompact());
+    EXPECT_FALSE(commands.WidthSliderShown());
+
+    frame->MdiArea()->setActiveSubWindow(frame->MdiArea()->subWindowList().front());
+    EXPECT_TRUE(commands.WidthSliderShown());
+    EXPECT_TRUE(Command(kCmdViewList)->isChecked());
+
+    Command(kCmdEditSelectAll)->trigger();
+    EXPECT_EQ(first->List()->SelectedRows().size(), 128u);
+}
+
+TEST_F(ChannelListCommandsTest, StatusPaneCountsTheRowsAfterAFill) {
+    CChildFrame* child = frame->NewDocument();
+    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
+    Command(kCmdShowRadio)->trigger();
+    EXPECT_EQ(child->ListModel()->rowCount(), 197);
+    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), QStringLiteral(" 197 channels"));
+}
+
+TEST_F(ChannelListCommandsTest, KeysAndDoubleClickAskForTheChannelPane) {
+    CChildFrame* child = frame->NewDocument();
+    CTarnell1018View* view = child->List();
+    QSignalSpy pane(view, &CTarnell1018View::ChannelPaneRequested);
+    QSignalSpy deletes(view, &CTarnell1018View::DeleteRequested);
+    view->Table()->selectRow(2);
+    QTest::keyClick(view->Table(), Qt::Key_Return);
+    EXPECT_EQ(pane.count(), 1);
+    QTest::keyClick(view->Table(), Qt::Key_Delete);
+    EXPECT_EQ(deletes.count(), 1);
+    // Nothing is deleted before the editing commands exist.
+    EXPECT_EQ(child->ListModel()->rowCount(), 128);
+    const QRect cell = view->Table()->visualRect(view->Model()->index(2, col::kColName));
+    // A double click is a press, a release and the double click on the same row.
+    QTest::mouseClick(view->Table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(view->Table()->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(pane.count(), 2);
 }
 
 } // namespace
