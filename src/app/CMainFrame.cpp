@@ -6,6 +6,7 @@
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CDesktopAlert.h"
+#include "CLeftView.h"
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
 #include "CRibbonBar.h"
@@ -83,7 +84,6 @@ constexpr int kLaterCommands[] = {
     kCmdViewDetails,
     kCmdWindows,
     kCmdToggleNumbering,
-    kCmdToggleSatelliteOnlyActive,
     kCmdFavouriteTextColour,
     kCmdFavouriteBackColour,
     kCmdReceiverMenu,
@@ -189,6 +189,7 @@ void CMainFrame::RegisterCommands() {
     add(kCmdShowRadio, tr("Radio"))->setCheckable(true);
     add(kCmdToggleNumbering, tr("Running Numbers"))->setCheckable(true);
     add(kCmdToggleSatelliteOnlyActive, tr("Active Satellites Only"))->setCheckable(true);
+    add(kCmdToggleSatelliteShowNumber, tr("Satellite Numbers"))->setCheckable(true);
     add(kCmdFavouriteTextColour, tr("Favourite Text"));
     add(kCmdFavouriteBackColour, tr("Favourite Background"));
     add(kCmdOptionsFavourites, tr("Favourite Options"));
@@ -242,6 +243,18 @@ void CMainFrame::RegisterCommands() {
                 [this, startPage = page] { ShowOptions(startPage); });
     }
     connect(m_commands->Get(kCmdAppAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
+    connect(m_commands->Get(kCmdToggleSatelliteOnlyActive), &QAction::triggered, this, [this] {
+        if (auto* child = ActiveChild()) {
+            child->ToggleSatelliteOnlyActive();
+        }
+        UpdateCommands();
+    });
+    connect(m_commands->Get(kCmdToggleSatelliteShowNumber), &QAction::triggered, this, [this] {
+        if (auto* child = ActiveChild()) {
+            child->ToggleSatelliteShowNumber();
+        }
+        UpdateCommands();
+    });
     for (const bool tv : {true, false}) {
         connect(m_commands->Get(tv ? kCmdShowTv : kCmdShowRadio), &QAction::triggered, this,
                 [this, tv] {
@@ -335,6 +348,7 @@ void CMainFrame::BuildRibbon() {
     CRibbonPanel* display = home->AddPanel(tr("Display"));
     display->AddSmall(kCmdToggleNumbering);
     display->AddSmall(kCmdToggleSatelliteOnlyActive);
+    display->AddSmall(kCmdToggleSatelliteShowNumber);
     display->AddSeparator();
     display->AddSmall(kCmdFavouriteTextColour);
     display->AddSmall(kCmdFavouriteBackColour);
@@ -528,6 +542,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
     window->setWindowIcon(windowIcon());
     child->SetCloseGuard(
         [this](CChildFrame& frame) { return m_closingAll || SaveModified(frame); });
+    child->Tree()->SetMessageSink([this](const QString& text) { m_dialogs.ShowNotice(this, text); });
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::OnActiveChildChanged);
     // Closing the last window leaves no active one and Qt says nothing, so listen here.
     connect(window, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged,
@@ -682,10 +697,13 @@ void CMainFrame::UpdateCommands() {
         m_listCommands->UpdateCommands();
     }
     const bool hasDocument = ActiveChild() != nullptr;
-    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio}) {
+    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio,
+                         kCmdToggleSatelliteOnlyActive, kCmdToggleSatelliteShowNumber}) {
         m_commands->Get(id)->setEnabled(hasDocument);
     }
     const CChildFrame* child = ActiveChild();
+    m_commands->Get(kCmdToggleSatelliteOnlyActive)->setChecked(child && child->SatelliteOnlyActive());
+    m_commands->Get(kCmdToggleSatelliteShowNumber)->setChecked(m_preferences.satelliteShowNumber != 0);
     m_commands->Get(kCmdShowTv)->setChecked(child && child->ShowsTv());
     m_commands->Get(kCmdShowRadio)->setChecked(child && !child->ShowsTv());
     for (const int command : kLanguageButtonOrder) {

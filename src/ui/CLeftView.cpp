@@ -628,6 +628,17 @@ void CLeftView::startDrag(Qt::DropActions) {
     drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
 
+void CLeftView::dragEnterEvent(QDragEnterEvent* event) {
+    // The drag starts over the dragged node, where it may not drop: entering is always fine.
+    if (event->source() == this && event->mimeData()->hasFormat(CNavigationTreeModel::kMimeType)) {
+        setState(QAbstractItemView::DraggingState);
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 void CLeftView::dragMoveEvent(QDragMoveEvent* event) {
     QTreeView::dragMoveEvent(event);
     const QModelIndex target = indexAt(event->position().toPoint());
