@@ -542,7 +542,8 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
     window->setWindowIcon(windowIcon());
     child->SetCloseGuard(
         [this](CChildFrame& frame) { return m_closingAll || SaveModified(frame); });
-    child->Tree()->SetMessageSink([this](const QString& text) { m_dialogs.ShowNotice(this, text); });
+    child->Tree()->SetMessageSink(
+        [this](const QString& text) { m_dialogs.ShowNotice(this, text); });
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::OnActiveChildChanged);
     // Closing the last window leaves no active one and Qt says nothing, so listen here.
     connect(window, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged,
@@ -702,8 +703,10 @@ void CMainFrame::UpdateCommands() {
         m_commands->Get(id)->setEnabled(hasDocument);
     }
     const CChildFrame* child = ActiveChild();
-    m_commands->Get(kCmdToggleSatelliteOnlyActive)->setChecked(child && child->SatelliteOnlyActive());
-    m_commands->Get(kCmdToggleSatelliteShowNumber)->setChecked(m_preferences.satelliteShowNumber != 0);
+    m_commands->Get(kCmdToggleSatelliteOnlyActive)
+        ->setChecked(child && child->SatelliteOnlyActive());
+    m_commands->Get(kCmdToggleSatelliteShowNumber)
+        ->setChecked(m_preferences.satelliteShowNumber != 0);
     m_commands->Get(kCmdShowTv)->setChecked(child && child->ShowsTv());
     m_commands->Get(kCmdShowRadio)->setChecked(child && !child->ShowsTv());
     for (const int command : kLanguageButtonOrder) {
