@@ -9,10 +9,12 @@
 #include "CLeftView.h"
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
+#include "CReceiverCommands.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
 #include "CommandIcons.h"
 #include "CommandIds.h"
+#include "FileIo.h"
 #include "IUserDialogs.h"
 #include "LanguagePacks.h"
 #include "UserConfigFolder.h"
@@ -87,9 +89,6 @@ constexpr int kLaterCommands[] = {
     kCmdFavouriteTextColour,
     kCmdFavouriteBackColour,
     kCmdReceiverMenu,
-    kCmdSendToReceiver,
-    kCmdFetchList,
-    kCmdFetchListAndConfig,
     kCmdRenumber,
     kCmdRepairNames,
     kCmdTransponderMenu,
@@ -108,6 +107,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
 
     m_commands = new CCommandRegistry(this);
     RegisterCommands();
+    m_receiver = new CReceiverCommands(*this, *m_commands, m_dialogs);
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setViewMode(QMdiArea::TabbedView);
@@ -561,6 +561,46 @@ CChildFrame* CMainFrame::NewDocument() {
     return AddChild(std::move(document), tr("Service list %1").arg(m_untitledCount));
 }
 
+CChildFrame* CMainFrame::OpenAsNew(std::unique_ptr<CTarnell1018Doc> document) {
+    ++m_untitledCount;
+    CChildFrame* child = AddChild(std::move(document), tr("Service list %1").arg(m_untitledCount));
+    child->Document().UpdateAllViews(kHintModelReplaced);
+    return child;
+}
+
+bool CMainFrame::OpenSettingsFileAsNew(const QString& path) {
+    std::vector<uint8_t> bytes;
+    try {
+        // Whole files only: a longer one is refused with a message, never cut short.
+        bytes = ReadWholeFile(ToPath(path));
+    } catch (const std::exception& error) {
+        m_dialogs.ShowMessage(this, QMessageBox::Critical, QStringLiteral("No Data"),
+                              tr("The settings file cannot be opened.") + QStringLiteral("\n\n") +
+                                  QString::fromStdString(error.what()));
+        return false;
+    }
+    auto document = std::make_unique<CTarnell1018Doc>();
+    std::vector<std::string> messages;
+    try {
+        messages = document->LoadFromBytes(bytes);
+    } catch (const std::exception& error) {
+        const QString text = QString::fromStdString(error.what()).left(1024);
+        ShowDesktopAlert(text);
+        m_dialogs.ShowMessage(this, QMessageBox::Critical, QStringLiteral("Error"), text);
+        return false;
+    }
+    document->SetModifiedFlag(true);
+    OpenAsNew(std::move(document));
+    if (!messages.empty()) {
+        QStringList lines;
+        for (const auto& message : messages) {
+            lines.append(QString::fromStdString(message));
+        }
+        m_dialogs.ShowInformation(this, lines.join(QLatin1Char('\n')));
+    }
+    return true;
+}
+
 CChildFrame* CMainFrame::OpenDocument(const QString& path) {
     const QFileInfo info(path);
     for (CChildFrame* child : Children()) {
@@ -697,6 +737,7 @@ void CMainFrame::UpdateCommands() {
     if (m_listCommands) {
         m_listCommands->UpdateCommands();
     }
+    m_receiver->UpdateCommands();
     const bool hasDocument = ActiveChild() != nullptr;
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio,
                          kCmdToggleSatelliteOnlyActive, kCmdToggleSatelliteShowNumber}) {

@@ -21,6 +21,7 @@ class CChildFrame;
 class CCommandRegistry;
 class CNetworkProfileArray;
 class COptionsPropSheet;
+class CReceiverCommands;
 class CRibbonBar;
 class CTarnell1018Doc;
 class IUserDialogs;
@@ -39,6 +40,11 @@ public:
     // Shows the document's own message when the file cannot be loaded and returns nullptr. A
     // file that is open already is brought to the front instead of being loaded twice.
     CChildFrame* OpenDocument(const QString& path);
+    // A document that has no file yet (fetched, imported) in a new window with a numbered title.
+    CChildFrame* OpenAsNew(std::unique_ptr<CTarnell1018Doc> document);
+    // The file's content as a new untitled, modified document; false (the message shown) when
+    // the file cannot be read or loaded.
+    bool OpenSettingsFileAsNew(const QString& path);
     // false when the user cancelled or the file could not be written; the document then keeps
     // its modified mark.
     bool SaveDocument(CChildFrame& child);
@@ -75,6 +81,7 @@ public:
     IUserDialogs& Dialogs() const { return m_dialogs; }
 
     CCommandRegistry& Commands() const { return *m_commands; }
+    CReceiverCommands& ReceiverCommands() const { return *m_receiver; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
@@ -116,6 +123,7 @@ private:
     QLabel* m_captionLabel = nullptr;
     QPointer<CDesktopAlert> m_alert;
     CChannelListCommands* m_listCommands = nullptr;
+    CReceiverCommands* m_receiver = nullptr;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CNetworkProfileArray> m_profiles;
     int m_untitledCount = 0;

@@ -74,6 +74,11 @@ void CUserDialogs::ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QS
     box.exec();
 }
 
+bool CUserDialogs::AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 std::optional<QColor> CUserDialogs::AskColour(QWidget* parent, const QColor& current) {
     const QColor colour = QColorDialog::getColor(current, parent);
     if (!colour.isValid()) {

@@ -32,6 +32,8 @@ public:
                              const QString& text) = 0;
     // Nothing when the user cancelled.
     virtual std::optional<QColor> AskColour(QWidget* parent, const QColor& current) = 0;
+    // A Yes/No question with the question icon; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
 };
 
 // The real dialogs.
@@ -47,6 +49,7 @@ public:
     void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                      const QString& text) override;
     std::optional<QColor> AskColour(QWidget* parent, const QColor& current) override;
+    bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
 
     // "Settings files (*.fdu *.sys)" and its companions, for both file dialogs.
     static QStringList SettingsFileFilters();

@@ -39,6 +39,17 @@ std::optional<QColor> FakeDialogs::AskColour(QWidget*, const QColor&) {
     return answer;
 }
 
+bool FakeDialogs::AskYesNo(QWidget*, const QString& text, const QString& caption) {
+    yesNoAsked.append(caption + QStringLiteral(": ") + text);
+    if (yesNoAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question " << text.toStdString();
+        return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
 QString FakeDialogs::AskSaveFileName(QWidget*, const QString&) {
     ++saveAsAsked;
     if (saveAsAnswers.empty()) {

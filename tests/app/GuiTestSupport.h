@@ -31,6 +31,8 @@ public:
     std::deque<std::optional<QColor>> colourAnswers;
     int coloursAsked = 0;
     int saveAsAsked = 0;
+    std::deque<bool> yesNoAnswers;
+    QStringList yesNoAsked; // "caption: text" of every Yes/No question
 
     SaveChoice AskSaveChanges(QWidget*, const QString& title) override;
     QStringList AskOpenFileNames(QWidget*) override;
@@ -43,6 +45,8 @@ public:
         messages.push_back({icon, caption, text});
     }
     std::optional<QColor> AskColour(QWidget*, const QColor&) override;
+    // Answers from yesNoAnswers; a question nobody expected fails the test and says No.
+    bool AskYesNo(QWidget*, const QString& text, const QString& caption) override;
 };
 
 // A private settings store and scratch folder for one test: the user's real settings are

@@ -113,7 +113,7 @@ TEST_F(MainFrameRibbon, FileCommandsNeedADocumentAndLaterOnesStayOff) {
         EXPECT_TRUE(frame.Commands().Get(id)->isEnabled()) << id;
     }
     for (const int id :
-         {kCmdFilePrint, kCmdStatistics, kCmdFetchList, kCmdEditPaste}) {
+         {kCmdFilePrint, kCmdStatistics, kCmdEditPaste}) {
         EXPECT_FALSE(frame.Commands().Get(id)->isEnabled()) << id;
     }
 

@@ -1,0 +1,338 @@
+#include "CReceiverCommands.h"
+
+#include "CChildFrame.h"
+#include "CCommandRegistry.h"
+#include "CMainFrame.h"
+#include "CNetworkProfileArray.h"
+#include "CTarnell1018Doc.h"
+#include "CommandIds.h"
+#include "IUserDialogs.h"
+#include "ReceiverRestart.h"
+#include "ReceiverTransfer.h"
+
+#include <QProgressDialog>
+#include <QThread>
+
+#include <cstdlib>
+#include <exception>
+#include <string_view>
+
+namespace tarnell {
+
+namespace {
+
+using namespace link_text;
+
+// The link's own texts, for the language packs; captions and the restart script's German
+// messages are shown exactly as they are.
+constexpr const char* kTranslatableLinkTexts[] = {
+    QT_TRANSLATE_NOOP("CReceiverCommands", "The receiver did not deliver a service list."),
+    QT_TRANSLATE_NOOP("CReceiverCommands",
+                      "No FTP connection to the receiver. Check the address, port, user name "
+                      "and password of the network profile."),
+    QT_TRANSLATE_NOOP("CReceiverCommands",
+                      "Restart the receiver now, so that it reads the new lists?"),
+    QT_TRANSLATE_NOOP("CReceiverCommands", "Restart receiver"),
+};
+static_assert(std::string_view(kTranslatableLinkTexts[0]) == kNoServiceList);
+static_assert(std::string_view(kTranslatableLinkTexts[1]) == kCannotConnect);
+static_assert(std::string_view(kTranslatableLinkTexts[2]) == kRestartQuestion);
+static_assert(std::string_view(kTranslatableLinkTexts[3]) == kRestartCaption);
+
+QString Translated(const std::string& text) {
+    for (const char* known : kTranslatableLinkTexts) {
+        if (text == known) {
+            return QCoreApplication::translate("CReceiverCommands", known);
+        }
+    }
+    return QString::fromStdString(text);
+}
+
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// As fdutool does: only a test or a demo against the simulator moves the login shell's port.
+LinkOptions DefaultOptions() {
+    LinkOptions options;
+    if (const char* port = std::getenv("TARNELL_RESTART_PORT"); port != nullptr && *port != 0) {
+        char* end = nullptr;
+        const long value = std::strtol(port, &end, 10);
+        if (*end == '\0' && value >= 1 && value <= 65535) {
+            options.restartPort = static_cast<int>(value);
+        }
+    }
+    return options;
+}
+
+// Nothing a worker throws may take the program down; it becomes the "Error" box.
+template <class Result, class Work> void Guarded(Result& result, Work work) {
+    try {
+        work();
+    } catch (const std::exception& error) {
+        result.ok = false;
+        result.Add(
+            {kErrorCaption, std::string(error.what()).substr(0, 1024), MessageIcon::Stop, {}});
+    }
+}
+
+QString Server(const CNetworkProfileData& profile) {
+    return QString::fromStdString(profile.ServerText());
+}
+
+} // namespace
+
+CReceiverCommands::CReceiverCommands(CMainFrame& frame, CCommandRegistry& commands,
+                                     IUserDialogs& dialogs)
+    : QObject(&frame), m_frame(frame), m_commands(commands), m_dialogs(dialogs),
+      m_options(DefaultOptions()) {
+    connect(m_commands.Get(kCmdFetchList), &QAction::triggered, this,
+            [this] { FetchFromReceiver(false); });
+    connect(m_commands.Get(kCmdFetchListAndConfig), &QAction::triggered, this,
+            [this] { FetchFromReceiver(true); });
+    connect(m_commands.Get(kCmdSendToReceiver), &QAction::triggered, this,
+            &CReceiverCommands::SendToReceiver);
+}
+
+CReceiverCommands::~CReceiverCommands() {
+    if (m_worker) {
+        m_worker->disconnect(this);
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+QProgressDialog* CReceiverCommands::Progress() const {
+    return m_progress;
+}
+
+void CReceiverCommands::UpdateCommands() {
+    const bool idle = !IsBusy();
+    m_commands.Get(kCmdFetchList)->setEnabled(idle);
+    m_commands.Get(kCmdFetchListAndConfig)->setEnabled(idle);
+    m_commands.Get(kCmdSendToReceiver)->setEnabled(idle && m_frame.ActiveChild() != nullptr);
+}
+
+void CReceiverCommands::ShowLinkMessages(QWidget* parent, IUserDialogs& dialogs,
+                                         const std::vector<LinkMessage>& messages,
+                                         const std::function<void(const QString&)>& alert) {
+    for (const auto& message : messages) {
+        const QString text = Translated(message.text);
+        if (message.desktopAlert && alert) {
+            alert(text);
+        }
+        // The exact cause goes below the text, for whoever has to find it.
+        const QString detail = QString::fromStdString(message.detail);
+        dialogs.ShowMessage(parent, IconOf(message.icon), QString::fromStdString(message.caption),
+                            detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail);
+    }
+}
+
+void CReceiverCommands::ShowMessages(const std::vector<LinkMessage>& messages) {
+    ShowLinkMessages(&m_frame, m_dialogs, messages,
+                     [this](const QString& text) { m_frame.ShowDesktopAlert(text); });
+}
+
+void CReceiverCommands::Start(Transfer transfer, const QString& label, bool cancellable,
+                              std::function<void()> work, std::function<void()> done) {
+    m_running = transfer;
+    m_cancelled = false;
+    m_done = std::move(done);
+    m_worker = QThread::create(std::move(work));
+    connect(m_worker, &QThread::finished, this, &CReceiverCommands::OnWorkerFinished);
+
+    // Without a cancel text the dialog has no cancel button.
+    auto* progress =
+        new QProgressDialog(label, cancellable ? tr("Cancel") : QString(), 0, 0, &m_frame);
+    progress->setObjectName(QStringLiteral("receiverProgress"));
+    progress->setWindowTitle(tr("Receiver"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    if (cancellable) {
+        // The link cannot stop a transfer half-way; the fetched list is simply not opened.
+        connect(progress, &QProgressDialog::canceled, this, [this] {
+            m_cancelled = true;
+            if (m_progress) {
+                m_progress->hide();
+            }
+            m_frame.SetCaptionText(tr("Fetching from the receiver was cancelled."));
+        });
+    }
+    m_progress = progress;
+    progress->show();
+    m_frame.setCursor(Qt::BusyCursor);
+    UpdateCommands();
+    m_worker->start();
+}
+
+void CReceiverCommands::OnWorkerFinished() {
+    m_worker->deleteLater();
+    m_worker = nullptr;
+    if (m_progress) {
+        // Closing the dialog says "canceled" too; that is not the user's doing.
+        m_progress->disconnect(this);
+        m_progress->close();
+        m_progress->deleteLater();
+        m_progress = nullptr;
+    }
+    m_frame.unsetCursor();
+    const Transfer finished = m_running;
+    m_running = Transfer::None;
+    auto done = std::move(m_done);
+    m_done = nullptr;
+    UpdateCommands();
+    if (!m_cancelled && done) {
+        done();
+    }
+    emit TransferFinished(finished);
+}
+
+void CReceiverCommands::FetchFromReceiver(bool withConfiguration) {
+    if (IsBusy()) {
+        return;
+    }
+    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
+    if (active == nullptr) {
+        ShowMessages({NoProfileMessage()});
+        return;
+    }
+    const CNetworkProfileData profile = *active;
+    const LinkOptions options = m_options;
+    auto result = std::make_shared<FetchResult>();
+    const QString label =
+        withConfiguration
+            ? tr("Fetching the service list and the configuration from the receiver at %1...")
+            : tr("Fetching the service list from the receiver at %1...");
+    Start(
+        Transfer::Fetch, label.arg(Server(profile)), true,
+        [result, profile, withConfiguration, options] {
+            Guarded(*result, [&] {
+                *result = tarnell::FetchFromReceiver(profile, withConfiguration, options);
+            });
+        },
+        [this, result] {
+            if (result->document) {
+                m_frame.OpenAsNew(std::move(result->document));
+            }
+            ShowMessages(result->messages);
+        });
+}
+
+void CReceiverCommands::SendToReceiver() {
+    CChildFrame* child = m_frame.ActiveChild();
+    if (IsBusy() || child == nullptr) {
+        return;
+    }
+    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
+    if (active == nullptr) {
+        ShowMessages({NoProfileMessage()});
+        return;
+    }
+    struct SendJob {
+        std::vector<uint8_t> image;     // what the receiver is to get
+        std::vector<uint8_t> fileImage; // the same document in file layout, for the copy
+        SendResult result;
+        bool copyDiffers = false;
+    };
+    auto job = std::make_shared<SendJob>();
+    try {
+        CTarnell1018Doc& document = child->Document();
+        document.SetReceiverLayout(true);
+        job->image = document.StoreToBytes();
+        job->fileImage = document.StoreToBytes();
+    } catch (const std::exception& error) {
+        m_dialogs.ShowMessage(&m_frame, QMessageBox::Critical, QString::fromLatin1(kErrorCaption),
+                              QString::fromStdString(error.what()));
+        return;
+    }
+    const CNetworkProfileData profile = *active;
+    const LinkOptions options = m_options;
+    // The worker sends a copy of its own, so the window may repaint, and even be edited or
+    // closed, while the transfer runs.
+    Start(
+        Transfer::Send,
+        tr("Sending the service list to the receiver at %1...").arg(Server(profile)), false,
+        [job, profile, options] {
+            Guarded(job->result, [&] {
+                CTarnell1018Doc copy;
+                copy.LoadFromBytes(job->fileImage);
+                copy.SetReceiverLayout(true);
+                if (copy.StoreToBytes() != job->image) {
+                    job->copyDiffers = true;
+                    return;
+                }
+                job->result = tarnell::SendToReceiver(copy, profile, options);
+            });
+        },
+        [this, job, profile] {
+            if (job->copyDiffers) {
+                m_dialogs.ShowMessage(&m_frame, QMessageBox::Critical,
+                                      QString::fromLatin1(kErrorCaption),
+                                      tr("The service list could not be prepared for the "
+                                         "receiver; nothing was sent."));
+                return;
+            }
+            ShowMessages(job->result.messages);
+            if (!job->result.ok) {
+                return;
+            }
+            QString text = job->result.configurationSent
+                               ? tr("The service list and the configuration were sent to the "
+                                    "receiver at %1.")
+                               : tr("The service list was sent to the receiver at %1.");
+            text = text.arg(Server(profile));
+            if (!job->result.backupFolder.empty()) {
+                text += QLatin1Char(' ') +
+                        tr("Its previous files are kept in \"%1\".")
+                            .arg(QString::fromStdString(job->result.backupFolder.string()));
+            }
+            m_frame.SetCaptionText(text);
+            OfferRestart();
+        });
+}
+
+void CReceiverCommands::OfferRestart() {
+    if (!m_dialogs.AskYesNo(&m_frame, Translated(kRestartQuestion), Translated(kRestartCaption))) {
+        return;
+    }
+    // The profile as it is now: the restart reads it afresh, as every transfer does.
+    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
+    if (active == nullptr) {
+        ShowMessages({NoProfileMessage()});
+        return;
+    }
+    const CNetworkProfileData profile = *active;
+    const LinkOptions options = m_options;
+    auto result = std::make_shared<LinkResult>();
+    Start(
+        Transfer::Restart, tr("Restarting the receiver at %1...").arg(Server(profile)), false,
+        [result, profile, options] {
+            Guarded(*result, [&] { *result = RebootReceiver(profile, options); });
+        },
+        [this, result, profile] {
+            ShowMessages(result->messages);
+            if (result->ok) {
+                m_frame.SetCaptionText(
+                    tr("The receiver at %1 was told to restart (%2).")
+                        .arg(Server(profile),
+                             QString::fromLatin1(profile.m_forcedReboot != 0 ? "reboot -f"
+                                                                             : "reboot")));
+            }
+        });
+}
+
+} // namespace tarnell

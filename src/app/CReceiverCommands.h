@@ -1,0 +1,75 @@
+#pragma once
+
+#include "LinkMessage.h"
+#include "LinkOptions.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class QProgressDialog;
+class QThread;
+
+namespace tarnell {
+
+class CCommandRegistry;
+class CMainFrame;
+class IUserDialogs;
+
+// Fetch from and send to the receiver (commands 33021, 33036, 33020) and the restart after a
+// send. Each transfer runs on a worker thread behind a progress dialog, so the window keeps
+// painting; one transfer at a time.
+class CReceiverCommands : public QObject {
+    Q_OBJECT
+public:
+    enum class Transfer { None, Fetch, Send, Restart };
+
+    CReceiverCommands(CMainFrame& frame, CCommandRegistry& commands, IUserDialogs& dialogs);
+    // Waits for a transfer still running; the link's timeouts bound the wait.
+    ~CReceiverCommands() override;
+
+    // Opens the receiver's list in a new window; with the configuration for 33036.
+    void FetchFromReceiver(bool withConfiguration);
+    // Sends the active document, then offers the restart.
+    void SendToReceiver();
+
+    bool IsBusy() const { return m_running != Transfer::None; }
+    Transfer Running() const { return m_running; }
+    // The progress dialog of the running transfer, nullptr when none shows.
+    QProgressDialog* Progress() const;
+    // Tests point the restart at the simulator's port and shorten the timeouts.
+    void SetLinkOptions(const LinkOptions& options) { m_options = options; }
+    const LinkOptions& GetLinkOptions() const { return m_options; }
+
+    // Enables the three commands: none while a transfer runs, send only with a document.
+    void UpdateCommands();
+    // Shows the link's messages in order, translated where the program knows the text.
+    static void ShowLinkMessages(QWidget* parent, IUserDialogs& dialogs,
+                                 const std::vector<LinkMessage>& messages,
+                                 const std::function<void(const QString&)>& alert = {});
+
+signals:
+    void TransferFinished(Transfer transfer);
+
+private:
+    // Runs work on a worker thread; done runs back here afterwards unless the user cancelled.
+    void Start(Transfer transfer, const QString& label, bool cancellable,
+               std::function<void()> work, std::function<void()> done);
+    void OnWorkerFinished();
+    void OfferRestart();
+    void ShowMessages(const std::vector<LinkMessage>& messages);
+
+    CMainFrame& m_frame;
+    CCommandRegistry& m_commands;
+    IUserDialogs& m_dialogs;
+    LinkOptions m_options;
+    Transfer m_running = Transfer::None;
+    QThread* m_worker = nullptr;
+    QPointer<QProgressDialog> m_progress;
+    std::function<void()> m_done;
+    bool m_cancelled = false;
+};
+
+} // namespace tarnell
