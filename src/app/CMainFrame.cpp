@@ -6,12 +6,17 @@
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CDesktopAlert.h"
+#include "CDockPanes.h"
+#include "CDocumentCommands.h"
+#include "CFavouriteColours.h"
 #include "CLeftView.h"
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
 #include "CReceiverCommands.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
+#include "CVisualStyle.h"
+#include "CWindowsDialog.h"
 #include "CommandIcons.h"
 #include "CommandIds.h"
 #include "FileIo.h"
@@ -19,7 +24,9 @@
 #include "LanguagePacks.h"
 #include "UserConfigFolder.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -37,7 +44,9 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 #include <exception>
 #include <filesystem>
@@ -48,6 +57,8 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Tarnell 1018");
 const QString kGeometryKey = QStringLiteral("Workspace/WindowGeometry");
+// Where the panes are docked and whether they show.
+const QString kWindowStateKey = QStringLiteral("Workspace/WindowState");
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdString());
@@ -67,34 +78,12 @@ QStringList LocalFiles(const QMimeData* mime) {
 
 // Commands whose windows and dialogs come later; they show in the ribbon, disabled.
 constexpr int kLaterCommands[] = {
-    kCmdFilePrint,
-    kCmdFilePrintDirect,
-    kCmdFilePrintPreview,
-    kCmdFilePrintSetup,
-    kCmdImport,
-    kCmdImportEnigma2,
-    kCmdImportOctagon918,
-    kCmdImportOctagonSd,
-    kCmdEditPaste,
-    kCmdEditCut,
-    kCmdEditCopy,
-    kCmdEditSelectAll,
-    kCmdViewMenu,
-    kCmdToggleListDetails,
-    kCmdToggleConfigOption,
-    kCmdViewList,
-    kCmdViewDetails,
-    kCmdWindows,
-    kCmdToggleNumbering,
-    kCmdFavouriteTextColour,
-    kCmdFavouriteBackColour,
-    kCmdReceiverMenu,
-    kCmdRenumber,
-    kCmdRepairNames,
-    kCmdTransponderMenu,
-    kCmdStatistics,
-    kCmdTimers,
-    kCmdReceiverConfig,
+    kCmdFilePrint,         kCmdFilePrintDirect, kCmdFilePrintPreview,
+    kCmdFilePrintSetup,    kCmdImport,          kCmdImportEnigma2,
+    kCmdImportOctagon918,  kCmdImportOctagonSd, kCmdEditPaste,
+    kCmdEditCut,           kCmdEditCopy,        kCmdEditSelectAll,
+    kCmdToggleListDetails, kCmdViewList,        kCmdViewDetails,
+    kCmdStatistics,        kCmdTimers,          kCmdReceiverConfig,
 };
 
 } // namespace
@@ -107,7 +96,12 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
 
     m_commands = new CCommandRegistry(this);
     RegisterCommands();
+    m_panes = new CDockPanes(*this, *m_commands);
+    m_documentCommands = new CDocumentCommands(*this, *m_commands, m_dialogs);
+    m_favouriteColours = new CFavouriteColours(*this, m_preferences, m_dialogs);
     m_receiver = new CReceiverCommands(*this, *m_commands, m_dialogs);
+    RegisterStyleCommands();
+    RegisterHelpCommands();
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setViewMode(QMdiArea::TabbedView);
@@ -134,6 +128,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
         *m_commands, *statusBar(), m_preferences.listWidth,
         [this] { return ActiveChild() ? ActiveChild()->List() : nullptr; },
         [this](const QString& text) { SetStatusText(text); }, this);
+    ApplyVisualStyle(m_preferences.applicationLook);
 
     auto settings = OpenAppSettings();
     m_recentFiles.Load(*settings);
@@ -280,6 +275,108 @@ void CMainFrame::RegisterLanguageCommands() {
     }
 }
 
+void CMainFrame::RegisterStyleCommands() {
+    m_commands->Add(kCmdStyleMenu, tr("Style"), CommandIcon(kCmdStyleMenu));
+    auto* group = new QActionGroup(this);
+    for (const auto& look : CVisualStyle::Looks()) {
+        QAction* action = m_commands->Add(look.command, CVisualStyle::DisplayName(look));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, command = look.command] {
+            ApplyVisualStyle(command);
+            OpenAppSettings()->setValue(QStringLiteral("Workspace/ApplicationLook"), command);
+        });
+    }
+}
+
+void CMainFrame::ApplyVisualStyle(int command) {
+    const CVisualStyle::Look& look = CVisualStyle::ForCommand(command);
+    m_preferences.applicationLook = look.command;
+    CVisualStyle::Apply(look, m_ribbon);
+    m_commands->Get(look.command)->setChecked(true);
+}
+
+void CMainFrame::RegisterHelpCommands() {
+    QAction* help =
+        m_commands->Add(kCmdHelp, tr("Help"), CommandIcon(kCmdHelp), QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, [this] {
+        m_dialogs.ShowInformation(
+            this,
+            tr("Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 "
+               "receivers.\n\n"
+               "Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a "
+               "satellite, transponder, provider or favourite list in the tree on the left and "
+               "work on its channels in the list on the right. Save the file or send it back to "
+               "the receiver when you are done.\n\n"
+               "Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A "
+               "select all, Ctrl+W close, Shift+F1 what's this."));
+    });
+    QAction* whatsThis = QWhatsThis::createAction(this);
+    QAction* contextHelp = m_commands->Add(kCmdContextHelp, whatsThis->text(), whatsThis->icon(),
+                                           Qt::SHIFT | Qt::Key_F1);
+    connect(contextHelp, &QAction::triggered, whatsThis, &QAction::trigger);
+    QAction* community = m_commands->Add(kCmdCommunityPage, tr("Community Web Page"),
+                                         CommandIcon(kCmdCommunityPage));
+    connect(community, &QAction::triggered, this, [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.octagon-germany.de/")));
+    });
+    addActions({help, contextHelp});
+}
+
+QMenu* CMainFrame::BuildWindowsMenu() {
+    auto* menu = new QMenu(this);
+    connect(m_commands->Get(kCmdWindows), &QAction::triggered, this,
+            &CMainFrame::ShowWindowsDialog);
+    // Rebuilt on every opening, so that it lists the windows open now.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        QAction* tabbed = menu->addAction(tr("Tabbed Windows"));
+        tabbed->setCheckable(true);
+        tabbed->setChecked(m_mdiArea->viewMode() == QMdiArea::TabbedView);
+        connect(tabbed, &QAction::toggled, this, [this](bool on) {
+            m_mdiArea->setViewMode(on ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+        });
+        QAction* cascade = menu->addAction(tr("Cascade"), m_mdiArea, [this] {
+            m_mdiArea->setViewMode(QMdiArea::SubWindowView);
+            m_mdiArea->cascadeSubWindows();
+        });
+        QAction* tile = menu->addAction(tr("Tile"), m_mdiArea, [this] {
+            m_mdiArea->setViewMode(QMdiArea::SubWindowView);
+            m_mdiArea->tileSubWindows();
+        });
+        const QList<CChildFrame*> children = Children();
+        cascade->setEnabled(!children.isEmpty());
+        tile->setEnabled(!children.isEmpty());
+        menu->addSeparator();
+        m_panes->AddToggles(*menu);
+        if (!children.isEmpty()) {
+            menu->addSeparator();
+        }
+        CChildFrame* active = ActiveChild();
+        for (int i = 0; i < children.size(); ++i) {
+            CChildFrame* child = children[i];
+            QAction* item = menu->addAction(
+                (i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString()) + child->Title());
+            item->setCheckable(true);
+            item->setChecked(child == active);
+            connect(item, &QAction::triggered, this,
+                    [this, window = QPointer<QWidget>(child->parentWidget())] {
+                        if (auto* sub = qobject_cast<QMdiSubWindow*>(window.data())) {
+                            m_mdiArea->setActiveSubWindow(sub);
+                        }
+                    });
+        }
+        menu->addSeparator();
+        menu->addAction(m_commands->Get(kCmdWindows));
+    });
+    return menu;
+}
+
+void CMainFrame::ShowWindowsDialog() {
+    CWindowsDialog dialog(*this);
+    dialog.exec();
+}
+
 void CMainFrame::OnLanguageCommand(int command) {
     const LanguageInfo* language = LanguageForCommand(command);
     // The running program keeps its language; the choice counts from the next start.
@@ -320,7 +417,8 @@ void CMainFrame::BuildRibbon() {
     menu->addAction(cmd(kCmdOptions));
     menu->addAction(cmd(kCmdAppExit));
 
-    for (const int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFilePrintDirect}) {
+    for (const int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFilePrintDirect, kCmdEditUndo,
+                         kCmdEditRedo}) {
         m_ribbon->AddQuickAccess(id);
     }
 
@@ -332,43 +430,53 @@ void CMainFrame::BuildRibbon() {
     clipboard->AddSmall(kCmdEditSelectAll);
 
     CRibbonPanel* view = home->AddPanel(tr("View"));
-    view->AddLarge(kCmdViewMenu, new QMenu(this));
+    auto* sorting = new QMenu(this);
+    sorting->addActions({cmd(kCmdSortTemplate), cmd(kCmdRenumber)});
+    view->AddLarge(kCmdViewMenu, sorting);
     auto* styles = new QMenu(this);
     styles->addActions({cmd(kCmdViewList), cmd(kCmdViewDetails)});
     view->AddLarge(kCmdToggleListDetails, styles);
     view->AddSmall(kCmdToggleConfigOption);
 
     CRibbonPanel* windows = home->AddPanel(tr("Windows"));
-    windows->AddLarge(kCmdWindows, new QMenu(this));
+    windows->AddLarge(kCmdWindows, BuildWindowsMenu());
 
     CRibbonPanel* tvRadio = home->AddPanel(tr("TV/Radio"));
     tvRadio->AddLarge(kCmdShowTv);
     tvRadio->AddLarge(kCmdShowRadio);
 
     CRibbonPanel* display = home->AddPanel(tr("Display"));
-    display->AddSmall(kCmdToggleNumbering);
-    display->AddSmall(kCmdToggleSatelliteOnlyActive);
-    display->AddSmall(kCmdToggleSatelliteShowNumber);
+    display->AddCheckBox(kCmdToggleNumbering);
+    display->AddCheckBox(kCmdToggleSatelliteOnlyActive);
+    display->AddCheckBox(kCmdToggleSatelliteShowNumber);
     display->AddSeparator();
-    display->AddSmall(kCmdFavouriteTextColour);
-    display->AddSmall(kCmdFavouriteBackColour);
-    display->AddSeparator();
-    display->AddLarge(kCmdOptionsFavourites);
+    for (const int id : {kCmdFavouriteTextColour, kCmdFavouriteBackColour}) {
+        display->AddSmall(id, m_favouriteColours->MenuFor(id));
+        connect(cmd(id), &QAction::triggered, m_favouriteColours,
+                [this, id] { m_favouriteColours->ChooseMore(id); });
+    }
+    display->AddSmall(kCmdOptionsFavourites);
 
     CRibbonPanel* receiver = home->AddPanel(tr("Receiver"));
     auto* transfers = new QMenu(this);
     transfers->addActions(
         {cmd(kCmdFetchList), cmd(kCmdFetchListAndConfig), cmd(kCmdSendToReceiver)});
+    transfers->addSeparator();
+    transfers->addAction(cmd(kCmdOptionsNetwork));
     receiver->AddLarge(kCmdReceiverMenu, transfers);
     receiver->AddSeparator();
     receiver->AddSmall(kCmdRenumber);
-    receiver->AddSmall(kCmdRepairNames, new QMenu(this));
-    receiver->AddSmall(kCmdTransponderMenu, new QMenu(this));
+    auto* listTools = new QMenu(this);
+    listTools->addActions({cmd(kCmdRepairNames), cmd(kCmdTextExport)});
+    receiver->AddSmall(kCmdRepairNames, listTools);
+    auto* transponderTools = new QMenu(this);
+    transponderTools->addAction(cmd(kCmdRemoveUnusedTransponders));
+    receiver->AddSmall(kCmdTransponderMenu, transponderTools);
 
     CRibbonPanel* tools = home->AddPanel(tr("Tools"));
-    tools->AddLarge(kCmdStatistics);
-    tools->AddLarge(kCmdTimers);
-    tools->AddLarge(kCmdReceiverConfig);
+    tools->AddSmall(kCmdStatistics);
+    tools->AddSmall(kCmdTimers);
+    tools->AddSmall(kCmdReceiverConfig);
 
     // The category and panel names are the program's own, the same in every language.
     CRibbonCategory* languages = m_ribbon->AddCategory(QStringLiteral("Language selection"));
@@ -377,6 +485,16 @@ void CMainFrame::BuildRibbon() {
         languagePanel->AddSmall(command);
     }
 
+    auto* looks = new QMenu(this);
+    for (const auto& look : CVisualStyle::Looks()) {
+        looks->addAction(cmd(look.command));
+    }
+    m_ribbon->AddTabRowButton(kCmdStyleMenu, looks);
+    auto* help = new QMenu(this);
+    help->addActions({cmd(kCmdHelp), cmd(kCmdContextHelp), cmd(kCmdCommunityPage)});
+    help->addSeparator();
+    help->addAction(cmd(kCmdAppAbout));
+    m_ribbon->AddTabRowButton(kCmdHelp, help);
     m_ribbon->AddTabRowButton(kCmdAppAbout);
 }
 
@@ -444,6 +562,7 @@ void CMainFrame::ShowDesktopAlert(const QString& text) {
 }
 
 void CMainFrame::ShowAsLastTime() {
+    restoreState(OpenAppSettings()->value(kWindowStateKey).toByteArray());
     if (restoreGeometry(OpenAppSettings()->value(kGeometryKey).toByteArray())) {
         show();
         return;
@@ -545,6 +664,11 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
     child->Tree()->SetMessageSink(
         [this](const QString& text) { m_dialogs.ShowNotice(this, text); });
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::OnActiveChildChanged);
+    connect(child, &QObject::destroyed, this, [this] {
+        if (!m_closingAll) {
+            SetCaptionText(tr("The service list window has been closed."));
+        }
+    });
     // Closing the last window leaves no active one and Qt says nothing, so listen here.
     connect(window, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged,
             Qt::QueuedConnection);
@@ -734,10 +858,11 @@ void CMainFrame::OnActiveChildChanged() {
 }
 
 void CMainFrame::UpdateCommands() {
+    m_documentCommands->Update();
+    m_receiver->UpdateCommands();
     if (m_listCommands) {
         m_listCommands->UpdateCommands();
     }
-    m_receiver->UpdateCommands();
     const bool hasDocument = ActiveChild() != nullptr;
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio,
                          kCmdToggleSatelliteOnlyActive, kCmdToggleSatelliteShowNumber}) {
@@ -771,6 +896,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     m_closingAll = false;
     OpenAppSettings()->setValue(kGeometryKey, saveGeometry());
+    OpenAppSettings()->setValue(kWindowStateKey, saveState());
     SaveNetworkProfiles();
     event->accept();
 }

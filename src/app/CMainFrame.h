@@ -18,6 +18,9 @@ namespace tarnell {
 
 class CChannelListCommands;
 class CChildFrame;
+class CDockPanes;
+class CDocumentCommands;
+class CFavouriteColours;
 class CCommandRegistry;
 class CNetworkProfileArray;
 class COptionsPropSheet;
@@ -81,6 +84,9 @@ public:
     IUserDialogs& Dialogs() const { return m_dialogs; }
 
     CCommandRegistry& Commands() const { return *m_commands; }
+    CDockPanes& Panes() const { return *m_panes; }
+    CDocumentCommands& DocumentCommands() const { return *m_documentCommands; }
+    CFavouriteColours& FavouriteColours() const { return *m_favouriteColours; }
     CReceiverCommands& ReceiverCommands() const { return *m_receiver; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
@@ -108,6 +114,11 @@ private:
     void UpdateCommands();
     void OpenWithDialog();
     void RegisterLanguageCommands();
+    void RegisterStyleCommands();
+    void RegisterHelpCommands();
+    void ApplyVisualStyle(int command);
+    QMenu* BuildWindowsMenu();
+    void ShowWindowsDialog();
     void OnLanguageCommand(int command);
 
     CAppPreferences& m_preferences;
@@ -122,7 +133,10 @@ private:
     QFrame* m_captionBar = nullptr;
     QLabel* m_captionLabel = nullptr;
     QPointer<CDesktopAlert> m_alert;
+    CDockPanes* m_panes = nullptr;
     CChannelListCommands* m_listCommands = nullptr;
+    CDocumentCommands* m_documentCommands = nullptr;
+    CFavouriteColours* m_favouriteColours = nullptr;
     CReceiverCommands* m_receiver = nullptr;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CNetworkProfileArray> m_profiles;

@@ -40,6 +40,17 @@ QStringList CUserDialogs::AskOpenFileNames(QWidget* parent) {
                                          SettingsFileFilters().join(QStringLiteral(";;")));
 }
 
+QString CUserDialogs::AskExportFileName(QWidget* parent, const QString& suggestion) {
+    QFileDialog dialog(parent, tr("Export Channel List"), suggestion);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("Vezi Exportliste (*.txt)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 QString CUserDialogs::AskSaveFileName(QWidget* parent, const QString& suggestion) {
     QFileDialog dialog(parent, tr("Save As"), suggestion);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

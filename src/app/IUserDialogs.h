@@ -23,6 +23,8 @@ public:
     // Empty when the user cancelled.
     virtual QStringList AskOpenFileNames(QWidget* parent) = 0;
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestion) = 0;
+    // The text export's file; a name without an ending gets ".txt". Empty when cancelled.
+    virtual QString AskExportFileName(QWidget* parent, const QString& suggestion) = 0;
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
     // A message box without an icon.
@@ -43,6 +45,7 @@ public:
     SaveChoice AskSaveChanges(QWidget* parent, const QString& documentTitle) override;
     QStringList AskOpenFileNames(QWidget* parent) override;
     QString AskSaveFileName(QWidget* parent, const QString& suggestion) override;
+    QString AskExportFileName(QWidget* parent, const QString& suggestion) override;
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowInformation(QWidget* parent, const QString& text) override;
     void ShowNotice(QWidget* parent, const QString& text) override;

@@ -2,10 +2,14 @@
 
 #include "CCommandRegistry.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
@@ -72,7 +76,7 @@ CRibbonPanel::CRibbonPanel(CCommandRegistry& commands, const QString& title, QWi
     : QFrame(parent), m_commands(commands), m_title(title) {
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(4, 2, 4, 0);
+    outer->setContentsMargins(2, 2, 2, 0);
     outer->setSpacing(0);
     m_row = new QHBoxLayout;
     m_row->setSpacing(2);
@@ -108,22 +112,49 @@ QToolButton* CRibbonPanel::AddLarge(int id, QMenu* menu) {
     return button;
 }
 
-QToolButton* CRibbonPanel::AddSmall(int id, QMenu* menu) {
+void CRibbonPanel::AddToSmallColumn(QWidget* widget) {
     if (!m_smallColumn || m_smallInColumn == kSmallPerColumn) {
         m_smallColumn = new QVBoxLayout;
         m_smallColumn->setSpacing(0);
         m_row->addLayout(m_smallColumn);
         m_smallInColumn = 0;
     }
-    auto* button = MakeButton(id, menu);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setIconSize(QSize(kSmallIcon, kSmallIcon));
-    m_smallColumn->addWidget(button);
+    m_smallColumn->addWidget(widget);
     ++m_smallInColumn;
     if (m_smallInColumn == kSmallPerColumn) {
         m_smallColumn->addStretch();
     }
+}
+
+QToolButton* CRibbonPanel::AddSmall(int id, QMenu* menu) {
+    auto* button = MakeButton(id, menu);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setIconSize(QSize(kSmallIcon, kSmallIcon));
+    AddToSmallColumn(button);
     return button;
+}
+
+QCheckBox* CRibbonPanel::AddCheckBox(int id) {
+    QAction* action = m_commands.Get(id);
+    auto* box = new QCheckBox(action->text(), this);
+    box->setObjectName(QStringLiteral("ribbonCheck_%1").arg(id));
+    // The box follows the command (whoever changes it) and a click runs the command.
+    auto sync = [box, action] {
+        const QSignalBlocker blocker(box);
+        box->setChecked(action->isChecked());
+        box->setEnabled(action->isEnabled());
+        box->setText(action->text());
+        box->setToolTip(action->toolTip());
+    };
+    sync();
+    connect(action, &QAction::changed, box, sync);
+    connect(box, &QCheckBox::clicked, action, [action, sync] {
+        action->trigger();
+        sync();
+    });
+    box->setContentsMargins(4, 2, 4, 2);
+    AddToSmallColumn(box);
+    return box;
 }
 
 void CRibbonPanel::AddSeparator() {
@@ -189,8 +220,17 @@ CRibbonBar::CRibbonBar(CCommandRegistry& commands, QWidget* parent)
     outer->addWidget(tabRow);
 
     m_pages = new QStackedWidget(this);
-    m_pages->setFixedHeight(96);
-    outer->addWidget(m_pages);
+    // A window narrower than the panels scrolls them rather than squeezing their labels.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("ribbonPages"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroller->setWidget(m_pages);
+    scroller->setFixedHeight(96 + scroller->horizontalScrollBar()->sizeHint().height());
+    scroller->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    outer->addWidget(scroller);
     auto* bottomLine = new QFrame(this);
     bottomLine->setFrameShape(QFrame::HLine);
     bottomLine->setStyleSheet(QStringLiteral("color: #c8d0da;"));

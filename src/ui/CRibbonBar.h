@@ -5,6 +5,7 @@
 
 class QAction;
 class QBoxLayout;
+class QCheckBox;
 class QHBoxLayout;
 class QMenu;
 class QStackedWidget;
@@ -25,11 +26,14 @@ public:
 
     QToolButton* AddLarge(int id, QMenu* menu = nullptr);
     QToolButton* AddSmall(int id, QMenu* menu = nullptr);
+    // A check box bound to a checkable command, stacked like the small buttons.
+    QCheckBox* AddCheckBox(int id);
     void AddSeparator();
     QString Title() const { return m_title; }
 
 private:
     QToolButton* MakeButton(int id, QMenu* menu);
+    void AddToSmallColumn(QWidget* widget);
 
     CCommandRegistry& m_commands;
     QString m_title;

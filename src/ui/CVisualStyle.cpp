@@ -139,6 +139,7 @@ tarnell--CRibbonPanel QToolButton { border: 1px solid transparent; border-radius
 tarnell--CRibbonPanel QToolButton:hover { background: %9; border-color: %10; }
 tarnell--CRibbonPanel QToolButton:checked { background: %11; border-color: %10; }
 #ribbonPanelCaption { color: %12; }
+tarnell--CRibbonPanel QCheckBox { color: %2; padding: 2px 4px; }
 )")
         .arg(page, text, accent.name(), Hex(look.accentDark),
              QColor::fromRgb(look.accentDark & 0xFFFFFFu).darker(115).name(),

@@ -44,7 +44,7 @@ constexpr IconSource kSources[] = {
     {kCmdViewMenu, "view-list-details", QStyle::SP_FileDialogDetailedView, 0, 0},
     {kCmdToggleListDetails, "view-list-icons", QStyle::SP_FileDialogListView, 0, 0},
     {kCmdToggleConfigOption, "view-sort-ascending", kNoPixmap, '#', 0x2b579a},
-    {kCmdWindows, "window-new", QStyle::SP_TitleBarNormalButton, 0, 0},
+    {kCmdWindows, "window-new", kNoPixmap, 'W', 0x5b6470},
     {kCmdShowTv, "video-display", QStyle::SP_ComputerIcon, 0, 0},
     {kCmdShowRadio, "audio-card", QStyle::SP_MediaVolume, 0, 0},
     {kCmdFavouriteTextColour, "format-text-color", kNoPixmap, 'T', 0xd7282d},

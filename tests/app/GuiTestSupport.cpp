@@ -29,6 +29,15 @@ QStringList FakeDialogs::AskOpenFileNames(QWidget*) {
     return answer;
 }
 
+QString FakeDialogs::AskExportFileName(QWidget*, const QString&) {
+    if (exportAnswers.empty()) {
+        return {};
+    }
+    QString answer = exportAnswers.front();
+    exportAnswers.pop_front();
+    return answer;
+}
+
 std::optional<QColor> FakeDialogs::AskColour(QWidget*, const QColor&) {
     ++coloursAsked;
     if (colourAnswers.empty()) {

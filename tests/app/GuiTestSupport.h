@@ -22,6 +22,7 @@ public:
     std::deque<SaveChoice> saveAnswers;
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAsAnswers;
+    std::deque<QString> exportAnswers;
     QStringList askedToSave;
     QStringList errors;
     QStringList informations;
@@ -37,6 +38,7 @@ public:
     SaveChoice AskSaveChanges(QWidget*, const QString& title) override;
     QStringList AskOpenFileNames(QWidget*) override;
     QString AskSaveFileName(QWidget*, const QString&) override;
+    QString AskExportFileName(QWidget*, const QString&) override;
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
     void ShowInformation(QWidget*, const QString& text) override { informations.append(text); }
     void ShowNotice(QWidget*, const QString& text) override { notices.append(text); }
