@@ -17,6 +17,7 @@
 #include "CTarnell1018Doc.h"
 #include "CVisualStyle.h"
 #include "CWindowsDialog.h"
+#include "CommandDescriptions.h"
 #include "CommandIcons.h"
 #include "CommandIds.h"
 #include "FileIo.h"
@@ -134,6 +135,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     m_recentFiles.Load(*settings);
     RebuildRecentMenu();
     UpdateCommands();
+    ApplyCommandDescriptions(*m_commands);
     m_ribbon->SetToolTips(m_preferences.showToolTips != 0, m_preferences.showToolTipDescr != 0);
 }
 

@@ -227,4 +227,14 @@ TEST_F(ShellCommands, HelpAndStyleMenusSitOnTheTabRow) {
     EXPECT_NE(frame->Commands().Find(kCmdStyleMenu), nullptr);
 }
 
+TEST_F(ShellCommands, EveryRibbonCommandHasADescriptionForItsTooltip) {
+    for (const int id : frame->Commands().Ids()) {
+        const bool language = id >= 32979 && id <= 32985;
+        const bool look = id >= 210 && id <= 219;
+        if (!language && !look) {
+            EXPECT_FALSE(Command(id)->statusTip().isEmpty()) << id;
+        }
+    }
+}
+
 } // namespace
