@@ -63,6 +63,12 @@ void CDocumentCommands::Register() {
         child.SetNumbering(!child.Numbering());
     })->setCheckable(true);
     // The frame's other windows (the windows dialog, the panes) also undo into the document.
+    // Ctrl+Y as well, the redo key users know from other desktops.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    }
+    m_commands.Get(kCmdEditRedo)->setShortcuts(redoKeys);
     for (const int id : {kCmdEditUndo, kCmdEditRedo}) {
         m_commands.Get(id)->setShortcutContext(Qt::WindowShortcut);
         m_frame.addAction(m_commands.Get(id));
