@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Der Receiver hat keine Senderliste geliefert.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Keine FTP-Verbindung zum Receiver. Prüfen Sie Adresse, Port, Benutzername und Passwort des Netzwerkprofils.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Den Receiver jetzt neu starten, damit er die neuen Listen einliest?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Receiver neu starten</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Wert 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Pay</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
     <name>CUserDialogs</name>
     <message>
         <source>Settings files (*.fdu *.sys)</source>
@@ -31,35 +125,433 @@
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CChannelListModel</name>
     <message>
-        <source>No.</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
+        <source>Export Channel List</source>
+        <translation>Senderliste exportieren</translation>
     </message>
 </context>
 <context>
-    <name>tarnell::CChildFrame</name>
+    <name>LinkMessage</name>
     <message>
-        <source>All channels</source>
-        <translation>Alle Kanäle</translation>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>Der Receiver hat die FTP-Anmeldung angenommen.</translation>
     </message>
     <message>
-        <source>Satellites</source>
-        <translation>Satelliten</translation>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Keine FTP-Verbindung zum Receiver. Prüfen Sie Adresse, Port, Benutzername und Passwort des Netzwerkprofils.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
-        <source>Favourite lists</source>
-        <translation>Favoritenlisten</translation>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028</translation>
     </message>
     <message>
-        <source>Providers</source>
-        <translation>Anbieter</translation>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Danke an alle Receiver-Besitzer, die eine Liste geteilt und die Übertragungen getestet haben.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Erstellt mit Qt %1, läuft unter Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Über Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>QuickInfos</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>QuickInfos im Menüband anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Beschreibung in den QuickInfos anzeigen</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Meldungsleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Hintergrund der Senderliste</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Text der Senderliste</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Hintergrund der Baumansicht</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Text der Baumansicht</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>Weitere Farben...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>QuickInfos, die Leisten des Hauptfensters und die Farben von Baumansicht und Senderliste. Leisten und Farben ändern sich sofort.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Spaltenbreite der Listenansicht</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Wählen Sie in der Baumansicht einen Satelliten, um ihn hier zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Wählen Sie in der Baumansicht einen Transponder, um ihn hier zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Wählen Sie in der Liste einen Sender, um ihn hier zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Sendersuche</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Geben Sie einen Teil des Sendernamens ein, um ihn zu finden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Gespeicherte Nummern</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Neu nummerieren</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Namen reparieren</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Verweise auf Sendernamen repariert.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Unbenutzte Transponder entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>%n unbenutzter Transponder entfernt.</numerusform>
+            <numerusform>%n unbenutzte Transponder entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Als Text exportieren...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Nach Vorlage sortieren</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Laufende Nummern</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>Die Sender wurden neu nummeriert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>Die Sender wurden neu nummeriert; %n Sender wurde durch die Vorlage nach oben verschoben.</numerusform>
+            <numerusform>Die Sender wurden neu nummeriert; %n Sender wurden durch die Vorlage nach oben verschoben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Senderliste nach %1 exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>Weitere Farben...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Neues Profil</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Profil löschen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Neustart mit &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>FTP-Anmeldung testen</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Die Adresse des Receivers muss aus vier Zahlen von 0 bis 255 bestehen, durch Punkte getrennt, etwa 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>Der Port muss eine ganze Zahl von %1 bis %2 sein; FTP verwendet meist %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>Die Receiver in Ihrem Netzwerk. Übertragungen verwenden das in der Liste gewählte Profil; Änderungen gelten sofort, auch nach Abbrechen.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Satelliteneigenschaften</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Transpondereigenschaften</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Favoritenliste markieren</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Favoritenmarkierung entfernen</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Favoriten-Reihenfolgenummern</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Favoritenliste löschen</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>Neue Favoritenliste</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Neuer Transponder</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Neuer Sender</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Sender des Transponders löschen</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Transponder des Satelliten löschen</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Neuer Satellit</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>Neue Favoritenliste aus Anbieter</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>Nach Orbitposition</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>In gespeicherter Reihenfolge</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>Nach Nummer</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Satelliten mit Sendern</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Satelliten mit LNB-Einstellungen</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (Kyrillisch)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (Arabisch)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (Griechisch)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (Hebräisch)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (Türkisch)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Satellitenreihenfolge</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Aktive Satelliten</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Anbieterreihenfolge</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Codepage der Favoriten</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>Die Liste enthält 255 Satelliten, so viele, wie der Receiver aufnehmen kann.</translation>
     </message>
 </context>
 <context>
@@ -174,11 +666,11 @@
     </message>
     <message>
         <source>Favourite Text</source>
-        <translation>Fav.-Textfarbe</translation>
+        <translation>Favoriten-Textfarbe</translation>
     </message>
     <message>
         <source>Favourite Background</source>
-        <translation>Fav.-Hintergrund</translation>
+        <translation>Favoriten-Hintergrund</translation>
     </message>
     <message>
         <source>Favourite Options</source>
@@ -256,12 +748,731 @@
         <source>Service list %1</source>
         <translation>Senderliste %1</translation>
     </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Satellitennummern</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Netzwerkprofile</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 bearbeitet die Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028.
+
+Öffnen Sie eine Einstellungsdatei (*.fdu, *.sys) oder holen Sie die Liste vom Receiver, wählen Sie links in der Baumansicht einen Satelliten, Transponder, Anbieter oder eine Favoritenliste und bearbeiten Sie deren Sender rechts in der Liste. Speichern Sie anschließend die Datei oder senden Sie sie zurück an den Receiver.
+
+Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+Y Wiederherstellen, Strg+A Alles markieren, Strg+W Schließen, Umschalt+F1 Direkthilfe.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Community-Webseite</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Fenster als Registerkarten</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Überlappend</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>Das Fenster der Senderliste wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>Die Einstellungsdatei kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>Ein Netzwerkprofil braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Es gibt bereits ein Netzwerkprofil namens &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Auswahl nach einem Favoritenbefehl:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Aufgehoben</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Nummern in einer Favoritenliste:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Gespeicherte Nummern</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>Fortlaufend 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Eingefügte Sender:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Behalten ihre Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Aus allen Favoritenlisten herausnehmen</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Codepage der Listennamen:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Kyrillisch, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Arabisch, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Griechisch, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Hebräisch, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Türkisch, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Unicode, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>Ein Satellit ist aktiv, wenn:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Seine Antenneneinstellungen benutzt werden</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>Sender darauf gespeichert sind</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Satelliten-, Transponder- und Anbieterlisten zeigen:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>TV- und Radiosender</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Nur die Sender des TV/Radio-Schalters</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Reihenfolge der Satelliten in der Baumansicht:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>Nach Orbitposition</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>Wie im Receiver gespeichert</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Favoriten und Satelliten</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>Wie Favoritenlisten nummeriert, benannt und gepflegt werden und welche Satelliten die Baumansicht in welcher Reihenfolge zeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>Das Holen vom Receiver wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Senderliste und Konfiguration werden vom Receiver unter %1 geholt...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Senderliste wird vom Receiver unter %1 geholt...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Senderliste wird an den Receiver unter %1 gesendet...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>Die Senderliste konnte nicht für den Receiver aufbereitet werden; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>Senderliste und Konfiguration wurden an den Receiver unter %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>Die Senderliste wurde an den Receiver unter %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Die bisherigen Dateien liegen in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Receiver unter %1 wird neu gestartet...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>Der Receiver unter %1 wurde zum Neustart aufgefordert (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Bearbeitet die Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028: Sender, Favoritenlisten, Satelliten, Transponder, Timer und die Konfiguration des Receivers.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Dank</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>An alle Receiver-Besitzer, die eine Senderliste geteilt und die Übertragungen an einem echten Receiver ausprobiert haben.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>An die Menschen hinter Qt, zlib und libcurl, auf deren Arbeit dieses Programm aufbaut.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>Der Receiver-Hersteller</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon im Web</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>Über dieses Programm, die Menschen, die daran mitgewirkt haben, und wo Sie den Receiver-Hersteller finden.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CRibbonBar</name>
     <message>
         <source>File</source>
         <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Aus Favoritenliste entfernen</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Sender löschen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Aus allen Favoritenlisten entfernen</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Neuer TV-Sender</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Neuer Radiosender</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>An Position verschieben...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles markieren</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>HD-Sender</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Pay-TV-Sender</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Sender mit Markierung M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Sender mit Markierung M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>M 1 setzen</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>M 1 löschen</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>T 1 setzen</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>T 1 löschen</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>T 2 setzen</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>T 2 löschen</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>T 1 nach T 2 kopieren</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>T 2 nach T 1 kopieren</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Nach Nummer sortieren</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Sendereigenschaften</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Pflaume</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Graphit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Nachtpetrol</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Aktivieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>Fenster s&amp;chließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Eine neue Senderliste aus der Werksliste beginnen.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Eine Einstellungsdatei (*.fdu, *.sys) vom Datenträger öffnen.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>Die aktive Senderliste speichern.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>Die aktive Senderliste unter einem neuen Namen speichern.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>Die aktive Senderliste schließen.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>Die Senderliste drucken.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>Die Senderliste sofort auf dem Standarddrucker drucken.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>Die Seiten so anzeigen, wie sie gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Drucker und Papier wählen.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>Die Senderliste eines anderen Receivers übernehmen.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Eine Enigma2-Liste importieren (lamedb und Bouquets).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Eine Octagon-918/908/818-Liste importieren (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Eine Octagon-SD-x18-Liste importieren (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Einstellungen, Farben und Netzwerkprofile.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>Wie sich Favoritenlisten und Satelliten verhalten.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>Die Receiver in Ihrem Netzwerk und wie sie erreichbar sind.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Das Programm beenden; vorher wird nach ungespeicherten Änderungen gefragt.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Version und Mitwirkende.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>Wie Sie mit dem Programm arbeiten, und seine Tasten.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Klicken Sie auf einen Teil des Fensters, um zu erfahren, was er tut.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Die Webseite des Receiver-Herstellers im Browser öffnen.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>Die Farben des Programms wählen.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>Die letzte Änderung rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>Die rückgängig gemachte Änderung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>Die Sender aus der Zwischenablage einfügen.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>Die markierten Sender in die Zwischenablage verschieben.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>Die markierten Sender in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Alle Sender der Liste markieren.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>Die Sender ordnen.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Zwischen ausführlicher und kompakter Liste umschalten.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>Die Sender in kompakten Spalten anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>Die Sender mit allen Spalten anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>Die bei den Sendern gespeicherten Nummern statt laufender Nummern anzeigen und verwenden.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>Die offenen Fenster anordnen, die Bereiche einblenden oder ein Fenster wählen.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>Die TV-Sender anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>Die Radiosender anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Laufende Nummern in den Suchergebnissen anzeigen.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>Nur Satelliten auflisten, die benutzt werden.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Die Nummern der Satelliten in der Baumansicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Textfarbe der Sender der markierten Favoritenliste.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Hintergrundfarbe der Sender der markierten Favoritenliste.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>Die Liste vom Receiver holen oder zurücksenden.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>Die Senderliste vom Receiver in ein neues Fenster laden.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Die Senderliste und die Konfiguration des Receivers in ein neues Fenster laden.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>Die aktive Senderliste an den Receiver senden.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>Die Sender in Listenreihenfolge neu nummerieren.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Verweise von Sendern auf nicht vorhandene Namen lösen.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>Die angezeigten Sender in eine Textdatei schreiben.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>Die üblichen Sender von Astra 19,2° Ost nach oben verschieben.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>Die Transponder aufräumen.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Alle Transponder löschen, die kein Sender benutzt.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Sender, Transponder und Satelliten zählen.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Die Timer des Receivers anzeigen und bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Die Konfiguration des Receivers bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>Die Satelliten- und LNB-Eigenschaften ein- oder ausblenden.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>Die Transpondereigenschaften ein- oder ausblenden.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>Die Sendereigenschaften ein- oder ausblenden.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Die Sendersuche ein- oder ausblenden.</translation>
     </message>
 </context>
 </TS>

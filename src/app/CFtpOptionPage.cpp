@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <string_view>
 
 namespace tarnell {
 
@@ -49,6 +50,16 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+// The texts an FTP test ends with, so that the language packs carry them.
+constexpr const char* kTestTexts[] = {
+    QT_TRANSLATE_NOOP("LinkMessage", "The receiver accepted the FTP login."),
+    QT_TRANSLATE_NOOP("LinkMessage",
+                      "No FTP connection to the receiver. Check the address, port, user name "
+                      "and password of the network profile."),
+};
+static_assert(std::string_view(kTestTexts[0]) == link_text::kFtpTestPassed);
+static_assert(std::string_view(kTestTexts[1]) == link_text::kCannotConnect);
 
 // The link's own words, through the language pack; what exactly failed goes underneath.
 QString MessageText(const LinkMessage& message) {

@@ -67,29 +67,29 @@ const ColumnInfo& Info(int column) {
 QString Title(int column) {
     switch (column) {
     case kColName:
-        return Tr("Name");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Name"));
     case kColNumber:
-        return Tr("No.");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "No."));
     case kColKind:
-        return Tr("Type");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Type"));
     case kColSatellite:
-        return Tr("Satellite");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Satellite"));
     case kColFrequency:
-        return Tr("Freq.");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Freq."));
     case kColPolarisation:
-        return Tr("Pol.");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Pol."));
     case kColSymbolRate:
-        return Tr("SR");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "SR"));
     case kColServiceId:
-        return Tr("SID");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "SID"));
     case kColVideoPid:
-        return Tr("V-PID");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "V-PID"));
     case kColAudioPid:
-        return Tr("A-PID");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "A-PID"));
     case kColPcrPid:
-        return Tr("P-PID");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "P-PID"));
     case kColValue4:
-        return Tr("Value 4");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Value 4"));
     case kColHd:
         return QStringLiteral("HD");
     case kColT1:
@@ -97,13 +97,13 @@ QString Title(int column) {
     case kColT2:
         return QStringLiteral("T 2");
     case kColScrambled:
-        return Tr("Pay");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Pay"));
     case kColMark10:
-        return Tr("M 1");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "M 1"));
     case kColMark04:
-        return Tr("M 2");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "M 2"));
     case kColProvider:
-        return Tr("Provider");
+        return Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Provider"));
     default:
         return {};
     }
@@ -146,7 +146,8 @@ QString CellText(const CSettingsFile& file, const CChannelData& channel, int col
     case kColNumber:
         return QString::number(number);
     case kColKind:
-        return channel.IsTv() ? Tr("TV") : Tr("Radio");
+        return channel.IsTv() ? Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "TV"))
+                              : Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Radio"));
     case kColSatellite: {
         // An index equal to the count names no satellite either.
         const size_t satellite = transponder->GetSatelliteIndex();
