@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>The receiver did not deliver a service list.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Restart the receiver now, so that it reads the new lists?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Restart receiver</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Value 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Pay</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
     <name>CUserDialogs</name>
     <message>
         <source>Settings files (*.fdu *.sys)</source>
@@ -31,35 +125,433 @@
         <source>Save As</source>
         <translation>Save As</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CChannelListModel</name>
     <message>
-        <source>No.</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
+        <source>Export Channel List</source>
+        <translation>Export Channel List</translation>
     </message>
 </context>
 <context>
-    <name>tarnell::CChildFrame</name>
+    <name>LinkMessage</name>
     <message>
-        <source>All channels</source>
-        <translation>All channels</translation>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>The receiver accepted the FTP login.</translation>
     </message>
     <message>
-        <source>Satellites</source>
-        <translation>Satellites</translation>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
-        <source>Favourite lists</source>
-        <translation>Favourite lists</translation>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</translation>
     </message>
     <message>
-        <source>Providers</source>
-        <translation>Providers</translation>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Thanks to every receiver owner who shared a list and tested the transfers.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Built with Qt %1, running on Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>About Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>Tooltips</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>Show tooltips on the ribbon</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Show the description in the tooltips</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Status Bar On/Off</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Message Bar On/Off</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Channel list background</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Channel list text</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Tree background</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Tree text</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>More Colours...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Column width of the list style</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Select a satellite in the tree to edit it here.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Select a transponder in the tree to edit it here.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Select a channel in the list to edit it here.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Channel Search</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Type part of a channel name to find it.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Stored Numbers</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renumber</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Repair Names</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Channel name references repaired.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Remove Unused Transponders</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>%n unused transponder removed.</numerusform>
+            <numerusform>%n unused transponders removed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Export as Text...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Sort by Template</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Running Numbers</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>The channels have been renumbered.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>The channels have been renumbered; %n channel moved to the top by the template.</numerusform>
+            <numerusform>The channels have been renumbered; %n channels moved to the top by the template.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Channel list exported to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>More Colours...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profiles</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>New profile</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Delete profile</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Restart with &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>Test FTP Login</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>The port must be a whole number from %1 to %2; FTP usually uses %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Satellite Properties</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Transponder Properties</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Mark Favourite List</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Clear Favourite Mark</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Favourite Sequence Numbers</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Delete Favourite List</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>New Favourite List</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>New Transponder</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>New Channel</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Delete Channels of Transponder</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Delete Transponder</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Delete Transponders of Satellite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>New Satellite</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>New Favourite List from Provider</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>By Name</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>By Orbital Position</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>In Stored Order</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>By Number</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Satellites with Channels</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Satellites with LNB Settings</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (Cyrillic)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (Arabic)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (Greek)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (Hebrew)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (Turkish)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Satellite Order</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Active Satellites</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Provider Order</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Favourite Code Page</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>The list holds 255 satellites, as many as the receiver takes.</translation>
     </message>
 </context>
 <context>
@@ -256,12 +748,731 @@
         <source>Service list %1</source>
         <translation>Service list %1</translation>
     </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Satellite Numbers</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Network Profiles</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Community Web Page</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Tabbed Windows</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>The service list window has been closed.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>The settings file cannot be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Providers</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favourite lists</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>A network profile needs a name.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>There is a network profile named &quot;%1&quot; already.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favourite lists</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Selection after a favourite command:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Cleared</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Kept as it was</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Numbers in a favourite list:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Stored numbers</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>Running 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Pasted channels:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Keep their favourite lists</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Take them out of every favourite list</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Code page of the list names:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Cyrillic, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Arabic, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Greek, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Hebrew, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Turkish, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Unicode, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>A satellite is active when:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Its antenna settings are in use</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>Channels are stored on it</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Satellite, transponder and provider lists show:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>TV and radio channels</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Only the channels of the TV/radio switch</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Order of the satellites in the tree:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>By name</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>By orbital position</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>As stored in the receiver</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Favourites and Satellites</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>Fetching from the receiver was cancelled.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Fetching the service list and the configuration from the receiver at %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Fetching the service list from the receiver at %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Sending the service list to the receiver at %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>The service list could not be prepared for the receiver; nothing was sent.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>The service list and the configuration were sent to the receiver at %1.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>The service list was sent to the receiver at %1.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Its previous files are kept in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Restarting the receiver at %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>The receiver at %1 was told to restart (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Thanks</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>To every receiver owner who shared a service list and tried the transfers on a real receiver.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>To the people behind Qt, zlib and libcurl, on whose work this program stands.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>The receiver maker</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon on the web</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>About this program, the people who helped to make it, and where to find the receiver maker.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CRibbonBar</name>
     <message>
         <source>File</source>
         <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>channel</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>channels</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Remove from Favourite List</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Delete Channels</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Favourite Lists</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Remove from All Favourite Lists</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>New TV Channel</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>New Radio Channel</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Move to Position...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>HD Channels</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Pay Channels</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Channels Marked M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Channels Marked M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>Set M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>Clear M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>Set T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>Clear T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>Set T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>Clear T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>Copy T 1 to T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>Copy T 2 to T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Sort by Name</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Sort by Number</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Channel Properties</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Plum</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Graphite</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Night Teal</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Activate</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>&amp;Close Window</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Start a new service list from the factory list.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Open a settings file (*.fdu, *.sys) from disk.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>Save the active service list.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>Save the active service list under a new name.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>Close the active service list.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>Print the channel list.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>Print the channel list on the default printer at once.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>Show the pages as they will be printed.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Choose the printer and the paper.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>Take over the channel list of another receiver.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Import an Enigma2 list (lamedb and bouquets).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Import an Octagon 918/908/818 list (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Import an Octagon SD x18 list (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Preferences, colours and network profiles.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>How favourite lists and satellites behave.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>The receivers on your network and how to reach them.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Quit the program; it asks about unsaved changes first.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Version and credits.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>How to work with the program, and its keys.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Click on any part of the window to learn what it does.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Open the receiver maker&apos;s web site in your browser.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>Choose the colours of the program.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>Take back the last change.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>Make the change taken back again.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>Insert the channels from the clipboard.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>Move the selected channels to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>Copy the selected channels to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Select every channel of the list.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>Put the channels in order.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Switch between the detailed and the compact list.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>Show the channels in compact columns.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>Show the channels with all their columns.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>Show and use the numbers stored with the channels instead of running numbers.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>Arrange the open windows, show the panes, or pick a window.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>Show the TV channels.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>Show the radio channels.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Show running numbers in the search results.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>List only satellites that are in use.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Show the satellites&apos; numbers in the tree.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Text colour of the marked favourite list&apos;s channels.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Background colour of the marked favourite list&apos;s channels.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>Fetch the list from the receiver or send it back.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>Load the service list from the receiver into a new window.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Load the service list and the receiver&apos;s configuration into a new window.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>Send the active service list to the receiver.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>Number the channels again in list order.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Unlink channels from names that do not exist.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>Write the shown channels to a text file.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>Move the usual Astra 19.2° East channels to the top.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>Tidy up the transponders.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Delete every transponder no channel uses.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Count channels, transponders and satellites.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Show and edit the receiver&apos;s timers.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Edit the receiver&apos;s configuration.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>Show or hide the satellite and LNB properties.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>Show or hide the transponder properties.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>Show or hide the channel properties.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Show or hide the channel search.</translation>
     </message>
 </context>
 </TS>
