@@ -1,0 +1,1478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Il ricevitore non ha fornito alcuna lista canali.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Nessuna connessione FTP con il ricevitore. Controllare indirizzo, porta, nome utente e password del profilo di rete.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Riavviare ora il ricevitore, in modo che legga le nuove liste?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Riavvia ricevitore</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Valore 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Pay</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>File di impostazioni (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>Liste canali (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>Liste canali con configurazione (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Esporta lista canali</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>Il ricevitore ha accettato l&apos;accesso FTP.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Nessuna connessione FTP con il ricevitore. Controllare indirizzo, porta, nome utente e password del profilo di rete.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Liste canali e impostazioni dei ricevitori Octagon SF 1018 e SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Grazie a tutti i possessori di ricevitori che hanno condiviso una lista e provato i trasferimenti.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Compilato con Qt %1, in esecuzione su Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Informazioni su Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>Descrizioni comandi</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>Mostra le descrizioni comandi sulla barra multifunzione</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Mostra la descrizione nelle descrizioni comandi</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Finestra principale</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Barra di stato sì/no</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Barra dei messaggi sì/no</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Sfondo della lista canali</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Testo della lista canali</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Sfondo dell&apos;albero</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Testo dell&apos;albero</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>Altri colori...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>Descrizioni comandi, barre della finestra principale e colori dell&apos;albero e della lista canali. Barre e colori cambiano subito.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Larghezza delle colonne della vista elenco</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Selezionare un satellite nell&apos;albero per modificarlo qui.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Selezionare un transponder nell&apos;albero per modificarlo qui.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Selezionare un canale nella lista per modificarlo qui.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Ricerca canali</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Digitare parte del nome di un canale per trovarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Numeri memorizzati</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Rinumera</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Ripara nomi</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Riferimenti ai nomi dei canali riparati.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Rimuovi transponder inutilizzati</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>%n transponder inutilizzato rimosso.</numerusform>
+            <numerusform>%n transponder inutilizzati rimossi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Esporta come testo...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Ordina secondo modello</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Numerazione progressiva</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>I canali sono stati rinumerati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>I canali sono stati rinumerati; %n canale è stato spostato in cima dal modello.</numerusform>
+            <numerusform>I canali sono stati rinumerati; %n canali sono stati spostati in cima dal modello.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Lista canali esportata in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>Altri colori...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Nuovo profilo</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Elimina profilo</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ricevitore</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Riavvia con &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>Prova accesso FTP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>L&apos;indirizzo del ricevitore deve essere formato da quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>La porta deve essere un numero intero da %1 a %2; di solito FTP usa la %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell&apos;elenco; le modifiche valgono subito, anche dopo Annulla.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Proprietà del satellite</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Proprietà del transponder</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Contrassegna lista preferiti</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Togli contrassegno preferiti</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Numeri progressivi dei preferiti</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Elimina lista preferiti</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>Nuova lista preferiti</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nuovo transponder</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Nuovo canale</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Elimina i canali del transponder</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Elimina transponder</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Elimina i transponder del satellite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nuovo satellite</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>Nuova lista preferiti dal provider</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>Per nome</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>Per posizione orbitale</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>Nell&apos;ordine memorizzato</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>Per numero</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Satelliti con canali</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Satelliti con impostazioni LNB</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (cirillico)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (arabo)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (greco)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (ebraico)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (turco)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Ordine dei satelliti</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Satelliti attivi</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Ordine dei provider</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Codifica dei preferiti</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>La lista contiene 255 satelliti, il massimo che il ricevitore accetta.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Stampa rapida</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Imposta stampante...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Informazioni su Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordina</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>Stile elenco</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Numeri memorizzati</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Elenco</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Finestre</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Numerazione progressiva</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>Solo satelliti attivi</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Numeri dei satelliti</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>Testo preferiti</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>Sfondo preferiti</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>Opzioni preferiti</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Profili di rete</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ricevitore</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Invia al ricevitore</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>Scarica lista canali</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>Scarica lista canali e configurazione</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Rinumera</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Ripara nomi</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Configurazione ricevitore</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 modifica le liste canali e le impostazioni dei ricevitori Octagon SF 1018 e SF 1028.
+
+Aprire un file di impostazioni (*.fdu, *.sys) o scaricare la lista dal ricevitore, scegliere un satellite, un transponder, un provider o una lista preferiti nell&apos;albero a sinistra e lavorare sui suoi canali nella lista a destra. Al termine salvare il file o rimandarlo al ricevitore.
+
+Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, Ctrl+A seleziona tutto, Ctrl+W chiudi, Maiusc+F1 guida rapida.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Pagina web della comunità</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Finestre a schede</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Sovrapponi</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Affianca</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>File recenti</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Appunti</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>TV/Radio</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualizzazione</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>La finestra della lista canali è stata chiusa.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>Lista canali %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>Impossibile aprire il file di impostazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Liste preferiti</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>Un profilo di rete deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Esiste già un profilo di rete chiamato &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Liste preferiti</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Selezione dopo un comando dei preferiti:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Annullata</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Mantenuta com&apos;era</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Numeri in una lista preferiti:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Numeri memorizzati</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>Progressivi 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Canali incollati:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Mantengono le loro liste preferiti</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Toglierli da tutte le liste preferiti</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Codifica dei nomi delle liste:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Cirillico, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Arabo, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Greco, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Ebraico, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Turco, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Unicode, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>Un satellite è attivo quando:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Le sue impostazioni d&apos;antenna sono in uso</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>Vi sono memorizzati dei canali</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Le liste di satelliti, transponder e provider mostrano:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>Canali TV e radio</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Solo i canali del selettore TV/radio</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Ordine dei satelliti nell&apos;albero:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Per nome</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>Per posizione orbitale</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>Come memorizzato nel ricevitore</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Preferiti e satelliti</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>Come vengono numerate, nominate e mantenute le liste preferiti, e quali satelliti l&apos;albero mostra e in quale ordine.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ricevitore</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>Lo scaricamento dal ricevitore è stato annullato.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Scaricamento della lista canali e della configurazione dal ricevitore %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Scaricamento della lista canali dal ricevitore %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Invio della lista canali al ricevitore %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>Impossibile preparare la lista canali per il ricevitore; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>La lista canali e la configurazione sono state inviate al ricevitore %1.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>La lista canali è stata inviata al ricevitore %1.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>I file precedenti sono conservati in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Riavvio del ricevitore %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>Al ricevitore %1 è stato chiesto di riavviarsi (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Modifica le liste canali e le impostazioni dei ricevitori Octagon SF 1018 e SF 1028: canali, liste preferiti, satelliti, transponder, timer e configurazione del ricevitore.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Ringraziamenti</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>A tutti i possessori di ricevitori che hanno condiviso una lista canali e provato i trasferimenti su un ricevitore reale.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>Alle persone dietro Qt, zlib e libcurl, sul cui lavoro si basa questo programma.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>Il produttore del ricevitore</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon sul web</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>Su questo programma, sulle persone che hanno aiutato a realizzarlo e su dove trovare il produttore del ricevitore.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>canale</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>canali</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Rimuovi dalla lista preferiti</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Elimina canali</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Liste preferiti</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Rimuovi da tutte le liste preferiti</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nuovo canale TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nuovo canale radio</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Sposta alla posizione...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>Canali HD</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Canali a pagamento</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Canali con contrassegno M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Canali con contrassegno M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Contrassegni</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>Imposta M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>Togli M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>Imposta T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>Togli T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>Imposta T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>Togli T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>Copia T 1 in T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>Copia T 2 in T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Ordina per nome</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Ordina per numero</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Proprietà del canale</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argento</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Acqua</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prugna</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Rame</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Grafite</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Verde petrolio notte</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Finestre</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Attiva</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>&amp;Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Inizia una nuova lista canali dalla lista di fabbrica.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Apri un file di impostazioni (*.fdu, *.sys) dal disco.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>Salva la lista canali attiva.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>Salva la lista canali attiva con un nuovo nome.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>Chiudi la lista canali attiva.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>Stampa la lista canali.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>Stampa subito la lista canali sulla stampante predefinita.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>Mostra le pagine come verranno stampate.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Scegli la stampante e la carta.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>Riprendi la lista canali di un altro ricevitore.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Importa una lista Enigma2 (lamedb e bouquet).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Importa una lista Octagon 918/908/818 (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Importa una lista Octagon SD x18 (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Preferenze, colori e profili di rete.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>Come si comportano le liste preferiti e i satelliti.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>I ricevitori della rete e come raggiungerli.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Esci dal programma; prima chiede delle modifiche non salvate.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Versione e riconoscimenti.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>Come lavorare con il programma e i suoi tasti.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Fare clic su una parte qualsiasi della finestra per sapere a cosa serve.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Apri il sito web del produttore del ricevitore nel browser.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>Scegli i colori del programma.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>Annulla l&apos;ultima modifica.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>Ripeti la modifica annullata.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>Inserisci i canali dagli appunti.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>Sposta i canali selezionati negli appunti.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>Copia i canali selezionati negli appunti.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Seleziona tutti i canali della lista.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>Metti in ordine i canali.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Passa dalla lista dettagliata a quella compatta e viceversa.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>Mostra i canali in colonne compatte.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>Mostra i canali con tutte le colonne.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>Mostra e usa i numeri memorizzati con i canali invece della numerazione progressiva.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>Disponi le finestre aperte, mostra i riquadri o scegli una finestra.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>Mostra i canali TV.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>Mostra i canali radio.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Mostra la numerazione progressiva nei risultati della ricerca.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>Elenca solo i satelliti in uso.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Mostra i numeri dei satelliti nell&apos;albero.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Colore del testo dei canali della lista preferiti contrassegnata.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Colore di sfondo dei canali della lista preferiti contrassegnata.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>Scarica la lista dal ricevitore o rimandala indietro.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>Carica la lista canali dal ricevitore in una nuova finestra.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Carica la lista canali e la configurazione del ricevitore in una nuova finestra.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>Invia la lista canali attiva al ricevitore.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>Rinumera i canali nell&apos;ordine della lista.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Scollega i canali dai nomi che non esistono.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>Scrivi i canali visualizzati in un file di testo.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>Sposta in cima i soliti canali di Astra 19,2° Est.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>Riordina i transponder.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Elimina tutti i transponder non usati da alcun canale.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Conta canali, transponder e satelliti.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Mostra e modifica i timer del ricevitore.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Modifica la configurazione del ricevitore.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>Mostra o nascondi le proprietà di satellite e LNB.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>Mostra o nascondi le proprietà del transponder.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>Mostra o nascondi le proprietà del canale.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Mostra o nascondi la ricerca canali.</translation>
+    </message>
+</context>
+</TS>
