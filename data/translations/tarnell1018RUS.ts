@@ -1,0 +1,1480 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Ресивер не передал список каналов.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Нет FTP-соединения с ресивером. Проверьте адрес, порт, имя пользователя и пароль сетевого профиля.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Перезапустить ресивер сейчас, чтобы он прочитал новые списки?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Перезапуск ресивера</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Част.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Пол.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Знач. 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Плат.</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Файлы настроек (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>Списки каналов (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>Списки каналов с конфигурацией (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Экспорт списка каналов</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>Ресивер принял вход по FTP.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Нет FTP-соединения с ресивером. Проверьте адрес, порт, имя пользователя и пароль сетевого профиля.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Спасибо всем владельцам ресиверов, которые поделились списком и проверили передачу.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Собрано с Qt %1, работает на Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>О программе Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>Всплывающие подсказки</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>Показывать подсказки на ленте</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Показывать описание в подсказках</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Главное окно</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Строка состояния вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Панель сообщений вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Цвета</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Фон списка каналов</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Текст списка каналов</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Фон дерева</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Текст дерева</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>Другие цвета...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>Подсказки, панели главного окна и цвета дерева и списка каналов. Панели и цвета меняются сразу.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Ширина столбцов в режиме списка</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Выберите спутник в дереве, чтобы изменить его здесь.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Выберите транспондер в дереве, чтобы изменить его здесь.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Выберите канал в списке, чтобы изменить его здесь.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Поиск каналов</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Введите часть названия канала, чтобы найти его.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Сохранённые номера</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Перенумеровать</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Исправить имена</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Ссылки на названия каналов исправлены.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Удалить неиспользуемые транспондеры</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>Удалён %n неиспользуемый транспондер.</numerusform>
+            <numerusform>Удалено %n неиспользуемых транспондера.</numerusform>
+            <numerusform>Удалено %n неиспользуемых транспондеров.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Экспорт в текст...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Сортировать по шаблону</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Сквозная нумерация</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>Каналы перенумерованы.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>Каналы перенумерованы; шаблон переместил наверх %n канал.</numerusform>
+            <numerusform>Каналы перенумерованы; шаблон переместил наверх %n канала.</numerusform>
+            <numerusform>Каналы перенумерованы; шаблон переместил наверх %n каналов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Список каналов экспортирован в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>Другие цвета...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Профили</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Новый профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Удалить профиль</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ресивер</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Перезапуск командой &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>Проверить вход по FTP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Адрес:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Пользователь:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Адрес ресивера должен состоять из четырёх чисел от 0 до 255, разделённых точками, например 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>Порт должен быть целым числом от %1 до %2; обычно FTP использует %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>Ресиверы в вашей сети. Передача использует профиль, выбранный в списке; изменения действуют сразу, даже после «Отмена».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Свойства спутника</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Свойства транспондера</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Отметить список избранного</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Снять отметку избранного</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Порядковые номера избранного</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Удалить список избранного</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>Новый список избранного</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Новый транспондер</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Новый канал</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Удалить каналы транспондера</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Удалить транспондер</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Удалить транспондеры спутника</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Новый спутник</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>Новый список избранного из провайдера</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>По имени</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>По орбитальной позиции</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>В сохранённом порядке</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>По номеру</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Спутники с каналами</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Спутники с настройками LNB</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (кириллица)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (арабский)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (греческий)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (иврит)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (турецкий)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Порядок спутников</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Активные спутники</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Порядок провайдеров</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Кодовая страница избранного</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>В списке 255 спутников — столько, сколько принимает ресивер.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Быстрая печать</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Настройка печати...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>О программе Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить все</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Сортировка</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>Вид списка</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Сохранённые номера</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Список</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробно</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Окна</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Сквозная нумерация</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>Только активные спутники</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Номера спутников</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>Текст избранного</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>Фон избранного</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>Параметры избранного</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Сетевые профили</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ресивер</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Отправить на ресивер</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>Загрузить список каналов</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>Загрузить список каналов и конфигурацию</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Перенумеровать</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Исправить имена</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Таймеры</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Конфигурация ресивера</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Стиль</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 редактирует списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028.
+
+Откройте файл настроек (*.fdu, *.sys) или загрузите список с ресивера, выберите в дереве слева спутник, транспондер, провайдера или список избранного и работайте с его каналами в списке справа. Когда закончите, сохраните файл или отправьте его обратно на ресивер.
+
+Клавиши: Ctrl+N создать, Ctrl+O открыть, Ctrl+S сохранить, Ctrl+Z отменить, Ctrl+Y повторить, Ctrl+A выделить все, Ctrl+W закрыть, Shift+F1 что это.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Веб-страница сообщества</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Окна на вкладках</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Каскадом</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Мозаикой</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Последние файлы</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Буфер обмена</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>ТВ/Радио</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Отображение</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>Окно списка каналов было закрыто.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>Список каналов %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>Не удаётся открыть файл настроек.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Провайдеры</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>Сетевому профилю нужно имя.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Сетевой профиль с именем &quot;%1&quot; уже существует.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Выделение после команды избранного:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Снимается</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Сохраняется</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Номера в списке избранного:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Сохранённые номера</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>По порядку 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Вставленные каналы:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Сохраняют свои списки избранного</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Убрать их из всех списков избранного</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Кодовая страница имён списков:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Кириллица, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Арабский, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Греческий, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Иврит, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Турецкий, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Юникод, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>Спутник активен, когда:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Используются его настройки антенны</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>На нём сохранены каналы</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Списки спутников, транспондеров и провайдеров показывают:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>Теле- и радиоканалы</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Только каналы переключателя ТВ/радио</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Порядок спутников в дереве:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>По имени</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>По орбитальной позиции</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>Как сохранено в ресивере</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Избранное и спутники</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>Как нумеруются, называются и хранятся списки избранного и какие спутники дерево показывает и в каком порядке.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ресивер</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>Загрузка с ресивера отменена.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Загрузка списка каналов и конфигурации с ресивера %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Загрузка списка каналов с ресивера %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Отправка списка каналов на ресивер %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>Не удалось подготовить список каналов для ресивера; ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>Список каналов и конфигурация отправлены на ресивер %1.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>Список каналов отправлен на ресивер %1.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Прежние файлы сохранены в &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Перезапуск ресивера %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>Ресиверу %1 отправлена команда перезапуска (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Редактирует списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028: каналы, списки избранного, спутники, транспондеры, таймеры и конфигурацию ресивера.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Благодарности</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>Всем владельцам ресиверов, которые поделились списком каналов и проверили передачу на настоящем ресивере.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>Людям, стоящим за Qt, zlib и libcurl, на чьей работе основана эта программа.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>Производитель ресивера</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon в интернете</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>Об этой программе, о людях, которые помогли её создать, и о том, где найти производителя ресивера.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>канал</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>каналов</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Удалить из списка избранного</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Удалить каналы</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Удалить из всех списков избранного</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Новый телеканал</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Новый радиоканал</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Переместить на позицию...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить все</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выделить</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>HD-каналы</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Платные каналы</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Каналы с отметкой M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Каналы с отметкой M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Отметки</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>Установить M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>Снять M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>Установить T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>Снять T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>Установить T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>Снять T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>Копировать T 1 в T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>Копировать T 2 в T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Сортировать по имени</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Сортировать по номеру</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Свойства канала</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Серебристый</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Морская волна</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Оливковый</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Сливовый</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Медный</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Графит</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Чёрный</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Ночной бирюзовый</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Как в системе</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Окна</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Активировать</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>&amp;Закрыть окно</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Создать новый список каналов из заводского списка.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Открыть файл настроек (*.fdu, *.sys) с диска.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>Сохранить активный список каналов.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>Сохранить активный список каналов под новым именем.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>Закрыть активный список каналов.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>Напечатать список каналов.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>Сразу напечатать список каналов на принтере по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>Показать страницы такими, какими они будут напечатаны.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Выбрать принтер и бумагу.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>Перенести список каналов другого ресивера.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Импортировать список Enigma2 (lamedb и букеты).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Импортировать список Octagon 918/908/818 (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Импортировать список Octagon SD x18 (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Настройки, цвета и сетевые профили.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>Как ведут себя списки избранного и спутники.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>Ресиверы в вашей сети и как к ним подключиться.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Выйти из программы; сначала она спросит о несохранённых изменениях.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Версия и благодарности.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>Как работать с программой и её клавиши.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Щёлкните по любой части окна, чтобы узнать, что она делает.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Открыть сайт производителя ресивера в браузере.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>Выбрать цвета программы.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>Отменить последнее изменение.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>Повторить отменённое изменение.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>Вставить каналы из буфера обмена.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>Переместить выделенные каналы в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>Скопировать выделенные каналы в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Выделить все каналы списка.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>Упорядочить каналы.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Переключиться между подробным и компактным списком.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>Показать каналы в компактных столбцах.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>Показать каналы со всеми столбцами.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>Показывать и использовать номера, сохранённые с каналами, вместо сквозной нумерации.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>Упорядочить открытые окна, показать панели или выбрать окно.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>Показать телеканалы.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>Показать радиоканалы.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Показывать сквозные номера в результатах поиска.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>Показывать только используемые спутники.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Показывать номера спутников в дереве.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Цвет текста каналов отмеченного списка избранного.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Цвет фона каналов отмеченного списка избранного.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>Загрузить список с ресивера или отправить его обратно.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>Загрузить список каналов с ресивера в новое окно.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Загрузить список каналов и конфигурацию ресивера в новое окно.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>Отправить активный список каналов на ресивер.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>Перенумеровать каналы в порядке списка.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Отвязать каналы от несуществующих имён.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>Записать показанные каналы в текстовый файл.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>Переместить наверх привычные каналы Astra 19,2° в. д.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>Навести порядок в транспондерах.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Удалить все транспондеры, которые не использует ни один канал.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Подсчитать каналы, транспондеры и спутники.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Показать и изменить таймеры ресивера.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Изменить конфигурацию ресивера.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>Показать или скрыть свойства спутника и LNB.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>Показать или скрыть свойства транспондера.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>Показать или скрыть свойства канала.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Показать или скрыть поиск каналов.</translation>
+    </message>
+</context>
+</TS>
