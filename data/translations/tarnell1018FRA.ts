@@ -1,0 +1,1478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Le récepteur n&apos;a fourni aucune liste de chaînes.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l&apos;adresse, le port, le nom d&apos;utilisateur et le mot de passe du profil réseau.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Redémarrer le récepteur maintenant pour qu&apos;il lise les nouvelles listes ?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Redémarrer le récepteur</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Fréq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Valeur 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Payant</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Fichiers de paramètres (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>Listes de chaînes (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>Listes de chaînes avec configuration (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Exporter la liste des chaînes</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>Le récepteur a accepté la connexion FTP.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l&apos;adresse, le port, le nom d&apos;utilisateur et le mot de passe du profil réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Listes de chaînes et paramètres des récepteurs Octagon SF 1018 et SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Merci à tous les possesseurs de récepteurs qui ont partagé une liste et testé les transferts.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Compilé avec Qt %1, exécuté sous Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>À propos de Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>Info-bulles</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>Afficher les info-bulles sur le ruban</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Afficher la description dans les info-bulles</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Barre d&apos;état oui/non</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Barre de messages oui/non</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Fond de la liste des chaînes</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Texte de la liste des chaînes</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Fond de l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Texte de l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>Autres couleurs...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>Info-bulles, barres de la fenêtre principale et couleurs de l&apos;arborescence et de la liste des chaînes. Les barres et les couleurs changent immédiatement.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Largeur des colonnes de l&apos;affichage en liste</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Sélectionnez un satellite dans l&apos;arborescence pour le modifier ici.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Sélectionnez un transpondeur dans l&apos;arborescence pour le modifier ici.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Sélectionnez une chaîne dans la liste pour la modifier ici.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Recherche de chaînes</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Tapez une partie du nom d&apos;une chaîne pour la trouver.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Numéros enregistrés</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renuméroter</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Réparer les noms</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Références aux noms de chaînes réparées.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Supprimer les transpondeurs inutilisés</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>%n transpondeur inutilisé supprimé.</numerusform>
+            <numerusform>%n transpondeurs inutilisés supprimés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Exporter en texte...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Trier selon le modèle</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Numérotation continue</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>Les chaînes ont été renumérotées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>Les chaînes ont été renumérotées ; %n chaîne a été placée en tête par le modèle.</numerusform>
+            <numerusform>Les chaînes ont été renumérotées ; %n chaînes ont été placées en tête par le modèle.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Liste des chaînes exportée vers %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>Autres couleurs...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Nouveau profil</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Supprimer le profil</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Redémarrer avec &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>Tester la connexion FTP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>L&apos;adresse du récepteur doit se composer de quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>Le port doit être un nombre entier de %1 à %2 ; FTP utilise généralement le %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s&apos;appliquent immédiatement, même après Annuler.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Propriétés du satellite</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Propriétés du transpondeur</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Marquer la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Retirer la marque de favoris</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Numéros d&apos;ordre des favoris</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Supprimer la liste de favoris</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>Nouvelle liste de favoris</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nouveau transpondeur</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Nouvelle chaîne</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Supprimer les chaînes du transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Supprimer le transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Supprimer les transpondeurs du satellite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nouveau satellite</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>Nouvelle liste de favoris depuis le fournisseur</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>Par position orbitale</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>Dans l&apos;ordre enregistré</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>Par numéro</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Satellites avec des chaînes</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Satellites avec des réglages LNB</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (cyrillique)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (arabe)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (grec)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (hébreu)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (turc)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Ordre des satellites</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Satellites actifs</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Ordre des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Page de codes des favoris</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>La liste contient 255 satellites, le maximum que le récepteur accepte.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Impression rapide</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Configuration de l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>À propos de Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>Style de liste</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Numéros enregistrés</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Fenêtres</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Numérotation continue</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>Satellites actifs uniquement</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Numéros des satellites</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>Texte des favoris</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>Fond des favoris</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>Options des favoris</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Profils réseau</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Envoyer au récepteur</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>Récupérer la liste des chaînes</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>Récupérer la liste des chaînes et la configuration</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renuméroter</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Réparer les noms</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Programmations</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Configuration du récepteur</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 modifie les listes de chaînes et les paramètres des récepteurs Octagon SF 1018 et SF 1028.
+
+Ouvrez un fichier de paramètres (*.fdu, *.sys) ou récupérez la liste depuis le récepteur, choisissez un satellite, un transpondeur, un fournisseur ou une liste de favoris dans l&apos;arborescence à gauche et travaillez sur ses chaînes dans la liste à droite. Une fois terminé, enregistrez le fichier ou renvoyez-le au récepteur.
+
+Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctrl+Y rétablir, Ctrl+A tout sélectionner, Ctrl+W fermer, Maj+F1 qu&apos;est-ce que c&apos;est.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Page web de la communauté</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Fenêtres à onglets</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Mosaïque</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Presse-papiers</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>TV/Radio</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>La fenêtre de la liste des chaînes a été fermée.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>Liste de chaînes %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir le fichier de paramètres.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fournisseurs</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>Un profil réseau doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Un profil réseau nommé &quot;%1&quot; existe déjà.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Sélection après une commande de favoris :</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Effacée</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Conservée telle quelle</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Numéros dans une liste de favoris :</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Numéros enregistrés</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>Continus 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Chaînes collées :</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Gardent leurs listes de favoris</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Les retirer de toutes les listes de favoris</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Page de codes des noms de listes :</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Cyrillique, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Arabe, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Grec, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Hébreu, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Turc, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Unicode, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>Un satellite est actif quand :</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Ses réglages d&apos;antenne sont utilisés</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>Des chaînes y sont enregistrées</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Les listes de satellites, transpondeurs et fournisseurs affichent :</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>Chaînes TV et radio</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Seulement les chaînes du sélecteur TV/radio</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Ordre des satellites dans l&apos;arborescence :</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>Par position orbitale</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>Comme enregistré dans le récepteur</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Favoris et satellites</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>Comment les listes de favoris sont numérotées, nommées et conservées, et quels satellites l&apos;arborescence affiche, dans quel ordre.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>La récupération depuis le récepteur a été annulée.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Récupération de la liste des chaînes et de la configuration depuis le récepteur %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Récupération de la liste des chaînes depuis le récepteur %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Envoi de la liste des chaînes au récepteur %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>La liste des chaînes n&apos;a pas pu être préparée pour le récepteur ; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>La liste des chaînes et la configuration ont été envoyées au récepteur %1.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>La liste des chaînes a été envoyée au récepteur %1.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Ses fichiers précédents sont conservés dans &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Redémarrage du récepteur %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>Le récepteur %1 a reçu l&apos;ordre de redémarrer (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Modifie les listes de chaînes et les paramètres des récepteurs Octagon SF 1018 et SF 1028 : chaînes, listes de favoris, satellites, transpondeurs, programmations et configuration du récepteur.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Remerciements</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>À tous les possesseurs de récepteurs qui ont partagé une liste de chaînes et essayé les transferts sur un vrai récepteur.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>Aux personnes derrière Qt, zlib et libcurl, sur le travail desquelles repose ce programme.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>Le fabricant du récepteur</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon sur le web</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>À propos de ce programme, des personnes qui ont aidé à le réaliser et de l&apos;endroit où trouver le fabricant du récepteur.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>chaîne</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>chaînes</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Retirer de la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Supprimer les chaînes</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Retirer de toutes les listes de favoris</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nouvelle chaîne TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nouvelle chaîne radio</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Déplacer à la position...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>Chaînes HD</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Chaînes payantes</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Chaînes marquées M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Chaînes marquées M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>Activer M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>Retirer M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>Activer T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>Retirer T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>Activer T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>Retirer T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>Copier T 1 vers T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>Copier T 2 vers T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Trier par nom</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Trier par numéro</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Propriétés de la chaîne</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prune</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Cuivre</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Graphite</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Bleu canard nuit</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenêtres</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Activer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>&amp;Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Commencer une nouvelle liste de chaînes à partir de la liste d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Ouvrir un fichier de paramètres (*.fdu, *.sys) depuis le disque.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>Enregistrer la liste de chaînes active.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>Enregistrer la liste de chaînes active sous un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>Fermer la liste de chaînes active.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>Imprimer la liste des chaînes.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>Imprimer immédiatement la liste des chaînes sur l&apos;imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>Afficher les pages telles qu&apos;elles seront imprimées.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Choisir l&apos;imprimante et le papier.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>Reprendre la liste de chaînes d&apos;un autre récepteur.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Importer une liste Enigma2 (lamedb et bouquets).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Importer une liste Octagon 918/908/818 (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Importer une liste Octagon SD x18 (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Préférences, couleurs et profils réseau.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>Comportement des listes de favoris et des satellites.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>Les récepteurs de votre réseau et comment les joindre.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Quitter le programme ; il demande d&apos;abord quoi faire des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Version et remerciements.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>Comment utiliser le programme, et ses touches.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Cliquez sur une partie de la fenêtre pour savoir à quoi elle sert.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Ouvrir le site web du fabricant du récepteur dans votre navigateur.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>Choisir les couleurs du programme.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>Annuler la dernière modification.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>Rétablir la modification annulée.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>Insérer les chaînes du presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>Déplacer les chaînes sélectionnées vers le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>Copier les chaînes sélectionnées dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Sélectionner toutes les chaînes de la liste.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>Mettre les chaînes en ordre.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Basculer entre la liste détaillée et la liste compacte.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>Afficher les chaînes en colonnes compactes.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>Afficher les chaînes avec toutes leurs colonnes.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>Afficher et utiliser les numéros enregistrés avec les chaînes au lieu de la numérotation continue.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>Organiser les fenêtres ouvertes, afficher les volets ou choisir une fenêtre.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>Afficher les chaînes TV.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>Afficher les chaînes radio.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Afficher une numérotation continue dans les résultats de recherche.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>N&apos;afficher que les satellites utilisés.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Afficher les numéros des satellites dans l&apos;arborescence.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Couleur du texte des chaînes de la liste de favoris marquée.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Couleur de fond des chaînes de la liste de favoris marquée.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>Récupérer la liste depuis le récepteur ou la lui renvoyer.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>Charger la liste des chaînes du récepteur dans une nouvelle fenêtre.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Charger la liste des chaînes et la configuration du récepteur dans une nouvelle fenêtre.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>Envoyer la liste de chaînes active au récepteur.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>Renuméroter les chaînes dans l&apos;ordre de la liste.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Détacher les chaînes des noms qui n&apos;existent pas.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>Écrire les chaînes affichées dans un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>Placer en tête les chaînes habituelles d&apos;Astra 19,2° Est.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>Faire le ménage dans les transpondeurs.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Supprimer tous les transpondeurs qu&apos;aucune chaîne n&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Compter les chaînes, transpondeurs et satellites.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Afficher et modifier les programmations du récepteur.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Modifier la configuration du récepteur.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>Afficher ou masquer les propriétés du satellite et du LNB.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>Afficher ou masquer les propriétés du transpondeur.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>Afficher ou masquer les propriétés de la chaîne.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Afficher ou masquer la recherche de chaînes.</translation>
+    </message>
+</context>
+</TS>
