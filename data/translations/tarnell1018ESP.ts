@@ -1,0 +1,1478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>El receptor no ha entregado ninguna lista de canales.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>No hay conexión FTP con el receptor. Compruebe la dirección, el puerto, el nombre de usuario y la contraseña del perfil de red.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>¿Reiniciar ahora el receptor para que lea las nuevas listas?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Reiniciar receptor</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Frec.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Valor 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Archivos de ajustes (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>Listas de canales (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>Listas de canales con configuración (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Exportar lista de canales</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>El receptor ha aceptado el inicio de sesión FTP.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>No hay conexión FTP con el receptor. Compruebe la dirección, el puerto, el nombre de usuario y la contraseña del perfil de red.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Listas de canales y ajustes de los receptores Octagon SF 1018 y SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Gracias a todos los propietarios de receptores que compartieron una lista y probaron las transferencias.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Compilado con Qt %1, ejecutándose en Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Acerca de Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>Información sobre herramientas</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>Mostrar información sobre herramientas en la cinta</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Mostrar la descripción en la información sobre herramientas</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Barra de estado sí/no</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Barra de mensajes sí/no</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Fondo de la lista de canales</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Texto de la lista de canales</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Fondo del árbol</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Texto del árbol</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>Más colores...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>Información sobre herramientas, barras de la ventana principal y colores del árbol y de la lista de canales. Las barras y los colores cambian al instante.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Ancho de columna de la vista de lista</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Seleccione un satélite en el árbol para editarlo aquí.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Seleccione un transpondedor en el árbol para editarlo aquí.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Seleccione un canal en la lista para editarlo aquí.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Búsqueda de canales</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Escriba parte del nombre de un canal para encontrarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Números guardados</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renumerar</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Reparar nombres</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Referencias a los nombres de canal reparadas.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Quitar transpondedores sin usar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>Se ha quitado %n transpondedor sin usar.</numerusform>
+            <numerusform>Se han quitado %n transpondedores sin usar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Exportar como texto...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Ordenar según plantilla</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Numeración correlativa</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>Los canales se han renumerado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>Los canales se han renumerado; la plantilla ha movido %n canal al principio.</numerusform>
+            <numerusform>Los canales se han renumerado; la plantilla ha movido %n canales al principio.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Lista de canales exportada a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>Más colores...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Nuevo perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Eliminar perfil</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Reiniciar con &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>Probar inicio de sesión FTP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Usuario:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>La dirección del receptor debe constar de cuatro números del 0 al 255 separados por puntos, por ejemplo 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>El puerto debe ser un número entero del %1 al %2; FTP suele usar el %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>Los receptores de su red. Las transferencias usan el perfil seleccionado en la lista; los cambios valen al instante, también después de Cancelar.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Propiedades del satélite</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Propiedades del transpondedor</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Marcar lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Quitar marca de favoritos</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Números de orden de favoritos</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Eliminar lista de favoritos</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>Nueva lista de favoritos</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nuevo transpondedor</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Nuevo canal</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Eliminar los canales del transpondedor</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Eliminar transpondedor</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Eliminar los transpondedores del satélite</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nuevo satélite</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>Nueva lista de favoritos a partir del proveedor</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>Por nombre</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>Por posición orbital</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>En el orden guardado</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>Por número</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Satélites con canales</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Satélites con ajustes de LNB</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (cirílico)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (árabe)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (griego)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (hebreo)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (turco)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Orden de los satélites</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Satélites activos</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Orden de los proveedores</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Página de códigos de favoritos</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>La lista contiene 255 satélites, el máximo que admite el receptor.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Impresión rápida</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Configurar impresión...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Acerca de Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>Estilo de lista</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Números guardados</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Ventanas</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Numeración correlativa</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>Solo satélites activos</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Números de satélite</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>Texto de favoritos</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>Fondo de favoritos</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>Opciones de favoritos</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Perfiles de red</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Enviar al receptor</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>Obtener lista de canales</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>Obtener lista de canales y configuración</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Renumerar</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Reparar nombres</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Temporizadores</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Configuración del receptor</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 edita las listas de canales y los ajustes de los receptores Octagon SF 1018 y SF 1028.
+
+Abra un archivo de ajustes (*.fdu, *.sys) u obtenga la lista del receptor, elija un satélite, un transpondedor, un proveedor o una lista de favoritos en el árbol de la izquierda y trabaje con sus canales en la lista de la derecha. Cuando termine, guarde el archivo o envíelo de vuelta al receptor.
+
+Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y rehacer, Ctrl+A seleccionar todo, Ctrl+W cerrar, Mayús+F1 ¿qué es esto?</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Página web de la comunidad</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Ventanas con pestañas</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>En cascada</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>En mosaico</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Portapapeles</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>TV/Radio</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>Se ha cerrado la ventana de la lista de canales.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>Lista de canales %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>No se puede abrir el archivo de ajustes.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Proveedores</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>Un perfil de red necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Ya existe un perfil de red llamado &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Selección tras un comando de favoritos:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Se borra</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Se mantiene</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Números en una lista de favoritos:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Números guardados</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>Correlativos 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Canales pegados:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Conservan sus listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Quitarlos de todas las listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Página de códigos de los nombres de lista:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Cirílico, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Árabe, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Griego, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Hebreo, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Turco, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Unicode, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>Un satélite está activo cuando:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Sus ajustes de antena están en uso</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>Tiene canales guardados</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Las listas de satélites, transpondedores y proveedores muestran:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>Canales de TV y radio</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Solo los canales del selector TV/radio</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Orden de los satélites en el árbol:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Por nombre</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>Por posición orbital</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>Como está guardado en el receptor</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Favoritos y satélites</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>Cómo se numeran, nombran y conservan las listas de favoritos, y qué satélites muestra el árbol y en qué orden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>Se ha cancelado la obtención desde el receptor.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Obteniendo la lista de canales y la configuración del receptor en %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Obteniendo la lista de canales del receptor en %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Enviando la lista de canales al receptor en %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>No se ha podido preparar la lista de canales para el receptor; no se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>La lista de canales y la configuración se han enviado al receptor en %1.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>La lista de canales se ha enviado al receptor en %1.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Sus archivos anteriores se guardan en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Reiniciando el receptor en %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>Se ha ordenado al receptor en %1 que se reinicie (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Edita las listas de canales y los ajustes de los receptores Octagon SF 1018 y SF 1028: canales, listas de favoritos, satélites, transpondedores, temporizadores y la configuración del receptor.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Agradecimientos</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>A todos los propietarios de receptores que compartieron una lista de canales y probaron las transferencias en un receptor real.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>A las personas detrás de Qt, zlib y libcurl, en cuyo trabajo se basa este programa.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>El fabricante del receptor</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon en la web</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>Sobre este programa, las personas que ayudaron a hacerlo y dónde encontrar al fabricante del receptor.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>canal</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>canales</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Quitar de la lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Eliminar canales</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Quitar de todas las listas de favoritos</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nuevo canal de TV</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nuevo canal de radio</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Mover a la posición...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>Canales HD</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Canales de pago</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Canales con marca M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Canales con marca M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>Poner M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>Quitar M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>Poner T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>Quitar T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>Poner T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>Quitar T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>Copiar T 1 a T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>Copiar T 2 a T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Ordenar por nombre</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Ordenar por número</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Propiedades del canal</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Ciruela</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Cobre</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Grafito</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Verde azulado noche</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Ventanas</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Activar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>&amp;Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Empezar una nueva lista de canales a partir de la lista de fábrica.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Abrir un archivo de ajustes (*.fdu, *.sys) del disco.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>Guardar la lista de canales activa.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>Guardar la lista de canales activa con un nombre nuevo.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>Cerrar la lista de canales activa.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>Imprimir la lista de canales.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>Imprimir al instante la lista de canales en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>Mostrar las páginas tal como se imprimirán.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Elegir la impresora y el papel.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>Adoptar la lista de canales de otro receptor.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Importar una lista Enigma2 (lamedb y bouquets).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Importar una lista Octagon 918/908/818 (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Importar una lista Octagon SD x18 (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Preferencias, colores y perfiles de red.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>Cómo se comportan las listas de favoritos y los satélites.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>Los receptores de su red y cómo acceder a ellos.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Salir del programa; antes pregunta por los cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Versión y créditos.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>Cómo trabajar con el programa y sus teclas.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Haga clic en cualquier parte de la ventana para saber qué hace.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Abrir el sitio web del fabricante del receptor en el navegador.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>Elegir los colores del programa.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>Deshacer el último cambio.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>Rehacer el cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>Insertar los canales del portapapeles.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>Mover los canales seleccionados al portapapeles.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>Copiar los canales seleccionados al portapapeles.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Seleccionar todos los canales de la lista.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>Poner los canales en orden.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Cambiar entre la lista detallada y la compacta.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>Mostrar los canales en columnas compactas.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>Mostrar los canales con todas sus columnas.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>Mostrar y usar los números guardados con los canales en lugar de la numeración correlativa.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>Organizar las ventanas abiertas, mostrar los paneles o elegir una ventana.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>Mostrar los canales de TV.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>Mostrar los canales de radio.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Mostrar numeración correlativa en los resultados de búsqueda.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>Mostrar solo los satélites en uso.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Mostrar los números de los satélites en el árbol.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Color del texto de los canales de la lista de favoritos marcada.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Color de fondo de los canales de la lista de favoritos marcada.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>Obtener la lista del receptor o enviarla de vuelta.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>Cargar la lista de canales del receptor en una ventana nueva.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Cargar la lista de canales y la configuración del receptor en una ventana nueva.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>Enviar la lista de canales activa al receptor.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>Volver a numerar los canales en el orden de la lista.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Desvincular los canales de nombres que no existen.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>Escribir los canales mostrados en un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>Mover al principio los canales habituales de Astra 19,2° Este.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>Ordenar los transpondedores.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Eliminar todos los transpondedores que no usa ningún canal.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Contar canales, transpondedores y satélites.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Mostrar y editar los temporizadores del receptor.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Editar la configuración del receptor.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>Mostrar u ocultar las propiedades del satélite y del LNB.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>Mostrar u ocultar las propiedades del transpondedor.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>Mostrar u ocultar las propiedades del canal.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Mostrar u ocultar la búsqueda de canales.</translation>
+    </message>
+</context>
+</TS>
