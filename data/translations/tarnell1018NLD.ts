@@ -1,0 +1,1478 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>De ontvanger heeft geen zenderlijst geleverd.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Geen FTP-verbinding met de ontvanger. Controleer het adres, de poort, de gebruikersnaam en het wachtwoord van het netwerkprofiel.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>De ontvanger nu opnieuw starten, zodat hij de nieuwe lijsten inleest?</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Ontvanger herstarten</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>Waarde 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Betaal</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Aanbieder</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>Tv</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Instellingenbestanden (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>Zenderlijsten (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>Zenderlijsten met configuratie (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Wijzigingen in %1 opslaan?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Zenderlijst exporteren</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>De ontvanger heeft de FTP-aanmelding geaccepteerd.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>Geen FTP-verbinding met de ontvanger. Controleer het adres, de poort, de gebruikersnaam en het wachtwoord van het netwerkprofiel.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>Zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>Dank aan iedere ontvangerbezitter die een lijst heeft gedeeld en de overdrachten heeft getest.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Gebouwd met Qt %1, draait op Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Over Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>Knopinfo</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>Knopinfo op het lint tonen</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>Beschrijving in de knopinfo tonen</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hoofdvenster</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>Statusbalk aan/uit</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>Berichtenbalk aan/uit</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Kleuren</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>Achtergrond van de zenderlijst</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>Tekst van de zenderlijst</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>Achtergrond van de boomstructuur</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>Tekst van de boomstructuur</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>Meer kleuren...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>Knopinfo, de balken van het hoofdvenster en de kleuren van de boomstructuur en de zenderlijst. Balken en kleuren veranderen meteen.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>Kolombreedte van de lijstweergave</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>Kies een satelliet in de boomstructuur om hem hier te bewerken.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>Kies een transponder in de boomstructuur om hem hier te bewerken.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Zender</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>Kies een zender in de lijst om hem hier te bewerken.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>Zenders zoeken</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>Typ een deel van een zendernaam om de zender te vinden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Opgeslagen nummers</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Hernummeren</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Namen herstellen</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>Verwijzingen naar zendernamen hersteld.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>Ongebruikte transponders verwijderen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>%n ongebruikte transponder verwijderd.</numerusform>
+            <numerusform>%n ongebruikte transponders verwijderd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>Als tekst exporteren...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>Sorteren volgens sjabloon</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Doorlopende nummers</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>De zenders zijn opnieuw genummerd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>De zenders zijn opnieuw genummerd; %n zender is door het sjabloon bovenaan gezet.</numerusform>
+            <numerusform>De zenders zijn opnieuw genummerd; %n zenders zijn door het sjabloon bovenaan gezet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>Zenderlijst geëxporteerd naar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>Meer kleuren...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>Profielen</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Nieuw profiel</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Profiel verwijderen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ontvanger</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Herstarten met &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>FTP-aanmelding testen</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Poort:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Gebruiker:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Het adres van de ontvanger moet bestaan uit vier getallen van 0 tot 255, gescheiden door punten, bijvoorbeeld 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>De poort moet een geheel getal van %1 tot %2 zijn; FTP gebruikt meestal %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>De ontvangers in uw netwerk. Overdrachten gebruiken het profiel dat in de lijst is gekozen; wijzigingen gelden meteen, ook na Annuleren.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>Satellieteigenschappen</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>Transpondereigenschappen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>Favorietenlijst markeren</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>Favorietenmarkering wissen</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>Volgnummers van favorieten</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>Favorietenlijst verwijderen</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>Nieuwe favorietenlijst</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>Nieuwe transponder</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Nieuwe zender</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>Zenders van de transponder verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Transponder verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>Transponders van de satelliet verwijderen</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>Nieuwe satelliet</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>Nieuwe favorietenlijst uit aanbieder</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>Op naam</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>Op orbitpositie</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>In opgeslagen volgorde</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>Op nummer</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>Satellieten met zenders</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>Satellieten met LNB-instellingen</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (Cyrillisch)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (Arabisch)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (Grieks)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (Hebreeuws)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (Turks)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>Volgorde van satellieten</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>Actieve satellieten</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>Volgorde van aanbieders</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>Codetabel van favorieten</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>De lijst bevat 255 satellieten, zoveel als de ontvanger aankan.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Opslaan als...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Snel afdrukken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Afdrukinstellingen...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>Over Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sorteren</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>Lijststijl</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>Opgeslagen nummers</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lijst</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Vensters</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>Tv</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>Doorlopende nummers</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>Alleen actieve satellieten</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>Satellietnummers</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>Tekst favorieten</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>Achtergrond favorieten</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>Opties favorieten</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>Netwerkprofielen</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ontvanger</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Naar ontvanger sturen</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>Zenderlijst ophalen</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>Zenderlijst en configuratie ophalen</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>Hernummeren</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>Namen herstellen</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponders</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Ontvangerconfiguratie</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stijl</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 bewerkt de zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028.
+
+Open een instellingenbestand (*.fdu, *.sys) of haal de lijst op van de ontvanger, kies links in de boomstructuur een satelliet, transponder, aanbieder of favorietenlijst en bewerk de zenders ervan rechts in de lijst. Sla daarna het bestand op of stuur het terug naar de ontvanger.
+
+Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctrl+Y opnieuw, Ctrl+A alles selecteren, Ctrl+W sluiten, Shift+F1 wat is dit.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>Webpagina van de community</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Vensters als tabbladen</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Trapsgewijs</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Naast elkaar</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Recente bestanden</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Klembord</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>Tv/radio</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extra</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>Het venster van de zenderlijst is gesloten.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>Zenderlijst %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>Het instellingenbestand kan niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellieten</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Aanbieders</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favorietenlijsten</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>Een netwerkprofiel heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Er bestaat al een netwerkprofiel met de naam &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favorietenlijsten</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>Selectie na een favorietenopdracht:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Opgeheven</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>Blijft behouden</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>Nummers in een favorietenlijst:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>Opgeslagen nummers</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>Doorlopend 1, 2, 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>Geplakte zenders:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>Behouden hun favorietenlijsten</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>Uit alle favorietenlijsten halen</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>Codetabel van de lijstnamen:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>Cyrillisch, ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>Arabisch, ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>Grieks, ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>Hebreeuws, ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>Turks, ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>Unicode, UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellieten</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>Een satelliet is actief als:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>Zijn antenne-instellingen in gebruik zijn</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>Er zenders op zijn opgeslagen</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>Satelliet-, transponder- en aanbiederlijsten tonen:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>Tv- en radiozenders</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>Alleen de zenders van de tv/radio-schakelaar</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>Volgorde van de satellieten in de boomstructuur:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Op naam</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>Op orbitpositie</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>Zoals opgeslagen in de ontvanger</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>Favorieten en satellieten</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>Hoe favorietenlijsten worden genummerd, benoemd en bewaard, en welke satellieten de boomstructuur in welke volgorde toont.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ontvanger</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>Het ophalen van de ontvanger is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>Zenderlijst en configuratie worden opgehaald van de ontvanger op %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>Zenderlijst wordt opgehaald van de ontvanger op %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>Zenderlijst wordt naar de ontvanger op %1 gestuurd...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>De zenderlijst kon niet voor de ontvanger worden voorbereid; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>De zenderlijst en de configuratie zijn naar de ontvanger op %1 gestuurd.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>De zenderlijst is naar de ontvanger op %1 gestuurd.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>De vorige bestanden staan in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>Ontvanger op %1 wordt opnieuw gestart...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>De ontvanger op %1 is opgedragen opnieuw te starten (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Bewerkt de zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028: zenders, favorietenlijsten, satellieten, transponders, timers en de configuratie van de ontvanger.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Dank</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>Aan iedere ontvangerbezitter die een zenderlijst heeft gedeeld en de overdrachten op een echte ontvanger heeft uitgeprobeerd.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>Aan de mensen achter Qt, zlib en libcurl, op wier werk dit programma rust.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>De fabrikant van de ontvanger</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon op het web</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>Over dit programma, de mensen die hebben geholpen het te maken en waar u de fabrikant van de ontvanger vindt.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>zender</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>zenders</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>Uit favorietenlijst verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Zenders verwijderen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>Favorietenlijsten</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>Uit alle favorietenlijsten verwijderen</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>Nieuwe tv-zender</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>Nieuwe radiozender</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>Verplaatsen naar positie...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>HD-zenders</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>Betaalzenders</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>Zenders met markering M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>Zenders met markering M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Markeringen</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>M 1 zetten</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>M 1 wissen</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>T 1 zetten</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>T 1 wissen</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>T 2 zetten</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>T 2 wissen</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>T 1 naar T 2 kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>T 2 naar T 1 kopiëren</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Sorteren op naam</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>Sorteren op nummer</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>Zendereigenschappen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Zilver</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olijf</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Pruim</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Koper</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>Grafiet</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>Nachtpetrol</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureaublad</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>Vensters</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>&amp;Activeren</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>Venster &amp;sluiten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>Een nieuwe zenderlijst beginnen vanuit de fabriekslijst.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>Een instellingenbestand (*.fdu, *.sys) van schijf openen.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>De actieve zenderlijst opslaan.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>De actieve zenderlijst onder een nieuwe naam opslaan.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>De actieve zenderlijst sluiten.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>De zenderlijst afdrukken.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>De zenderlijst meteen op de standaardprinter afdrukken.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>De pagina&apos;s tonen zoals ze worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>Printer en papier kiezen.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>De zenderlijst van een andere ontvanger overnemen.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>Een Enigma2-lijst importeren (lamedb en boeketten).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>Een Octagon 918/908/818-lijst importeren (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>Een Octagon SD x18-lijst importeren (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>Voorkeuren, kleuren en netwerkprofielen.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>Hoe favorietenlijsten en satellieten zich gedragen.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>De ontvangers in uw netwerk en hoe u ze bereikt.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>Het programma afsluiten; eerst wordt naar niet-opgeslagen wijzigingen gevraagd.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>Versie en dankwoord.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>Hoe u met het programma werkt, en de toetsen.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>Klik op een deel van het venster om te zien wat het doet.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>De website van de fabrikant van de ontvanger in uw browser openen.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>De kleuren van het programma kiezen.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>De laatste wijziging ongedaan maken.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>De ongedaan gemaakte wijziging opnieuw uitvoeren.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>De zenders van het klembord invoegen.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>De geselecteerde zenders naar het klembord verplaatsen.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>De geselecteerde zenders naar het klembord kopiëren.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>Alle zenders van de lijst selecteren.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>De zenders ordenen.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>Wisselen tussen de uitgebreide en de compacte lijst.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>De zenders in compacte kolommen tonen.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>De zenders met al hun kolommen tonen.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>De bij de zenders opgeslagen nummers tonen en gebruiken in plaats van doorlopende nummers.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>De geopende vensters schikken, de deelvensters tonen of een venster kiezen.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>De tv-zenders tonen.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>De radiozenders tonen.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>Doorlopende nummers in de zoekresultaten tonen.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>Alleen satellieten tonen die in gebruik zijn.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>De nummers van de satellieten in de boomstructuur tonen.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Tekstkleur van de zenders van de gemarkeerde favorietenlijst.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Achtergrondkleur van de zenders van de gemarkeerde favorietenlijst.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>De lijst van de ontvanger ophalen of terugsturen.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>De zenderlijst van de ontvanger in een nieuw venster laden.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>De zenderlijst en de configuratie van de ontvanger in een nieuw venster laden.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>De actieve zenderlijst naar de ontvanger sturen.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>De zenders opnieuw nummeren in de volgorde van de lijst.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>Zenders loskoppelen van namen die niet bestaan.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>De getoonde zenders naar een tekstbestand schrijven.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>De gebruikelijke zenders van Astra 19,2° Oost bovenaan zetten.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>De transponders opruimen.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>Alle transponders verwijderen die door geen enkele zender worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>Zenders, transponders en satellieten tellen.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>De timers van de ontvanger tonen en bewerken.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>De configuratie van de ontvanger bewerken.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>De satelliet- en LNB-eigenschappen tonen of verbergen.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>De transpondereigenschappen tonen of verbergen.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>De zendereigenschappen tonen of verbergen.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>Het zoeken naar zenders tonen of verbergen.</translation>
+    </message>
+</context>
+</TS>
