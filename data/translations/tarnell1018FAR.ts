@@ -1,0 +1,1476 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa_IR">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>گیرنده هیچ فهرست کانالی ارسال نکرد.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>اتصال FTP به گیرنده برقرار نشد. نشانی، درگاه، نام کاربری و گذرواژهٔ نمایهٔ شبکه را بررسی کنید.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>گیرنده اکنون دوباره راه‌اندازی شود تا فهرست‌های جدید را بخواند؟</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>راه‌اندازی دوبارهٔ گیرنده</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>شماره</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>نوع</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>قطبش</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>مقدار 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>پولی</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلویزیون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>فایل‌های تنظیمات (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>فهرست‌های کانال (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>فهرست‌های کانال همراه با پیکربندی (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>همهٔ فایل‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>تغییرات %1 ذخیره شود؟</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>باز کردن</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>صدور فهرست کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>ذخیره با نام</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>گیرنده ورود FTP را پذیرفت.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>اتصال FTP به گیرنده برقرار نشد. نشانی، درگاه، نام کاربری و گذرواژهٔ نمایهٔ شبکه را بررسی کنید.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>نسخهٔ %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>سپاس از همهٔ دارندگان گیرنده که فهرستی به اشتراک گذاشتند و انتقال‌ها را آزمودند.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>ساخته‌شده با Qt %1، در حال اجرا روی Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>دربارهٔ Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>راهنمای ابزار</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>نمایش راهنمای ابزار روی نوار ریبون</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>نمایش توضیح در راهنمای ابزار</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>پنجرهٔ اصلی</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>نوار وضعیت روشن/خاموش</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>نوار پیام روشن/خاموش</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>رنگ‌ها</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>پس‌زمینهٔ فهرست کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>متن فهرست کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>پس‌زمینهٔ درخت</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>متن درخت</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>خودکار</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>رنگ‌های بیشتر...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>برنامه</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>راهنمای ابزار، نوارهای پنجرهٔ اصلی و رنگ‌های درخت و فهرست کانال‌ها. نوارها و رنگ‌ها بی‌درنگ تغییر می‌کنند.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>پهنای ستون در نمای فهرست</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>برای ویرایش یک ماهواره در اینجا، آن را در درخت انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>برای ویرایش یک ترانسپوندر در اینجا، آن را در درخت انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>برای ویرایش یک کانال در اینجا، آن را در فهرست انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>جستجوی کانال</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>برای یافتن یک کانال، بخشی از نام آن را بنویسید.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>واگرد</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>ازنو</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>شماره‌های ذخیره‌شده</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>شماره‌گذاری دوباره</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>ترمیم نام‌ها</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>ارجاع‌های نام کانال‌ها ترمیم شد.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>حذف ترانسپوندرهای بی‌استفاده</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>%n ترانسپوندر بی‌استفاده حذف شد.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>صدور به‌صورت متن...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>مرتب‌سازی بر پایهٔ الگو</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>شماره‌گذاری پیاپی</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>کانال‌ها دوباره شماره‌گذاری شدند.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>کانال‌ها دوباره شماره‌گذاری شدند؛ الگو %n کانال را به بالای فهرست برد.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>فهرست کانال‌ها در %1 صادر شد.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>رنگ‌های بیشتر...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>نمایه‌ها</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>نمایهٔ جدید</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>حذف نمایه</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>انتقال به بالا</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>انتقال به پایین</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>گیرنده</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>راه‌اندازی دوباره با &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>آزمودن ورود FTP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>نشانی:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>درگاه:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>کاربر:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>گذرواژه:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>نشانی گیرنده باید چهار عدد از 0 تا 255 باشد که با نقطه از هم جدا شده‌اند، مانند 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>درگاه باید عددی صحیح از %1 تا %2 باشد؛ FTP معمولاً از %3 استفاده می‌کند.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>شبکه</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>گیرنده‌های شبکهٔ شما. انتقال‌ها از نمایهٔ انتخاب‌شده در فهرست استفاده می‌کنند؛ تغییرات بی‌درنگ اعمال می‌شوند، حتی پس از لغو.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>ویژگی‌های ماهواره</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>ویژگی‌های ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>تغییر نام</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>نشانه‌گذاری فهرست علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>برداشتن نشانهٔ علاقه‌مندی</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>شماره‌های ترتیبی علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>حذف فهرست علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>فهرست علاقه‌مندی‌های جدید</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>ترانسپوندر جدید</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>کانال جدید</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>حذف کانال‌های ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>حذف ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>حذف ترانسپوندرهای ماهواره</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>ماهوارهٔ جدید</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>فهرست علاقه‌مندی‌های جدید از ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>بر پایهٔ نام</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>بر پایهٔ موقعیت مداری</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>به ترتیب ذخیره‌شده</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>بر پایهٔ شماره</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>ماهواره‌های دارای کانال</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>ماهواره‌های دارای تنظیمات LNB</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (سیریلیک)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (عربی)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (یونانی)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (عبری)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (ترکی)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>ترتیب ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>ماهواره‌های فعال</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>ترتیب ارائه‌دهندگان</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>صفحه‌کد علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>فهرست 255 ماهواره دارد؛ بیشترین تعدادی که گیرنده می‌پذیرد.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>جدید</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>باز کردن...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>ذخیره</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>ذخیره با نام...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>چاپ</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>چاپ سریع</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>پیش‌نمایش چاپ</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>تنظیمات چاپ...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>وارد کردن</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>دربارهٔ Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>چسباندن</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>برش</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>رونوشت</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>انتخاب همه</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>مرتب‌سازی</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>سبک فهرست</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>شماره‌های ذخیره‌شده</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>فهرست</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>جزئیات</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>پنجره‌ها</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلویزیون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>شماره‌گذاری پیاپی</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>فقط ماهواره‌های فعال</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>شمارهٔ ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>متن علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>پس‌زمینهٔ علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>گزینه‌های علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>نمایه‌های شبکه</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>گیرنده</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>ارسال به گیرنده</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>دریافت فهرست کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>دریافت فهرست کانال‌ها و پیکربندی</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>شماره‌گذاری دوباره</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>ترمیم نام‌ها</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>ترانسپوندرها</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>آمار</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>زمان‌سنج‌ها</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>پیکربندی گیرنده</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>سبک</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>راهنما</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>Tarnell 1018 فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند.
+
+یک فایل تنظیمات (*.fdu, *.sys) را باز کنید یا فهرست را از گیرنده دریافت کنید، در درخت سمت راست یک ماهواره، ترانسپوندر، ارائه‌دهنده یا فهرست علاقه‌مندی‌ها را برگزینید و کانال‌های آن را در فهرست سمت چپ ویرایش کنید. در پایان، فایل را ذخیره کنید یا آن را به گیرنده برگردانید.
+
+کلیدها: Ctrl+N جدید، Ctrl+O باز کردن، Ctrl+S ذخیره، Ctrl+Z واگرد، Ctrl+Y ازنو، Ctrl+A انتخاب همه، Ctrl+W بستن، Shift+F1 این چیست.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>صفحهٔ وب انجمن</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>پنجره‌های زبانه‌ای</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>آبشاری</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>کاشی‌وار</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>فایل‌های اخیر</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>خانه</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>کلیپ‌بورد</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>نما</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>تلویزیون/رادیو</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>نمایش</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>ابزارها</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>پنجرهٔ فهرست کانال‌ها بسته شده است.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>فهرست کانال %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>فایل تنظیمات باز نمی‌شود.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>ارائه‌دهندگان</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>فهرست‌های علاقه‌مندی‌ها</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>نمایهٔ شبکه باید نام داشته باشد.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>نمایهٔ شبکه‌ای با نام &quot;%1&quot; از پیش وجود دارد.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>فهرست‌های علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>انتخاب پس از فرمان علاقه‌مندی:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>پاک می‌شود</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>همان‌طور می‌ماند</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>شماره‌ها در فهرست علاقه‌مندی‌ها:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>شماره‌های ذخیره‌شده</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>پیاپی 1، 2، 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>کانال‌های چسبانده‌شده:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>فهرست‌های علاقه‌مندی خود را نگه می‌دارند</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>از همهٔ فهرست‌های علاقه‌مندی بیرون بروند</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>صفحه‌کد نام فهرست‌ها:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>سیریلیک، ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>عربی، ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>یونانی، ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>عبری، ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>ترکی، ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>یونیکد، UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>ماهواره فعال است هنگامی که:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>تنظیمات آنتن آن در حال استفاده است</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>کانال‌هایی روی آن ذخیره شده است</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>فهرست‌های ماهواره، ترانسپوندر و ارائه‌دهنده نشان می‌دهند:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>کانال‌های تلویزیونی و رادیویی</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>فقط کانال‌های کلید تلویزیون/رادیو</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>ترتیب ماهواره‌ها در درخت:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>بر پایهٔ نام</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>بر پایهٔ موقعیت مداری</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>همان‌گونه که در گیرنده ذخیره شده است</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>علاقه‌مندی‌ها و ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>فهرست‌های علاقه‌مندی چگونه شماره‌گذاری، نام‌گذاری و نگهداری می‌شوند و درخت کدام ماهواره‌ها را به چه ترتیبی نشان می‌دهد.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>گیرنده</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>دریافت از گیرنده لغو شد.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>در حال دریافت فهرست کانال‌ها و پیکربندی از گیرنده در %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>در حال دریافت فهرست کانال‌ها از گیرنده در %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>در حال ارسال فهرست کانال‌ها به گیرنده در %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>فهرست کانال‌ها برای گیرنده آماده نشد؛ چیزی ارسال نشد.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>فهرست کانال‌ها و پیکربندی به گیرنده در %1 ارسال شد.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>فهرست کانال‌ها به گیرنده در %1 ارسال شد.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>فایل‌های پیشین آن در &quot;%1&quot; نگهداری می‌شوند.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>در حال راه‌اندازی دوبارهٔ گیرنده در %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>به گیرنده در %1 فرمان راه‌اندازی دوباره داده شد (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند: کانال‌ها، فهرست‌های علاقه‌مندی، ماهواره‌ها، ترانسپوندرها، زمان‌سنج‌ها و پیکربندی گیرنده.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>سپاس</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>به همهٔ دارندگان گیرنده که فهرست کانالی به اشتراک گذاشتند و انتقال‌ها را روی گیرندهٔ واقعی آزمودند.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>به سازندگان Qt، zlib و libcurl که این برنامه بر پایهٔ کار آنان ساخته شده است.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>سازندهٔ گیرنده</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon در وب</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>اطلاعات</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>دربارهٔ این برنامه، کسانی که در ساخت آن یاری کردند و جایی که سازندهٔ گیرنده را می‌توان یافت.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>فایل</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>برش</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>رونوشت</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>حذف از فهرست علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>حذف کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>چسباندن</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>فهرست‌های علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>حذف از همهٔ فهرست‌های علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>کانال تلویزیونی جدید</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>کانال رادیویی جدید</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>انتقال به جایگاه...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>انتخاب همه</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>انتخاب</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>کانال‌های HD</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>کانال‌های پولی</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>کانال‌های دارای نشان M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>کانال‌های دارای نشان M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>نشان‌ها</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>گذاشتن M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>برداشتن M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>گذاشتن T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>برداشتن T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>گذاشتن T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>برداشتن T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>رونوشت T 1 در T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>رونوشت T 2 در T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>مرتب‌سازی بر پایهٔ نام</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>مرتب‌سازی بر پایهٔ شماره</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>ویژگی‌های کانال</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>آبی</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>نقره‌ای</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>آبی دریایی</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>زیتونی</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>آلویی</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>مسی</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>گرافیتی</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>مشکی</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>سبزآبی شب</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>میزکار</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>پنجره‌ها</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>فعال کردن(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>ذخیره(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>بستن پنجره(&amp;C)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>آغاز یک فهرست کانال جدید از فهرست کارخانه.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>باز کردن یک فایل تنظیمات (*.fdu, *.sys) از دیسک.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>ذخیرهٔ فهرست کانال فعال.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>ذخیرهٔ فهرست کانال فعال با نامی تازه.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>بستن فهرست کانال فعال.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>چاپ فهرست کانال‌ها.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>چاپ بی‌درنگ فهرست کانال‌ها با چاپگر پیش‌فرض.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>نمایش صفحه‌ها همان‌گونه که چاپ خواهند شد.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>انتخاب چاپگر و کاغذ.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>برگرفتن فهرست کانال‌های یک گیرندهٔ دیگر.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>وارد کردن فهرست Enigma2 (lamedb و بسته‌ها).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>وارد کردن فهرست Octagon 918/908/818 (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>وارد کردن فهرست Octagon SD x18 (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>ترجیحات، رنگ‌ها و نمایه‌های شبکه.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>رفتار فهرست‌های علاقه‌مندی و ماهواره‌ها.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>گیرنده‌های شبکهٔ شما و راه دسترسی به آن‌ها.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>خروج از برنامه؛ پیش از آن دربارهٔ تغییرات ذخیره‌نشده می‌پرسد.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>نسخه و سپاسگزاری‌ها.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>شیوهٔ کار با برنامه و کلیدهای آن.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>روی هر بخشی از پنجره کلیک کنید تا بدانید چه کاری انجام می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>باز کردن وب‌سایت سازندهٔ گیرنده در مرورگر.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>انتخاب رنگ‌های برنامه.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>واگرد آخرین تغییر.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>انجام دوبارهٔ تغییر واگردشده.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>درج کانال‌ها از کلیپ‌بورد.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>انتقال کانال‌های انتخاب‌شده به کلیپ‌بورد.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>رونوشت کانال‌های انتخاب‌شده در کلیپ‌بورد.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>انتخاب همهٔ کانال‌های فهرست.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>مرتب کردن کانال‌ها.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>جابه‌جایی میان فهرست کامل و فشرده.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>نمایش کانال‌ها در ستون‌های فشرده.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>نمایش کانال‌ها با همهٔ ستون‌هایشان.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>نمایش و به‌کارگیری شماره‌های ذخیره‌شده با کانال‌ها به‌جای شماره‌گذاری پیاپی.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>چیدن پنجره‌های باز، نمایش قاب‌ها یا انتخاب یک پنجره.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>نمایش کانال‌های تلویزیونی.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>نمایش کانال‌های رادیویی.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>نمایش شماره‌گذاری پیاپی در نتایج جستجو.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>فهرست کردن فقط ماهواره‌های در حال استفاده.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>نمایش شمارهٔ ماهواره‌ها در درخت.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>رنگ متن کانال‌های فهرست علاقه‌مندی نشانه‌گذاری‌شده.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>رنگ پس‌زمینهٔ کانال‌های فهرست علاقه‌مندی نشانه‌گذاری‌شده.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>دریافت فهرست از گیرنده یا بازفرستادن آن.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>بارگذاری فهرست کانال‌ها از گیرنده در پنجره‌ای تازه.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>بارگذاری فهرست کانال‌ها و پیکربندی گیرنده در پنجره‌ای تازه.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>ارسال فهرست کانال فعال به گیرنده.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>شماره‌گذاری دوبارهٔ کانال‌ها به ترتیب فهرست.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>جدا کردن کانال‌ها از نام‌هایی که وجود ندارند.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>نوشتن کانال‌های نمایش‌داده‌شده در یک فایل متنی.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>انتقال کانال‌های معمول Astra 19.2° شرقی به بالای فهرست.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>مرتب کردن ترانسپوندرها.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>حذف همهٔ ترانسپوندرهایی که هیچ کانالی از آن‌ها استفاده نمی‌کند.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>شمارش کانال‌ها، ترانسپوندرها و ماهواره‌ها.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>نمایش و ویرایش زمان‌سنج‌های گیرنده.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>ویرایش پیکربندی گیرنده.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>نمایش یا پنهان کردن ویژگی‌های ماهواره و LNB.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>نمایش یا پنهان کردن ویژگی‌های ترانسپوندر.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>نمایش یا پنهان کردن ویژگی‌های کانال.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>نمایش یا پنهان کردن جستجوی کانال.</translation>
+    </message>
+</context>
+</TS>
