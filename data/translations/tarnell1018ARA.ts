@@ -1,0 +1,1486 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_SA">
+<context>
+    <name>CReceiverCommands</name>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>لم يرسل جهاز الاستقبال أي قائمة قنوات.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>لا يوجد اتصال FTP بجهاز الاستقبال. تحقق من العنوان والمنفذ واسم المستخدم وكلمة المرور في ملف تعريف الشبكة.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>هل تريد إعادة تشغيل جهاز الاستقبال الآن ليقرأ القوائم الجديدة؟</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>إعادة تشغيل جهاز الاستقبال</translation>
+    </message>
+</context>
+<context>
+    <name>CTarnell1018View</name>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Value 4</source>
+        <translation>القيمة 4</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>مدفوع</translation>
+    </message>
+    <message>
+        <source>M 1</source>
+        <translation>M 1</translation>
+    </message>
+    <message>
+        <source>M 2</source>
+        <translation>M 2</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>المزود</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+</context>
+<context>
+    <name>CUserDialogs</name>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>ملفات الإعدادات (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>Service lists (*.fdu)</source>
+        <translation>قوائم القنوات (*.fdu)</translation>
+    </message>
+    <message>
+        <source>Service lists with configuration (*.sys)</source>
+        <translation>قوائم القنوات مع التهيئة (*.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>هل تريد حفظ التغييرات في %1؟</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>تصدير قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessage</name>
+    <message>
+        <source>The receiver accepted the FTP login.</source>
+        <translation>قبل جهاز الاستقبال تسجيل الدخول عبر FTP.</translation>
+    </message>
+    <message>
+        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
+        <translation>لا يوجد اتصال FTP بجهاز الاستقبال. تحقق من العنوان والمنفذ واسم المستخدم وكلمة المرور في ملف تعريف الشبكة.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutCtrl</name>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Service lists and settings of Octagon SF 1018 and SF 1028 receivers</source>
+        <translation>قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028</translation>
+    </message>
+    <message>
+        <source>Thanks to every receiver owner who shared a list and tested the transfers.</source>
+        <translation>شكرًا لكل مالك جهاز استقبال شارك قائمة وجرّب عمليات النقل.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>بُني باستخدام Qt %1، ويعمل على Qt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAboutDlg</name>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>حول Tarnell 1018</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CAppOptionPage</name>
+    <message>
+        <source>Tooltips</source>
+        <translation>تلميحات الأدوات</translation>
+    </message>
+    <message>
+        <source>Show tooltips on the ribbon</source>
+        <translation>إظهار التلميحات على الشريط</translation>
+    </message>
+    <message>
+        <source>Show the description in the tooltips</source>
+        <translation>إظهار الوصف في التلميحات</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>النافذة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Status Bar On/Off</source>
+        <translation>شريط الحالة تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Message Bar On/Off</source>
+        <translation>شريط الرسائل تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>الألوان</translation>
+    </message>
+    <message>
+        <source>Channel list background</source>
+        <translation>خلفية قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Channel list text</source>
+        <translation>نص قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Tree background</source>
+        <translation>خلفية الشجرة</translation>
+    </message>
+    <message>
+        <source>Tree text</source>
+        <translation>نص الشجرة</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>More Colours...</source>
+        <translation>مزيد من الألوان...</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>البرنامج</translation>
+    </message>
+    <message>
+        <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
+        <translation>التلميحات وأشرطة النافذة الرئيسية وألوان الشجرة وقائمة القنوات. تتغير الأشرطة والألوان فورًا.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelListCommands</name>
+    <message>
+        <source>Column width of the list style</source>
+        <translation>عرض الأعمدة في عرض القائمة</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDockPanes</name>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Select a satellite in the tree to edit it here.</source>
+        <translation>اختر قمرًا صناعيًا في الشجرة لتحريره هنا.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Select a transponder in the tree to edit it here.</source>
+        <translation>اختر ترانسبوندر في الشجرة لتحريره هنا.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Select a channel in the list to edit it here.</source>
+        <translation>اختر قناة في القائمة لتحريرها هنا.</translation>
+    </message>
+    <message>
+        <source>Channel Search</source>
+        <translation>البحث عن القنوات</translation>
+    </message>
+    <message>
+        <source>Type part of a channel name to find it.</source>
+        <translation>اكتب جزءًا من اسم القناة للعثور عليها.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CDocumentCommands</name>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>الأرقام المخزنة</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>إعادة الترقيم</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>إصلاح الأسماء</translation>
+    </message>
+    <message>
+        <source>Channel name references repaired.</source>
+        <translation>تم إصلاح مراجع أسماء القنوات.</translation>
+    </message>
+    <message>
+        <source>Remove Unused Transponders</source>
+        <translation>إزالة الترانسبوندرات غير المستخدمة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused transponder(s) removed.</source>
+        <translation>
+            <numerusform>لم يُحذف أي ترانسبوندر غير مستخدم.</numerusform>
+            <numerusform>حُذف ترانسبوندر واحد غير مستخدم.</numerusform>
+            <numerusform>حُذف ترانسبوندران غير مستخدمين.</numerusform>
+            <numerusform>حُذفت %n ترانسبوندرات غير مستخدمة.</numerusform>
+            <numerusform>حُذف %n ترانسبوندرًا غير مستخدم.</numerusform>
+            <numerusform>حُذف %n ترانسبوندر غير مستخدم.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export as Text...</source>
+        <translation>تصدير كنص...</translation>
+    </message>
+    <message>
+        <source>Sort by Template</source>
+        <translation>الفرز حسب القالب</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>ترقيم متسلسل</translation>
+    </message>
+    <message>
+        <source>The channels have been renumbered.</source>
+        <translation>أُعيد ترقيم القنوات.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channels have been renumbered; %n channel(s) moved to the top by the template.</source>
+        <translation>
+            <numerusform>أُعيد ترقيم القنوات؛ لم ينقل القالب أي قناة إلى الأعلى.</numerusform>
+            <numerusform>أُعيد ترقيم القنوات؛ نقل القالب قناة واحدة إلى الأعلى.</numerusform>
+            <numerusform>أُعيد ترقيم القنوات؛ نقل القالب قناتين إلى الأعلى.</numerusform>
+            <numerusform>أُعيد ترقيم القنوات؛ نقل القالب %n قنوات إلى الأعلى.</numerusform>
+            <numerusform>أُعيد ترقيم القنوات؛ نقل القالب %n قناة إلى الأعلى.</numerusform>
+            <numerusform>أُعيد ترقيم القنوات؛ نقل القالب %n قناة إلى الأعلى.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Channel list exported to %1.</source>
+        <translation>صُدّرت قائمة القنوات إلى %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFavouriteColours</name>
+    <message>
+        <source>More Colours...</source>
+        <translation>مزيد من الألوان...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CFtpOptionPage</name>
+    <message>
+        <source>Profiles</source>
+        <translation>ملفات التعريف</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>ملف تعريف جديد</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>حذف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>إعادة التشغيل بالأمر &quot;reboot -f&quot;</translation>
+    </message>
+    <message>
+        <source>Test FTP Login</source>
+        <translation>اختبار تسجيل الدخول عبر FTP</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>المنفذ:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>المستخدم:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>يجب أن يتكون عنوان جهاز الاستقبال من أربعة أعداد من 0 إلى 255 تفصل بينها نقاط، مثل 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
+        <translation>يجب أن يكون المنفذ عددًا صحيحًا من %1 إلى %2؛ يستخدم FTP عادةً المنفذ %3.</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
+        <translation>أجهزة الاستقبال على شبكتك. تستخدم عمليات النقل ملف التعريف المحدد في القائمة؛ وتسري التغييرات فورًا، حتى بعد الإلغاء.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CLeftView</name>
+    <message>
+        <source>Satellite Properties</source>
+        <translation>خصائص القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder Properties</source>
+        <translation>خصائص الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>إعادة التسمية</translation>
+    </message>
+    <message>
+        <source>Mark Favourite List</source>
+        <translation>تمييز قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Clear Favourite Mark</source>
+        <translation>إزالة تمييز المفضلة</translation>
+    </message>
+    <message>
+        <source>Favourite Sequence Numbers</source>
+        <translation>أرقام تسلسل المفضلة</translation>
+    </message>
+    <message>
+        <source>Delete Favourite List</source>
+        <translation>حذف قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>New Favourite List</source>
+        <translation>قائمة مفضلة جديدة</translation>
+    </message>
+    <message>
+        <source>New Transponder</source>
+        <translation>ترانسبوندر جديد</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>قناة جديدة</translation>
+    </message>
+    <message>
+        <source>Delete Channels of Transponder</source>
+        <translation>حذف قنوات الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>حذف الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Delete Transponders of Satellite</source>
+        <translation>حذف ترانسبوندرات القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>New Satellite</source>
+        <translation>قمر صناعي جديد</translation>
+    </message>
+    <message>
+        <source>New Favourite List from Provider</source>
+        <translation>قائمة مفضلة جديدة من المزود</translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation>حسب الاسم</translation>
+    </message>
+    <message>
+        <source>By Orbital Position</source>
+        <translation>حسب الموقع المداري</translation>
+    </message>
+    <message>
+        <source>In Stored Order</source>
+        <translation>بالترتيب المخزن</translation>
+    </message>
+    <message>
+        <source>By Number</source>
+        <translation>حسب الرقم</translation>
+    </message>
+    <message>
+        <source>Satellites with Channels</source>
+        <translation>الأقمار التي تحتوي على قنوات</translation>
+    </message>
+    <message>
+        <source>Satellites with LNB Settings</source>
+        <translation>الأقمار التي لها إعدادات LNB</translation>
+    </message>
+    <message>
+        <source>ISO 6937</source>
+        <translation>ISO 6937</translation>
+    </message>
+    <message>
+        <source>ISO 8859-5 (Cyrillic)</source>
+        <translation>ISO 8859-5 (السيريلية)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-6 (Arabic)</source>
+        <translation>ISO 8859-6 (العربية)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-7 (Greek)</source>
+        <translation>ISO 8859-7 (اليونانية)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-8 (Hebrew)</source>
+        <translation>ISO 8859-8 (العبرية)</translation>
+    </message>
+    <message>
+        <source>ISO 8859-9 (Turkish)</source>
+        <translation>ISO 8859-9 (التركية)</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Satellite Order</source>
+        <translation>ترتيب الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Active Satellites</source>
+        <translation>الأقمار النشطة</translation>
+    </message>
+    <message>
+        <source>Provider Order</source>
+        <translation>ترتيب المزودين</translation>
+    </message>
+    <message>
+        <source>Favourite Code Page</source>
+        <translation>صفحة ترميز المفضلة</translation>
+    </message>
+    <message>
+        <source>The list holds 255 satellites, as many as the receiver takes.</source>
+        <translation>تحتوي القائمة على 255 قمرًا صناعيًا، وهو أقصى ما يقبله جهاز الاستقبال.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CMainFrame</name>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>فتح...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>حفظ باسم...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>طباعة سريعة</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>إعداد الطباعة...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>الخيارات</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>About Tarnell 1018</source>
+        <translation>حول Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>فرز</translation>
+    </message>
+    <message>
+        <source>List Style</source>
+        <translation>نمط القائمة</translation>
+    </message>
+    <message>
+        <source>Stored Numbers</source>
+        <translation>الأرقام المخزنة</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>قائمة</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>النوافذ</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Running Numbers</source>
+        <translation>ترقيم متسلسل</translation>
+    </message>
+    <message>
+        <source>Active Satellites Only</source>
+        <translation>الأقمار النشطة فقط</translation>
+    </message>
+    <message>
+        <source>Satellite Numbers</source>
+        <translation>أرقام الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Favourite Text</source>
+        <translation>نص المفضلة</translation>
+    </message>
+    <message>
+        <source>Favourite Background</source>
+        <translation>خلفية المفضلة</translation>
+    </message>
+    <message>
+        <source>Favourite Options</source>
+        <translation>خيارات المفضلة</translation>
+    </message>
+    <message>
+        <source>Network Profiles</source>
+        <translation>ملفات تعريف الشبكة</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>إرسال إلى جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Fetch Service List</source>
+        <translation>جلب قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Fetch Service List and Configuration</source>
+        <translation>جلب قائمة القنوات والتهيئة</translation>
+    </message>
+    <message>
+        <source>Renumber</source>
+        <translation>إعادة الترقيم</translation>
+    </message>
+    <message>
+        <source>Repair Names</source>
+        <translation>إصلاح الأسماء</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>الترانسبوندرات</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>الإحصائيات</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>المؤقتات</translation>
+    </message>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>تهيئة جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>النمط</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>تعليمات</translation>
+    </message>
+    <message>
+        <source>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
+
+Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
+
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+        <translation>يحرر Tarnell 1018 قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028.
+
+افتح ملف إعدادات (*.fdu, *.sys) أو اجلب القائمة من جهاز الاستقبال، ثم اختر قمرًا صناعيًا أو ترانسبوندر أو مزودًا أو قائمة مفضلة في الشجرة على اليمين واعمل على قنواته في القائمة على اليسار. عند الانتهاء احفظ الملف أو أرسله مجددًا إلى جهاز الاستقبال.
+
+المفاتيح: Ctrl+N جديد، Ctrl+O فتح، Ctrl+S حفظ، Ctrl+Z تراجع، Ctrl+Y إعادة، Ctrl+A تحديد الكل، Ctrl+W إغلاق، Shift+F1 ما هذا.</translation>
+    </message>
+    <message>
+        <source>Community Web Page</source>
+        <translation>صفحة المجتمع على الويب</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>نوافذ مبوبة</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>تتالي</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>تجانب</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>الملفات الأخيرة</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>الحافظة</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>TV/Radio</source>
+        <translation>تلفزيون/راديو</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>الإظهار</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>الأدوات</translation>
+    </message>
+    <message>
+        <source>The service list window has been closed.</source>
+        <translation>أُغلقت نافذة قائمة القنوات.</translation>
+    </message>
+    <message>
+        <source>Service list %1</source>
+        <translation>قائمة القنوات %1</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be opened.</source>
+        <translation>تعذّر فتح ملف الإعدادات.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNavigationTreeModel</name>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>المزودون</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CNetworkProfileListModel</name>
+    <message>
+        <source>A network profile needs a name.</source>
+        <translation>يحتاج ملف تعريف الشبكة إلى اسم.</translation>
+    </message>
+    <message>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>يوجد بالفعل ملف تعريف شبكة باسم &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsConcretePage</name>
+    <message>
+        <source>Favourite lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Selection after a favourite command:</source>
+        <translation>التحديد بعد أمر المفضلة:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>يُلغى</translation>
+    </message>
+    <message>
+        <source>Kept as it was</source>
+        <translation>يبقى كما هو</translation>
+    </message>
+    <message>
+        <source>Numbers in a favourite list:</source>
+        <translation>الأرقام في قائمة المفضلة:</translation>
+    </message>
+    <message>
+        <source>Stored numbers</source>
+        <translation>الأرقام المخزنة</translation>
+    </message>
+    <message>
+        <source>Running 1, 2, 3 ...</source>
+        <translation>متسلسلة 1، 2، 3 ...</translation>
+    </message>
+    <message>
+        <source>Pasted channels:</source>
+        <translation>القنوات الملصقة:</translation>
+    </message>
+    <message>
+        <source>Keep their favourite lists</source>
+        <translation>تحتفظ بقوائم المفضلة الخاصة بها</translation>
+    </message>
+    <message>
+        <source>Take them out of every favourite list</source>
+        <translation>إخراجها من كل قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Code page of the list names:</source>
+        <translation>صفحة ترميز أسماء القوائم:</translation>
+    </message>
+    <message>
+        <source>ISO 6937 (20269)</source>
+        <translation>ISO 6937 (20269)</translation>
+    </message>
+    <message>
+        <source>Cyrillic, ISO 8859-5 (28595)</source>
+        <translation>السيريلية، ISO 8859-5 (28595)</translation>
+    </message>
+    <message>
+        <source>Arabic, ISO 8859-6 (28596)</source>
+        <translation>العربية، ISO 8859-6 (28596)</translation>
+    </message>
+    <message>
+        <source>Greek, ISO 8859-7 (28597)</source>
+        <translation>اليونانية، ISO 8859-7 (28597)</translation>
+    </message>
+    <message>
+        <source>Hebrew, ISO 8859-8 (28598)</source>
+        <translation>العبرية، ISO 8859-8 (28598)</translation>
+    </message>
+    <message>
+        <source>Turkish, ISO 8859-9 (28599)</source>
+        <translation>التركية، ISO 8859-9 (28599)</translation>
+    </message>
+    <message>
+        <source>Unicode, UTF-8 (65001)</source>
+        <translation>يونيكود، UTF-8 (65001)</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>A satellite is active when:</source>
+        <translation>يكون القمر الصناعي نشطًا عندما:</translation>
+    </message>
+    <message>
+        <source>Its antenna settings are in use</source>
+        <translation>تكون إعدادات الهوائي الخاصة به قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Channels are stored on it</source>
+        <translation>تكون عليه قنوات مخزنة</translation>
+    </message>
+    <message>
+        <source>Satellite, transponder and provider lists show:</source>
+        <translation>تعرض قوائم الأقمار والترانسبوندرات والمزودين:</translation>
+    </message>
+    <message>
+        <source>TV and radio channels</source>
+        <translation>قنوات التلفزيون والراديو</translation>
+    </message>
+    <message>
+        <source>Only the channels of the TV/radio switch</source>
+        <translation>قنوات مفتاح التلفزيون/الراديو فقط</translation>
+    </message>
+    <message>
+        <source>Order of the satellites in the tree:</source>
+        <translation>ترتيب الأقمار الصناعية في الشجرة:</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>حسب الاسم</translation>
+    </message>
+    <message>
+        <source>By orbital position</source>
+        <translation>حسب الموقع المداري</translation>
+    </message>
+    <message>
+        <source>As stored in the receiver</source>
+        <translation>كما هو مخزن في جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Favourites and Satellites</source>
+        <translation>المفضلة والأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
+        <translation>كيف تُرقّم قوائم المفضلة وتُسمّى وتُحفظ، وأي الأقمار الصناعية تعرضها الشجرة وبأي ترتيب.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CReceiverCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Fetching from the receiver was cancelled.</source>
+        <translation>أُلغي الجلب من جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Fetching the service list and the configuration from the receiver at %1...</source>
+        <translation>جارٍ جلب قائمة القنوات والتهيئة من جهاز الاستقبال على %1...</translation>
+    </message>
+    <message>
+        <source>Fetching the service list from the receiver at %1...</source>
+        <translation>جارٍ جلب قائمة القنوات من جهاز الاستقبال على %1...</translation>
+    </message>
+    <message>
+        <source>Sending the service list to the receiver at %1...</source>
+        <translation>جارٍ إرسال قائمة القنوات إلى جهاز الاستقبال على %1...</translation>
+    </message>
+    <message>
+        <source>The service list could not be prepared for the receiver; nothing was sent.</source>
+        <translation>تعذّر تجهيز قائمة القنوات لجهاز الاستقبال؛ لم يُرسل شيء.</translation>
+    </message>
+    <message>
+        <source>The service list and the configuration were sent to the receiver at %1.</source>
+        <translation>أُرسلت قائمة القنوات والتهيئة إلى جهاز الاستقبال على %1.</translation>
+    </message>
+    <message>
+        <source>The service list was sent to the receiver at %1.</source>
+        <translation>أُرسلت قائمة القنوات إلى جهاز الاستقبال على %1.</translation>
+    </message>
+    <message>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>حُفظت ملفاته السابقة في &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Restarting the receiver at %1...</source>
+        <translation>جارٍ إعادة تشغيل جهاز الاستقبال على %1...</translation>
+    </message>
+    <message>
+        <source>The receiver at %1 was told to restart (%2).</source>
+        <translation>طُلب من جهاز الاستقبال على %1 إعادة التشغيل (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CResourcePage</name>
+    <message>
+        <source>Tarnell 1018</source>
+        <translation>Tarnell 1018</translation>
+    </message>
+    <message>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>يحرر قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028: القنوات وقوائم المفضلة والأقمار الصناعية والترانسبوندرات والمؤقتات وتهيئة جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>شكر</translation>
+    </message>
+    <message>
+        <source>To every receiver owner who shared a service list and tried the transfers on a real receiver.</source>
+        <translation>إلى كل مالك جهاز استقبال شارك قائمة قنوات وجرّب عمليات النقل على جهاز حقيقي.</translation>
+    </message>
+    <message>
+        <source>To the people behind Qt, zlib and libcurl, on whose work this program stands.</source>
+        <translation>إلى القائمين على Qt وzlib وlibcurl، الذين يقوم هذا البرنامج على عملهم.</translation>
+    </message>
+    <message>
+        <source>The receiver maker</source>
+        <translation>الشركة المصنعة لجهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Octagon on the web</source>
+        <translation>Octagon على الويب</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
+        <translation>عن هذا البرنامج والأشخاص الذين ساعدوا في صنعه وأين تجد الشركة المصنعة لجهاز الاستقبال.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CRibbonBar</name>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTarnell1018View</name>
+    <message>
+        <source>channel</source>
+        <translation>قناة</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>قناة</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Remove from Favourite List</source>
+        <translation>إزالة من قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>حذف القنوات</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Favourite Lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Remove from All Favourite Lists</source>
+        <translation>إزالة من كل قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>New TV Channel</source>
+        <translation>قناة تلفزيونية جديدة</translation>
+    </message>
+    <message>
+        <source>New Radio Channel</source>
+        <translation>قناة راديو جديدة</translation>
+    </message>
+    <message>
+        <source>Move to Position...</source>
+        <translation>نقل إلى موضع...</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>تحديد</translation>
+    </message>
+    <message>
+        <source>HD Channels</source>
+        <translation>قنوات HD</translation>
+    </message>
+    <message>
+        <source>Pay Channels</source>
+        <translation>القنوات المدفوعة</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 1</source>
+        <translation>القنوات المميزة بـ M 1</translation>
+    </message>
+    <message>
+        <source>Channels Marked M 2</source>
+        <translation>القنوات المميزة بـ M 2</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>العلامات</translation>
+    </message>
+    <message>
+        <source>Set M 1</source>
+        <translation>تعيين M 1</translation>
+    </message>
+    <message>
+        <source>Clear M 1</source>
+        <translation>مسح M 1</translation>
+    </message>
+    <message>
+        <source>Set T 1</source>
+        <translation>تعيين T 1</translation>
+    </message>
+    <message>
+        <source>Clear T 1</source>
+        <translation>مسح T 1</translation>
+    </message>
+    <message>
+        <source>Set T 2</source>
+        <translation>تعيين T 2</translation>
+    </message>
+    <message>
+        <source>Clear T 2</source>
+        <translation>مسح T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 1 to T 2</source>
+        <translation>نسخ T 1 إلى T 2</translation>
+    </message>
+    <message>
+        <source>Copy T 2 to T 1</source>
+        <translation>نسخ T 2 إلى T 1</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>الفرز حسب الاسم</translation>
+    </message>
+    <message>
+        <source>Sort by Number</source>
+        <translation>الفرز حسب الرقم</translation>
+    </message>
+    <message>
+        <source>Channel Properties</source>
+        <translation>خصائص القناة</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVisualStyle</name>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>فضي</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>مائي</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>زيتوني</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>برقوقي</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>نحاسي</translation>
+    </message>
+    <message>
+        <source>Graphite</source>
+        <translation>جرافيتي</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>أسود</translation>
+    </message>
+    <message>
+        <source>Night Teal</source>
+        <translation>أزرق مخضر ليلي</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>سطح المكتب</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CWindowsDialog</name>
+    <message>
+        <source>Windows</source>
+        <translation>النوافذ</translation>
+    </message>
+    <message>
+        <source>&amp;Activate</source>
+        <translation>تنشيط(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>حفظ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <translation>إغلاق النافذة(&amp;C)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CommandDescriptions</name>
+    <message>
+        <source>Start a new service list from the factory list.</source>
+        <translation>بدء قائمة قنوات جديدة من قائمة المصنع.</translation>
+    </message>
+    <message>
+        <source>Open a settings file (*.fdu, *.sys) from disk.</source>
+        <translation>فتح ملف إعدادات (*.fdu, *.sys) من القرص.</translation>
+    </message>
+    <message>
+        <source>Save the active service list.</source>
+        <translation>حفظ قائمة القنوات النشطة.</translation>
+    </message>
+    <message>
+        <source>Save the active service list under a new name.</source>
+        <translation>حفظ قائمة القنوات النشطة باسم جديد.</translation>
+    </message>
+    <message>
+        <source>Close the active service list.</source>
+        <translation>إغلاق قائمة القنوات النشطة.</translation>
+    </message>
+    <message>
+        <source>Print the channel list.</source>
+        <translation>طباعة قائمة القنوات.</translation>
+    </message>
+    <message>
+        <source>Print the channel list on the default printer at once.</source>
+        <translation>طباعة قائمة القنوات فورًا على الطابعة الافتراضية.</translation>
+    </message>
+    <message>
+        <source>Show the pages as they will be printed.</source>
+        <translation>عرض الصفحات كما ستُطبع.</translation>
+    </message>
+    <message>
+        <source>Choose the printer and the paper.</source>
+        <translation>اختيار الطابعة والورق.</translation>
+    </message>
+    <message>
+        <source>Take over the channel list of another receiver.</source>
+        <translation>استيراد قائمة قنوات جهاز استقبال آخر.</translation>
+    </message>
+    <message>
+        <source>Import an Enigma2 list (lamedb and bouquets).</source>
+        <translation>استيراد قائمة Enigma2 (lamedb والباقات).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon 918/908/818 list (*.udb).</source>
+        <translation>استيراد قائمة Octagon 918/908/818 (*.udb).</translation>
+    </message>
+    <message>
+        <source>Import an Octagon SD x18 list (*.bin).</source>
+        <translation>استيراد قائمة Octagon SD x18 (*.bin).</translation>
+    </message>
+    <message>
+        <source>Preferences, colours and network profiles.</source>
+        <translation>التفضيلات والألوان وملفات تعريف الشبكة.</translation>
+    </message>
+    <message>
+        <source>How favourite lists and satellites behave.</source>
+        <translation>كيف تتصرف قوائم المفضلة والأقمار الصناعية.</translation>
+    </message>
+    <message>
+        <source>The receivers on your network and how to reach them.</source>
+        <translation>أجهزة الاستقبال على شبكتك وكيفية الوصول إليها.</translation>
+    </message>
+    <message>
+        <source>Quit the program; it asks about unsaved changes first.</source>
+        <translation>إنهاء البرنامج؛ يسأل أولًا عن التغييرات غير المحفوظة.</translation>
+    </message>
+    <message>
+        <source>Version and credits.</source>
+        <translation>الإصدار والشكر.</translation>
+    </message>
+    <message>
+        <source>How to work with the program, and its keys.</source>
+        <translation>كيفية العمل مع البرنامج ومفاتيحه.</translation>
+    </message>
+    <message>
+        <source>Click on any part of the window to learn what it does.</source>
+        <translation>انقر على أي جزء من النافذة لتعرف وظيفته.</translation>
+    </message>
+    <message>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>فتح موقع الشركة المصنعة لجهاز الاستقبال في المتصفح.</translation>
+    </message>
+    <message>
+        <source>Choose the colours of the program.</source>
+        <translation>اختيار ألوان البرنامج.</translation>
+    </message>
+    <message>
+        <source>Take back the last change.</source>
+        <translation>التراجع عن آخر تغيير.</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again.</source>
+        <translation>إعادة التغيير الذي تم التراجع عنه.</translation>
+    </message>
+    <message>
+        <source>Insert the channels from the clipboard.</source>
+        <translation>إدراج القنوات من الحافظة.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to the clipboard.</source>
+        <translation>نقل القنوات المحددة إلى الحافظة.</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard.</source>
+        <translation>نسخ القنوات المحددة إلى الحافظة.</translation>
+    </message>
+    <message>
+        <source>Select every channel of the list.</source>
+        <translation>تحديد كل قنوات القائمة.</translation>
+    </message>
+    <message>
+        <source>Put the channels in order.</source>
+        <translation>ترتيب القنوات.</translation>
+    </message>
+    <message>
+        <source>Switch between the detailed and the compact list.</source>
+        <translation>التبديل بين القائمة المفصلة والمختصرة.</translation>
+    </message>
+    <message>
+        <source>Show the channels in compact columns.</source>
+        <translation>عرض القنوات في أعمدة مختصرة.</translation>
+    </message>
+    <message>
+        <source>Show the channels with all their columns.</source>
+        <translation>عرض القنوات بكل أعمدتها.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
+        <translation>عرض الأرقام المخزنة مع القنوات واستخدامها بدلًا من الترقيم المتسلسل.</translation>
+    </message>
+    <message>
+        <source>Arrange the open windows, show the panes, or pick a window.</source>
+        <translation>ترتيب النوافذ المفتوحة أو إظهار الأجزاء أو اختيار نافذة.</translation>
+    </message>
+    <message>
+        <source>Show the TV channels.</source>
+        <translation>عرض القنوات التلفزيونية.</translation>
+    </message>
+    <message>
+        <source>Show the radio channels.</source>
+        <translation>عرض قنوات الراديو.</translation>
+    </message>
+    <message>
+        <source>Show running numbers in the search results.</source>
+        <translation>عرض الترقيم المتسلسل في نتائج البحث.</translation>
+    </message>
+    <message>
+        <source>List only satellites that are in use.</source>
+        <translation>عرض الأقمار الصناعية المستخدمة فقط.</translation>
+    </message>
+    <message>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>عرض أرقام الأقمار الصناعية في الشجرة.</translation>
+    </message>
+    <message>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>لون نص قنوات قائمة المفضلة المميزة.</translation>
+    </message>
+    <message>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>لون خلفية قنوات قائمة المفضلة المميزة.</translation>
+    </message>
+    <message>
+        <source>Fetch the list from the receiver or send it back.</source>
+        <translation>جلب القائمة من جهاز الاستقبال أو إرسالها إليه مجددًا.</translation>
+    </message>
+    <message>
+        <source>Load the service list from the receiver into a new window.</source>
+        <translation>تحميل قائمة القنوات من جهاز الاستقبال في نافذة جديدة.</translation>
+    </message>
+    <message>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>تحميل قائمة القنوات وتهيئة جهاز الاستقبال في نافذة جديدة.</translation>
+    </message>
+    <message>
+        <source>Send the active service list to the receiver.</source>
+        <translation>إرسال قائمة القنوات النشطة إلى جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Number the channels again in list order.</source>
+        <translation>إعادة ترقيم القنوات بترتيب القائمة.</translation>
+    </message>
+    <message>
+        <source>Unlink channels from names that do not exist.</source>
+        <translation>فصل القنوات عن الأسماء غير الموجودة.</translation>
+    </message>
+    <message>
+        <source>Write the shown channels to a text file.</source>
+        <translation>كتابة القنوات المعروضة في ملف نصي.</translation>
+    </message>
+    <message>
+        <source>Move the usual Astra 19.2° East channels to the top.</source>
+        <translation>نقل قنوات Astra 19.2° شرقًا المعتادة إلى الأعلى.</translation>
+    </message>
+    <message>
+        <source>Tidy up the transponders.</source>
+        <translation>تنظيم الترانسبوندرات.</translation>
+    </message>
+    <message>
+        <source>Delete every transponder no channel uses.</source>
+        <translation>حذف كل ترانسبوندر لا تستخدمه أي قناة.</translation>
+    </message>
+    <message>
+        <source>Count channels, transponders and satellites.</source>
+        <translation>عدّ القنوات والترانسبوندرات والأقمار الصناعية.</translation>
+    </message>
+    <message>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>عرض مؤقتات جهاز الاستقبال وتحريرها.</translation>
+    </message>
+    <message>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>تحرير تهيئة جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Show or hide the satellite and LNB properties.</source>
+        <translation>إظهار خصائص القمر الصناعي وLNB أو إخفاؤها.</translation>
+    </message>
+    <message>
+        <source>Show or hide the transponder properties.</source>
+        <translation>إظهار خصائص الترانسبوندر أو إخفاؤها.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel properties.</source>
+        <translation>إظهار خصائص القناة أو إخفاؤها.</translation>
+    </message>
+    <message>
+        <source>Show or hide the channel search.</source>
+        <translation>إظهار البحث عن القنوات أو إخفاؤه.</translation>
+    </message>
+</context>
+</TS>
