@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>No.</source>
-        <translation>الرقم</translation>
+        <translation>رقم</translation>
     </message>
     <message>
         <source>Type</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Pol.</source>
-        <translation>الاستقطاب</translation>
+        <translation>قطبية</translation>
     </message>
     <message>
         <source>SR</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TV</source>
-        <translation>تلفزيون</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>

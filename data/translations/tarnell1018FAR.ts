@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>No.</source>
-        <translation>شماره</translation>
+        <translation>ردیف</translation>
     </message>
     <message>
         <source>Type</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>TV</source>
-        <translation>تلویزیون</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
