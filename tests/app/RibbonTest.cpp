@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 
 using namespace tarnell;
@@ -165,6 +166,11 @@ struct LanguageCase {
     int language;
     const char* notice;
 };
+
+// Named by command in test listings, rather than by the bytes of the struct.
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+    *out << "command " << c.command;
+}
 
 class LanguageCommand : public MainFrameRibbon,
                         public ::testing::WithParamInterface<LanguageCase> {};
