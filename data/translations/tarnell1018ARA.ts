@@ -748,7 +748,7 @@ Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose 
 Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>يحرر Tarnell 1018 قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028.
 
-افتح ملف إعدادات (*.fdu, *.sys) أو اجلب القائمة من جهاز الاستقبال، ثم اختر قمرًا صناعيًا أو ترانسبوندر أو مزودًا أو قائمة مفضلة في الشجرة على اليمين واعمل على قنواته في القائمة على اليسار. عند الانتهاء احفظ الملف أو أرسله مجددًا إلى جهاز الاستقبال.
+افتح ملف إعدادات (*.fdu, *.sys)‎ أو اجلب القائمة من جهاز الاستقبال، ثم اختر قمرًا صناعيًا أو ترانسبوندر أو مزودًا أو قائمة مفضلة في الشجرة على اليمين واعمل على قنواته في القائمة على اليسار. عند الانتهاء احفظ الملف أو أرسله مجددًا إلى جهاز الاستقبال.
 
 المفاتيح: Ctrl+N جديد، Ctrl+O فتح، Ctrl+S حفظ، Ctrl+Z تراجع، Ctrl+Y إعادة، Ctrl+A تحديد الكل، Ctrl+W إغلاق، Shift+F1 ما هذا.</translation>
     </message>
@@ -883,31 +883,31 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>ISO 6937 (20269)</source>
-        <translation>ISO 6937 (20269)</translation>
+        <translation>ISO 6937 (20269)‎</translation>
     </message>
     <message>
         <source>Cyrillic, ISO 8859-5 (28595)</source>
-        <translation>السيريلية، ISO 8859-5 (28595)</translation>
+        <translation>السيريلية، ISO 8859-5 (28595)‎</translation>
     </message>
     <message>
         <source>Arabic, ISO 8859-6 (28596)</source>
-        <translation>العربية، ISO 8859-6 (28596)</translation>
+        <translation>العربية، ISO 8859-6 (28596)‎</translation>
     </message>
     <message>
         <source>Greek, ISO 8859-7 (28597)</source>
-        <translation>اليونانية، ISO 8859-7 (28597)</translation>
+        <translation>اليونانية، ISO 8859-7 (28597)‎</translation>
     </message>
     <message>
         <source>Hebrew, ISO 8859-8 (28598)</source>
-        <translation>العبرية، ISO 8859-8 (28598)</translation>
+        <translation>العبرية، ISO 8859-8 (28598)‎</translation>
     </message>
     <message>
         <source>Turkish, ISO 8859-9 (28599)</source>
-        <translation>التركية، ISO 8859-9 (28599)</translation>
+        <translation>التركية، ISO 8859-9 (28599)‎</translation>
     </message>
     <message>
         <source>Unicode, UTF-8 (65001)</source>
-        <translation>يونيكود، UTF-8 (65001)</translation>
+        <translation>يونيكود، UTF-8 (65001)‎</translation>
     </message>
     <message>
         <source>Satellites</source>
@@ -1010,7 +1010,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
-        <translation>طُلب من جهاز الاستقبال على %1 إعادة التشغيل (%2).</translation>
+        <translation>طُلب من جهاز الاستقبال على %1 إعادة التشغيل (%2)‎.</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1021,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
-        <translation>يحرر قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028: القنوات وقوائم المفضلة والأقمار الصناعية والترانسبوندرات والمؤقتات وتهيئة جهاز الاستقبال.</translation>
+        <translation>يحرر قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028‏: القنوات وقوائم المفضلة والأقمار الصناعية والترانسبوندرات والمؤقتات وتهيئة جهاز الاستقبال.</translation>
     </message>
     <message>
         <source>Thanks</source>
@@ -1233,15 +1233,15 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>&amp;Activate</source>
-        <translation>تنشيط(&amp;A)</translation>
+        <translation>تنشيط(&amp;A)‎</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>حفظ(&amp;S)</translation>
+        <translation>حفظ(&amp;S)‎</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
-        <translation>إغلاق النافذة(&amp;C)</translation>
+        <translation>إغلاق النافذة(&amp;C)‎</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1256,7 +1256,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>Open a settings file (*.fdu, *.sys) from disk.</source>
-        <translation>فتح ملف إعدادات (*.fdu, *.sys) من القرص.</translation>
+        <translation>فتح ملف إعدادات (*.fdu, *.sys)‎ من القرص.</translation>
     </message>
     <message>
         <source>Save the active service list.</source>
@@ -1296,11 +1296,11 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>Import an Octagon 918/908/818 list (*.udb).</source>
-        <translation>استيراد قائمة Octagon 918/908/818 (*.udb).</translation>
+        <translation>استيراد قائمة Octagon 918/908/818 (*.udb)‎.</translation>
     </message>
     <message>
         <source>Import an Octagon SD x18 list (*.bin).</source>
-        <translation>استيراد قائمة Octagon SD x18 (*.bin).</translation>
+        <translation>استيراد قائمة Octagon SD x18 (*.bin)‎.</translation>
     </message>
     <message>
         <source>Preferences, colours and network profiles.</source>

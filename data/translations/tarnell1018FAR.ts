@@ -738,7 +738,7 @@ Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose 
 Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند.
 
-یک فایل تنظیمات (*.fdu, *.sys) را باز کنید یا فهرست را از گیرنده دریافت کنید، در درخت سمت راست یک ماهواره، ترانسپوندر، ارائه‌دهنده یا فهرست علاقه‌مندی‌ها را برگزینید و کانال‌های آن را در فهرست سمت چپ ویرایش کنید. در پایان، فایل را ذخیره کنید یا آن را به گیرنده برگردانید.
+یک فایل تنظیمات (*.fdu, *.sys)‎ را باز کنید یا فهرست را از گیرنده دریافت کنید، در درخت سمت راست یک ماهواره، ترانسپوندر، ارائه‌دهنده یا فهرست علاقه‌مندی‌ها را برگزینید و کانال‌های آن را در فهرست سمت چپ ویرایش کنید. در پایان، فایل را ذخیره کنید یا آن را به گیرنده برگردانید.
 
 کلیدها: Ctrl+N جدید، Ctrl+O باز کردن، Ctrl+S ذخیره، Ctrl+Z واگرد، Ctrl+Y ازنو، Ctrl+A انتخاب همه، Ctrl+W بستن، Shift+F1 این چیست.</translation>
     </message>
@@ -873,31 +873,31 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>ISO 6937 (20269)</source>
-        <translation>ISO 6937 (20269)</translation>
+        <translation>ISO 6937 (20269)‎</translation>
     </message>
     <message>
         <source>Cyrillic, ISO 8859-5 (28595)</source>
-        <translation>سیریلیک، ISO 8859-5 (28595)</translation>
+        <translation>سیریلیک، ISO 8859-5 (28595)‎</translation>
     </message>
     <message>
         <source>Arabic, ISO 8859-6 (28596)</source>
-        <translation>عربی، ISO 8859-6 (28596)</translation>
+        <translation>عربی، ISO 8859-6 (28596)‎</translation>
     </message>
     <message>
         <source>Greek, ISO 8859-7 (28597)</source>
-        <translation>یونانی، ISO 8859-7 (28597)</translation>
+        <translation>یونانی، ISO 8859-7 (28597)‎</translation>
     </message>
     <message>
         <source>Hebrew, ISO 8859-8 (28598)</source>
-        <translation>عبری، ISO 8859-8 (28598)</translation>
+        <translation>عبری، ISO 8859-8 (28598)‎</translation>
     </message>
     <message>
         <source>Turkish, ISO 8859-9 (28599)</source>
-        <translation>ترکی، ISO 8859-9 (28599)</translation>
+        <translation>ترکی، ISO 8859-9 (28599)‎</translation>
     </message>
     <message>
         <source>Unicode, UTF-8 (65001)</source>
-        <translation>یونیکد، UTF-8 (65001)</translation>
+        <translation>یونیکد، UTF-8 (65001)‎</translation>
     </message>
     <message>
         <source>Satellites</source>
@@ -1000,7 +1000,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
-        <translation>به گیرنده در %1 فرمان راه‌اندازی دوباره داده شد (%2).</translation>
+        <translation>به گیرنده در %1 فرمان راه‌اندازی دوباره داده شد (%2)‎.</translation>
     </message>
 </context>
 <context>
@@ -1223,15 +1223,15 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>&amp;Activate</source>
-        <translation>فعال کردن(&amp;A)</translation>
+        <translation>فعال کردن(&amp;A)‎</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>ذخیره(&amp;S)</translation>
+        <translation>ذخیره(&amp;S)‎</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
-        <translation>بستن پنجره(&amp;C)</translation>
+        <translation>بستن پنجره(&amp;C)‎</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1246,7 +1246,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>Open a settings file (*.fdu, *.sys) from disk.</source>
-        <translation>باز کردن یک فایل تنظیمات (*.fdu, *.sys) از دیسک.</translation>
+        <translation>باز کردن یک فایل تنظیمات (*.fdu, *.sys)‎ از دیسک.</translation>
     </message>
     <message>
         <source>Save the active service list.</source>
@@ -1286,11 +1286,11 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     </message>
     <message>
         <source>Import an Octagon 918/908/818 list (*.udb).</source>
-        <translation>وارد کردن فهرست Octagon 918/908/818 (*.udb).</translation>
+        <translation>وارد کردن فهرست Octagon 918/908/818 (*.udb)‎.</translation>
     </message>
     <message>
         <source>Import an Octagon SD x18 list (*.bin).</source>
-        <translation>وارد کردن فهرست Octagon SD x18 (*.bin).</translation>
+        <translation>وارد کردن فهرست Octagon SD x18 (*.bin)‎.</translation>
     </message>
     <message>
         <source>Preferences, colours and network profiles.</source>

@@ -4,6 +4,7 @@
 #include "CCommandRegistry.h"
 #include "CLeftView.h"
 #include "CMainFrame.h"
+#include "COptionsPropSheet.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018App.h"
 #include "CommandIds.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QPixmap>
 #include <QSettings>
 #include <QSplitter>
@@ -66,6 +68,15 @@ protected:
         app->SetLanguageFolders({QStringLiteral(TARNELL_QM_DIR)});
         arguments.prepend(QStringLiteral("tarnell1018"));
         return app->InitInstance(arguments);
+    }
+
+    // TARNELL_SCREENSHOT_DIR=folder keeps a picture of each language to look at.
+    void KeepScreenshot(const QPixmap& shot, const QString& what) const {
+        const QString folder = qEnvironmentVariable("TARNELL_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(shot.save(QDir(folder).filePath(
+                QStringLiteral("%1-%2.png").arg(QLatin1String(Language().suffix), what))));
+        }
     }
 
     test::Sandbox sandbox;
@@ -157,13 +168,27 @@ TEST_P(LanguagePack, LaysTheDocumentWindowOutInReadingOrder) {
         EXPECT_LT(tree->x(), list->x());
     }
 
-    // TARNELL_SCREENSHOT_DIR=folder keeps a picture of each language to look at.
-    const QString folder = qEnvironmentVariable("TARNELL_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        EXPECT_TRUE(shot.save(QDir(folder).filePath(
-            QStringLiteral("language-%1.png").arg(QLatin1String(Language().suffix)))));
-    }
+    KeepScreenshot(shot, QStringLiteral("window"));
     app.reset();
+}
+
+TEST_P(LanguagePack, OptionsSheetShowsEveryPageTitleWhole) {
+    ASSERT_TRUE(Start());
+    COptionsPropSheet sheet(*app->MainFrame(), COptionsPropSheet::kInformationPage);
+    sheet.show();
+    QListWidget* pages = sheet.PageList();
+    for (int row = 0; row < sheet.PageCount(); ++row) {
+        sheet.SetCurrentPage(row);
+        // The page list is narrow; a title must wrap into its cell, not run out of it.
+        const QRect cell = pages->visualItemRect(pages->item(row));
+        const QString title = pages->item(row)->text();
+        const QRect needed = pages->fontMetrics().boundingRect(
+            QRect(0, 0, cell.width(), 1000), Qt::AlignHCenter | Qt::TextWordWrap, title);
+        EXPECT_LE(needed.width(), cell.width()) << title.toStdString();
+        EXPECT_LE(needed.height() + pages->iconSize().height(), cell.height())
+            << title.toStdString();
+        KeepScreenshot(sheet.grab(), QStringLiteral("options-%1").arg(row));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, LanguagePack, ::testing::Range<size_t>(0, kLanguages.size()),
