@@ -774,7 +774,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>View</source>
-        <translation>Affichage</translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>TV/Radio</source>

@@ -774,7 +774,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     </message>
     <message>
         <source>View</source>
-        <translation>Visualizza</translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>TV/Radio</source>
