@@ -3,7 +3,6 @@
 #include "CSettingsFile.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace tarnell {
 
@@ -14,7 +13,19 @@ void CChannelListModel::SetRows(const CSettingsFile* file, std::vector<CChannelD
     m_file = file;
     m_channels = file ? std::move(channels) : std::vector<CChannelData*>{};
     m_numbers.assign(m_channels.size(), 0);
+    InvalidateTexts();
     endResetModel();
+}
+
+void CChannelListModel::InvalidateTexts() {
+    m_names.Clear();
+    m_satelliteNames.Clear();
+    m_providerNames.Clear();
+}
+
+const QString& CChannelListModel::Name(int row) const {
+    return m_names.Get(static_cast<size_t>(row), m_channels.size(),
+                       [this, row] { return ChannelList::ChannelName(*m_file, *m_channels[row]); });
 }
 
 CChannelData* CChannelListModel::ChannelAt(int row) const {
@@ -35,11 +46,34 @@ QString CChannelListModel::Text(int row, int column) const {
     if (!channel || column < 0 || column >= kColumnCount) {
         return {};
     }
-    if (m_compact && column == kColumnName) {
-        return ChannelList::CompactText(m_numbers[row],
-                                        ChannelList::ChannelName(*m_file, *channel));
+    // Names are decoded once; the other columns are cheap to make again.
+    switch (column) {
+    case kColumnName:
+        return m_compact ? ChannelList::CompactText(m_numbers[row], Name(row)) : Name(row);
+    case ChannelList::kColSatellite:
+    case ChannelList::kColProvider: {
+        const CTransponderData* transponder = ChannelList::UsableTransponder(*m_file, *channel);
+        if (!transponder) {
+            return {};
+        }
+        if (column == ChannelList::kColSatellite) {
+            const size_t index = transponder->GetSatelliteIndex();
+            return index < m_file->m_satellites.Size()
+                       ? m_satelliteNames.Get(
+                             index, m_file->m_satellites.Size(),
+                             [&] { return ChannelList::SatelliteName(*m_file, *transponder); })
+                       : QString();
+        }
+        const size_t index = transponder->GetProviderIndex();
+        return index < m_file->m_providerNames.Size()
+                   ? m_providerNames.Get(
+                         index, m_file->m_providerNames.Size(),
+                         [&] { return ChannelList::ProviderName(*m_file, *transponder); })
+                   : QString();
     }
-    return ChannelList::CellText(*m_file, *channel, column, m_numbers[row]);
+    default:
+        return ChannelList::CellText(*m_file, *channel, column, m_numbers[row]);
+    }
 }
 
 void CChannelListModel::SetCompact(bool compact) {
@@ -69,12 +103,11 @@ void CChannelListModel::Renumber(bool favouriteSequence, uint32_t configOptionFl
 }
 
 QString CChannelListModel::SortKey(int row, int column, Comparison comparison) const {
-    const CChannelData& channel = *m_channels[row];
     if (m_compact && column == kColumnName) {
         // The number prefix is not part of the name.
-        return ChannelList::TextKey(ChannelList::ChannelName(*m_file, channel));
+        return ChannelList::TextKey(Name(row));
     }
-    const QString text = ChannelList::CellText(*m_file, channel, column, m_numbers[row]);
+    const QString text = Text(row, column);
     return comparison == Comparison::Text ? ChannelList::TextKey(text)
                                           : ChannelList::PaddedKey(text);
 }
@@ -94,23 +127,43 @@ void CChannelListModel::SortRows(int column, Comparison comparison, bool ascendi
     if (rows < 2) {
         return;
     }
-    std::vector<int> order(static_cast<size_t>(rows));
-    std::iota(order.begin(), order.end(), 0);
-    if (m_sortColumn == kColumnNumber && comparison == Comparison::Padded) {
+    // Keys beside their rows keep the sort within a few cache lines.
+    auto sortBy = [ascending, rows](auto keyOf) {
+        using Key = decltype(keyOf(0));
+        std::vector<std::pair<Key, int>> keys;
+        keys.reserve(static_cast<size_t>(rows));
+        for (int row = 0; row < rows; ++row) {
+            keys.emplace_back(keyOf(row), row);
+        }
+        const auto before = [ascending](const auto& a, const auto& b) {
+            return ascending ? a.first < b.first : b.first < a.first;
+        };
+        // A renumbered list is mostly in order already.
+        if (!std::is_sorted(keys.begin(), keys.end(), before)) {
+            std::stable_sort(keys.begin(), keys.end(), before);
+        }
+        std::vector<int> order;
+        order.reserve(keys.size());
+        for (const auto& key : keys) {
+            order.push_back(key.second);
+        }
+        return order;
+    };
+    std::vector<int> order;
+    const bool numeric =
+        comparison == Comparison::Padded &&
+        (m_sortColumn == kColumnNumber ||
+         (!m_compact && ChannelList::NumericKey(*m_file, *m_channels[0], column, 0) >= 0));
+    if (numeric) {
         // Non-negative numbers padded with zeros compare as their values.
-        const auto& numbers = m_numbers;
-        std::stable_sort(order.begin(), order.end(), [&numbers, ascending](int a, int b) {
-            return ascending ? numbers[a] < numbers[b] : numbers[b] < numbers[a];
+        order = sortBy([this, column](int row) -> int64_t {
+            return m_sortColumn == kColumnNumber
+                       ? m_numbers[row]
+                       : ChannelList::NumericKey(*m_file, *m_channels[row], column, 0);
         });
     } else {
-        std::vector<QString> keys(static_cast<size_t>(rows));
-        for (int row = 0; row < rows; ++row) {
-            keys[row] = SortKey(row, column, comparison);
-        }
-        std::stable_sort(order.begin(), order.end(), [&keys, ascending](int a, int b) {
-            const int c = QString::compare(keys[a], keys[b], Qt::CaseSensitive);
-            return ascending ? c < 0 : c > 0;
-        });
+        order = sortBy(
+            [this, column, comparison](int row) { return SortKey(row, column, comparison); });
     }
     Reorder(order);
 }
@@ -130,6 +183,16 @@ void CChannelListModel::Reorder(const std::vector<int>& order) {
     }
     m_channels = std::move(channels);
     m_numbers = std::move(numbers);
+    if (m_names.texts.size() == order.size()) {
+        NameCache names;
+        names.texts.resize(order.size());
+        names.known.resize(order.size());
+        for (size_t row = 0; row < order.size(); ++row) {
+            names.texts[row] = std::move(m_names.texts[order[row]]);
+            names.known[row] = m_names.known[order[row]];
+        }
+        m_names = std::move(names);
+    }
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -149,6 +212,7 @@ void CChannelListModel::RelabelChannel(const CChannelData* channel, bool keepNum
     if (!keepNumber) {
         m_numbers[row] = ChannelList::ChannelNumber(*channel, row, false, configOptionFlag);
     }
+    InvalidateTexts();
     emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
 }
 
@@ -160,11 +224,9 @@ void CChannelListModel::SetMarkedFavourite(int list) {
     }
 }
 
-void CChannelListModel::SetColours(const QColor& text, const QColor& favouriteText,
-                                   const QColor& favouriteBack) {
-    m_textColour = text;
-    m_favouriteText = favouriteText;
-    m_favouriteBack = favouriteBack;
+void CChannelListModel::SetFavouriteColours(const QColor& text, const QColor& back) {
+    m_favouriteText = text;
+    m_favouriteBack = back;
     if (!m_channels.empty()) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1),
                          {Qt::ForegroundRole, Qt::BackgroundRole});
@@ -196,10 +258,7 @@ QVariant CChannelListModel::data(const QModelIndex& index, int role) const {
                    ? QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant::fromValue(ChannelList::Info(index.column()).alignment);
     case Qt::ForegroundRole:
-        if (IsMarked(channel)) {
-            return m_favouriteText;
-        }
-        return m_textColour.isValid() ? QVariant(m_textColour) : QVariant();
+        return IsMarked(channel) ? QVariant(m_favouriteText) : QVariant();
     case Qt::BackgroundRole:
         return IsMarked(channel) ? QVariant(m_favouriteBack) : QVariant();
     case kChannelRole:

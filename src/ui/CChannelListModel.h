@@ -53,10 +53,14 @@ public:
     // unless the row keeps its number (a favourite list numbered in sequence).
     void RelabelChannel(const CChannelData* channel, bool keepNumber, uint32_t configOptionFlag);
 
+    // Forgets the names made for painting and sorting, after the document changed.
+    void InvalidateTexts();
+
     // -1 for none.
     void SetMarkedFavourite(int list);
     int MarkedFavourite() const { return m_markedFavourite; }
-    void SetColours(const QColor& text, const QColor& favouriteText, const QColor& favouriteBack);
+    // The other rows take their colours from the view's palette.
+    void SetFavouriteColours(const QColor& text, const QColor& back);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -67,6 +71,28 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
+    // Decoded names by table index, made when first asked for.
+    struct NameCache {
+        std::vector<QString> texts;
+        std::vector<char> known;
+        template <class Make> const QString& Get(size_t index, size_t size, Make make) {
+            if (texts.size() != size) {
+                texts.assign(size, QString());
+                known.assign(size, 0);
+            }
+            if (!known[index]) {
+                texts[index] = make();
+                known[index] = 1;
+            }
+            return texts[index];
+        }
+        void Clear() {
+            texts.clear();
+            known.clear();
+        }
+    };
+
+    const QString& Name(int row) const;
     bool IsMarked(const CChannelData& channel) const;
     QString SortKey(int row, int column, ChannelList::Comparison comparison) const;
     void Reorder(const std::vector<int>& order);
@@ -74,11 +100,13 @@ private:
     const CSettingsFile* m_file = nullptr;
     std::vector<CChannelData*> m_channels;
     std::vector<int> m_numbers;
+    mutable NameCache m_names; // by row
+    mutable NameCache m_satelliteNames;
+    mutable NameCache m_providerNames;
     bool m_compact = false;
     int m_sortColumn = kColumnNumber;
     bool m_ascending = true;
     int m_markedFavourite = -1;
-    QColor m_textColour;
     QColor m_favouriteText;
     QColor m_favouriteBack;
 };

@@ -249,8 +249,8 @@ void CTarnell1018View::ApplyColours() {
     colours.setColor(QPalette::Base, ToColor(options.channelBackColor));
     colours.setColor(QPalette::Text, ToColor(options.channelTextColor));
     setPalette(colours);
-    m_model->SetColours(ToColor(options.channelTextColor), ToColor(options.favouriteTextColor),
-                        ToColor(options.favouriteBackColor));
+    m_model->SetFavouriteColours(ToColor(options.favouriteTextColor),
+                                 ToColor(options.favouriteBackColor));
 }
 
 // --- filling, numbering, sorting
@@ -342,6 +342,8 @@ void CTarnell1018View::DropStaleRows(bool modelReplaced) {
 }
 
 void CTarnell1018View::OnUpdate(int hint, const void* object) {
+    // Any hint may follow a renamed channel, satellite or provider.
+    m_model->InvalidateTexts();
     switch (hint) {
     case kHintRefillAllChannels:
         Fill({ListMode::AllChannels, m_tv ? 0 : 1, m_tv});

@@ -49,7 +49,9 @@ QString Mark(bool on) {
     return on ? QStringLiteral("X") : QString();
 }
 
-const CTransponderData* TransponderOf(const CSettingsFile& file, const CChannelData& channel) {
+} // namespace
+
+const CTransponderData* UsableTransponder(const CSettingsFile& file, const CChannelData& channel) {
     const size_t index = channel.GetTransponderIndex();
     if (index >= file.m_transponders.Size()) {
         return nullptr;
@@ -58,7 +60,20 @@ const CTransponderData* TransponderOf(const CSettingsFile& file, const CChannelD
     return transponder->IsFree() ? nullptr : transponder;
 }
 
-} // namespace
+QString SatelliteName(const CSettingsFile& file, const CTransponderData& transponder) {
+    // An index equal to the count names no satellite either.
+    const size_t satellite = transponder.GetSatelliteIndex();
+    return satellite < file.m_satellites.Size()
+               ? QString::fromStdString(file.m_satellites.At(satellite)->GetDisplayName())
+               : QString();
+}
+
+QString ProviderName(const CSettingsFile& file, const CTransponderData& transponder) {
+    const size_t provider = transponder.GetProviderIndex();
+    return provider < file.m_providerNames.Size()
+               ? QString::fromStdString(file.m_providerNames.At(provider)->GetDisplayName())
+               : QString();
+}
 
 const ColumnInfo& Info(int column) {
     return kColumns.at(static_cast<size_t>(column));
@@ -132,7 +147,7 @@ QString CellText(const CSettingsFile& file, const CChannelData& channel, int col
     case kColPolarisation:
     case kColSymbolRate:
     case kColProvider:
-        transponder = TransponderOf(file, channel);
+        transponder = UsableTransponder(file, channel);
         if (!transponder) {
             return {};
         }
@@ -148,13 +163,8 @@ QString CellText(const CSettingsFile& file, const CChannelData& channel, int col
     case kColKind:
         return channel.IsTv() ? Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "TV"))
                               : Tr(QT_TRANSLATE_NOOP("CTarnell1018View", "Radio"));
-    case kColSatellite: {
-        // An index equal to the count names no satellite either.
-        const size_t satellite = transponder->GetSatelliteIndex();
-        return satellite < file.m_satellites.Size()
-                   ? QString::fromStdString(file.m_satellites.At(satellite)->GetDisplayName())
-                   : QString();
-    }
+    case kColSatellite:
+        return SatelliteName(file, *transponder);
     case kColFrequency:
         return QString::number(transponder->GetFrequency());
     case kColPolarisation:
@@ -183,12 +193,8 @@ QString CellText(const CSettingsFile& file, const CChannelData& channel, int col
         return Mark((channel.GetFlagByte() & 0x10) != 0);
     case kColMark04:
         return Mark((channel.GetFlagByte() & 0x04) != 0);
-    case kColProvider: {
-        const size_t provider = transponder->GetProviderIndex();
-        return provider < file.m_providerNames.Size()
-                   ? QString::fromStdString(file.m_providerNames.At(provider)->GetDisplayName())
-                   : QString();
-    }
+    case kColProvider:
+        return ProviderName(file, *transponder);
     default:
         return {};
     }
@@ -211,6 +217,32 @@ QString PaddedKey(const QString& text) {
 
 QString TextKey(const QString& text) {
     return text.toUpper();
+}
+
+int64_t NumericKey(const CSettingsFile& file, const CChannelData& channel, int column, int number) {
+    switch (column) {
+    case kColNumber:
+        return number;
+    case kColFrequency:
+    case kColSymbolRate: {
+        // An empty text pads to all zeros, as 0 does.
+        const CTransponderData* t = UsableTransponder(file, channel);
+        return !t ? 0 : column == kColFrequency ? t->GetFrequency() : t->GetSymbolRate();
+    }
+    // "%5i" of values below 100,000: one width, so the texts sort as the values.
+    case kColServiceId:
+        return channel.GetServiceId();
+    case kColVideoPid:
+        return std::min<int>(channel.GetVideoPid(), 8191);
+    case kColAudioPid:
+        return channel.GetAudioPid();
+    case kColPcrPid:
+        return channel.GetPcrPid();
+    case kColValue4:
+        return channel.GetServiceValue4();
+    default:
+        return -1;
+    }
 }
 
 std::vector<CChannelData*> SelectChannels(const CSettingsFile& file, const ListFill& fill,
@@ -255,7 +287,7 @@ std::vector<CChannelData*> SelectChannels(const CSettingsFile& file, const ListF
     case ListMode::Satellite:
     case ListMode::Provider:
         for (const auto& c : channels) {
-            const CTransponderData* t = TransponderOf(file, *c);
+            const CTransponderData* t = UsableTransponder(file, *c);
             if (!t || !kindMatches(*c)) {
                 continue;
             }

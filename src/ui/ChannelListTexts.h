@@ -11,6 +11,7 @@ namespace tarnell {
 
 class CChannelData;
 class CSettingsFile;
+class CTransponderData;
 
 // What the channel list shows of a channel, column by column, and which channels a fill takes.
 namespace ChannelList {
@@ -52,6 +53,12 @@ QString Title(int column);
 
 // The name without "<" and ">", or "SVC_<service ID> Service" when there is none.
 QString ChannelName(const CSettingsFile& file, const CChannelData& channel);
+// The channel's transponder, or nullptr when its index is outside the table or names a free
+// slot.
+const CTransponderData* UsableTransponder(const CSettingsFile& file, const CChannelData& channel);
+// Empty when the transponder's satellite or provider index is outside its table.
+QString SatelliteName(const CSettingsFile& file, const CTransponderData& transponder);
+QString ProviderName(const CSettingsFile& file, const CTransponderData& transponder);
 // The cell text of the details style; column 0 of the compact style is CompactText.
 QString CellText(const CSettingsFile& file, const CChannelData& channel, int column, int number);
 QString CompactText(int number, const QString& name);
@@ -65,6 +72,9 @@ int ChannelNumber(const CChannelData& channel, int row, bool favouriteSequence,
 // behind zeros up to 20 characters, so that "%5i" numbers sort by value.
 QString PaddedKey(const QString& text);
 QString TextKey(const QString& text);
+// For the columns that show a number (or nothing where the transponder is missing), the value
+// whose order is that of the padded texts; -1 for the other columns.
+int64_t NumericKey(const CSettingsFile& file, const CChannelData& channel, int column, int number);
 
 // The channels of a fill, in table order. A service kind other than 0, 1 and 2 in an
 // all-channels fill adds nothing and sets badKind.

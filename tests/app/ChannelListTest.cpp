@@ -268,6 +268,7 @@ TEST_F(ChannelListTest, HeaderClicksSortAndEveryFillSortsAscendingAgain) {
 
     // Text columns compare in capitals.
     document.RenameChannel(Channel(3), "alpha");
+    view->OnUpdate(kHintChannelChanged, Channel(3));
     view->ClickHeader(col::kColProvider);
     view->ClickHeader(col::kColName);
     EXPECT_EQ(model.Text(0, col::kColName), QStringLiteral("alpha"));
@@ -280,6 +281,32 @@ TEST_F(ChannelListTest, PaddedAndTextKeys) {
     const QString longText(25, QLatin1Char('z'));
     EXPECT_EQ(col::PaddedKey(longText), longText);
     EXPECT_EQ(col::TextKey(QStringLiteral("Arte")), col::TextKey(QStringLiteral("ARTE")));
+
+    // The numbers the sort uses order the rows as the padded texts do, empty cells included.
+    Channel(0)->SetTransponderIndex(CChannelData::kNone);
+    Channel(1)->SetVideoPid(9000);
+    Channel(2)->SetVideoPid(8191);
+    Channel(3)->SetServiceId(0);
+    const auto& channels = File().m_channels.Items();
+    for (const int column :
+         {col::kColNumber, col::kColFrequency, col::kColSymbolRate, col::kColServiceId,
+          col::kColVideoPid, col::kColAudioPid, col::kColPcrPid, col::kColValue4}) {
+        for (size_t a = 0; a < channels.size(); ++a) {
+            for (size_t b = 0; b < channels.size(); ++b) {
+                const int na = static_cast<int>(a * 7 % 40);
+                const int nb = static_cast<int>(b * 7 % 40);
+                const int64_t ka = col::NumericKey(File(), *channels[a], column, na);
+                const int64_t kb = col::NumericKey(File(), *channels[b], column, nb);
+                const int texts = QString::compare(
+                    col::PaddedKey(col::CellText(File(), *channels[a], column, na)),
+                    col::PaddedKey(col::CellText(File(), *channels[b], column, nb)));
+                ASSERT_EQ((ka > kb) - (ka < kb), (texts > 0) - (texts < 0))
+                    << column << " " << a << " " << b;
+            }
+        }
+    }
+    EXPECT_EQ(col::NumericKey(File(), *channels[0], col::kColName, 1), -1);
+    EXPECT_EQ(col::NumericKey(File(), *channels[0], col::kColHd, 1), -1);
 }
 
 TEST_F(ChannelListTest, NumberColumnFollowsStoredNumbersAndFavouriteSequence) {
@@ -438,13 +465,15 @@ TEST_F(ChannelListTest, MarkedFavouriteListInItsColours) {
     const CChannelListModel& model = *view->Model();
     const QModelIndex member = model.index(model.RowOf(Channel(1)), col::kColSatellite);
     const QModelIndex other = model.index(model.RowOf(Channel(0)), col::kColSatellite);
-    EXPECT_EQ(member.data(Qt::ForegroundRole).value<QColor>(), QColor(0xAB, 0xCD, 0xEF));
+    // Unmarked rows are painted with the view's palette.
+    EXPECT_EQ(view->Table()->palette().color(QPalette::Text), QColor(0xAB, 0xCD, 0xEF));
+    EXPECT_FALSE(member.data(Qt::ForegroundRole).isValid());
     EXPECT_FALSE(member.data(Qt::BackgroundRole).isValid());
 
     view->SetMarkedFavourite(1);
     EXPECT_EQ(member.data(Qt::ForegroundRole).value<QColor>(), QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(member.data(Qt::BackgroundRole).value<QColor>(), QColor(0x44, 0x55, 0x66));
-    EXPECT_EQ(other.data(Qt::ForegroundRole).value<QColor>(), QColor(0xAB, 0xCD, 0xEF));
+    EXPECT_FALSE(other.data(Qt::ForegroundRole).isValid());
     view->SetMarkedFavourite(-1);
     EXPECT_FALSE(member.data(Qt::BackgroundRole).isValid());
 
@@ -556,6 +585,18 @@ TEST_F(ChannelListTest, ModelPassesTheTesterThroughFillsSortsAndStyles) {
                                     QAbstractItemModelTester::FailureReportingMode::Warning);
     model.SetRows(&File(), col::SelectChannels(File(), {ListMode::AllChannels, 0, true}, true));
     model.Renumber(false, 0);
+    // The model's own texts, with their kept names, are the columns' texts.
+    File().m_transponders.At(3)->SetSatelliteIndex(0xFFFF);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < col::kColumnCount; ++column) {
+            ASSERT_EQ(model.Text(row, column),
+                      col::CellText(File(), *model.ChannelAt(row), column, model.NumberAt(row)))
+                << row << " " << column;
+        }
+    }
+    File().m_satellites.At(0)->SetName("Neu");
+    model.InvalidateTexts();
+    EXPECT_EQ(model.Text(model.RowOf(Channel(0)), col::kColSatellite), QStringLiteral("Neu"));
     for (int column = 0; column < col::kColumnCount; ++column) {
         model.sort(column, column % 2 ? Qt::DescendingOrder : Qt::AscendingOrder);
     }
