@@ -152,6 +152,9 @@ int ImportIndex::AddTransponder(uint16_t satellite, int frequency, int polarisat
     t.SetTransportStreamId(tsid);
     t.SetOriginalNetworkId(onid);
     t.SetNamespace(nameSpace);
+    // A foreign list names no provider the receiver knows; a free slot's leftover index would
+    // credit the channels to whichever provider stands first.
+    t.SetProviderIndex(CChannelData::kNone);
     m_byKey.emplace(Key(tsid, onid, nameSpace), index);
     m_bySatelliteFrequency.emplace(SatelliteFrequency(satellite, t.GetFrequency()), index);
     return index;

@@ -114,10 +114,13 @@ void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*
         slots[write + i] = std::move(freed[i]);
     }
 
-    // 3. Provider names no remaining transponder uses.
-    // Every slot counts, the cleared ones too (they hold provider 0), as when deleting one by one.
+    // 3. Provider names no remaining transponder uses. Free slots do not count: they hold
+    // provider 0 only because they are cleared, and would keep the first name forever.
     std::vector<bool> providerUsed(m_providerNames.Size(), false);
     for (size_t i = 0; i < slots.size(); ++i) {
+        if (slots[i]->IsFree()) {
+            continue;
+        }
         const uint16_t p = slots[i]->GetProviderIndex();
         if (p < providerUsed.size()) {
             providerUsed[p] = true;

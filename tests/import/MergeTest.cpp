@@ -67,6 +67,10 @@ TEST_F(Merge, ReplacesTheServiceListAndKeepsTheRest) {
     EXPECT_EQ(f.m_channels.At(1)->GetRunningNumber(), 1) << "radio counts on its own";
     EXPECT_EQ(f.m_transponders.Size(), 300u);
     EXPECT_EQ(f.m_transponders.CountUsed(), 1u);
+    // The base's provider names went with its transponders, the first one too, and the new
+    // transponder names none rather than whichever provider stood first.
+    EXPECT_EQ(f.m_providerNames.Size(), 0u);
+    EXPECT_EQ(f.m_transponders.At(0)->GetProviderIndex(), CChannelData::kNone);
     EXPECT_EQ(f.m_satellites.Size(), 3u) << "the base's satellite at 19.2E takes the transponder";
     EXPECT_TRUE(f.m_satellites.At(0)->HasChannels());
     EXPECT_FALSE(f.m_satellites.At(1)->HasChannels()) << "its channels were replaced";

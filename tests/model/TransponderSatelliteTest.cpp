@@ -112,6 +112,21 @@ TEST(Transponders, DeleteRemovesAProviderNameNobodyUses) {
     EXPECT_EQ(file->m_providerNames.Size(), 5u);
 }
 
+TEST(Transponders, TheFirstProviderGoesWithItsLastTransponder) {
+    test::SampleOptions o;
+    o.usedTransponders = 6;
+    o.providers = 6;
+    auto file = MakeSample(o);
+    auto& slots = file->m_transponders;
+    const size_t providers = file->m_providerNames.Size();
+    const std::string provider1 = file->m_providerNames.At(1)->GetDisplayName();
+    // The free slots hold provider 0 only because they are cleared; they must not keep it.
+    file->DeleteTransponder(slots.At(0));
+    ASSERT_EQ(file->m_providerNames.Size(), providers - 1);
+    EXPECT_EQ(file->m_providerNames.At(0)->GetDisplayName(), provider1);
+    EXPECT_EQ(slots.At(0)->GetProviderIndex(), 0) << "provider 1 moved down to 0";
+}
+
 TEST(Transponders, BatchDeleteMatchesOneByOne) {
     test::SampleOptions o;
     o.transponderSlots = 200;
