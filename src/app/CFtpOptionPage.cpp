@@ -4,6 +4,7 @@
 #include "CommandIcons.h"
 #include "IUserDialogs.h"
 #include "LinkMessage.h"
+#include "LinkMessageIcon.h"
 #include "ReceiverTransfer.h"
 
 #include <QApplication>
@@ -33,22 +34,6 @@ constexpr qsizetype kMaxErrorText = 1024;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::Stop:
-        return QMessageBox::Critical;
-    case MessageIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
 }
 
 // The texts an FTP test ends with, so that the language packs carry them.
@@ -458,7 +443,7 @@ void CFtpOptionPage::RunFtpTest() {
     }
     QApplication::restoreOverrideCursor();
     for (const LinkMessage& message : result.messages) {
-        m_dialogs.ShowMessage(this, BoxIcon(message.icon), FromUtf8(message.caption),
+        m_dialogs.ShowMessage(this, ToMessageBoxIcon(message.icon), FromUtf8(message.caption),
                               MessageText(message));
     }
 }

@@ -7,6 +7,7 @@
 #include "CTarnell1018Doc.h"
 #include "CommandIds.h"
 #include "IUserDialogs.h"
+#include "LinkMessageIcon.h"
 #include "ReceiverRestart.h"
 #include "ReceiverTransfer.h"
 
@@ -46,22 +47,6 @@ QString Translated(const std::string& text) {
         }
     }
     return QString::fromStdString(text);
-}
-
-QMessageBox::Icon IconOf(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::Stop:
-        return QMessageBox::Critical;
-    case MessageIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
 }
 
 // As fdutool does: only a test or a demo against the simulator moves the login shell's port.
@@ -135,7 +120,8 @@ void CReceiverCommands::ShowLinkMessages(QWidget* parent, IUserDialogs& dialogs,
         }
         // The exact cause goes below the text, for whoever has to find it.
         const QString detail = QString::fromStdString(message.detail);
-        dialogs.ShowMessage(parent, IconOf(message.icon), QString::fromStdString(message.caption),
+        dialogs.ShowMessage(parent, ToMessageBoxIcon(message.icon),
+                            QString::fromStdString(message.caption),
                             detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail);
     }
 }

@@ -153,14 +153,3 @@ BENCHMARK(BM_ListSortByServiceId)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilli
 BENCHMARK(BM_ListRenumber)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

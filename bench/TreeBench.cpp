@@ -102,14 +102,3 @@ BENCHMARK(BM_TreeFillExpanded)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_TreeSortSatellites)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
