@@ -9,19 +9,24 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QFont>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <exception>
+#include <memory>
 #include <string_view>
 
 namespace tarnell {
@@ -430,18 +435,47 @@ void CFtpOptionPage::RunFtpTest() {
     values.m_user = m_user->text().toStdString();
     values.m_password = m_password->text().toStdString();
 
-    LinkResult result;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        result = TestFtpConnection(values, m_linkOptions);
-    } catch (const std::exception& error) {
-        QApplication::restoreOverrideCursor();
-        m_dialogs.ShowMessage(this, QMessageBox::Critical,
-                              QString::fromLatin1(link_text::kErrorCaption),
-                              FromUtf8(error.what()).left(kMaxErrorText));
+    // An unreachable address takes the whole connect timeout: the login runs on a worker
+    // thread behind a busy dialog, so the window keeps painting meanwhile.
+    struct Outcome {
+        LinkResult result;
+        std::string error;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    QThread* worker = QThread::create([outcome, values, options = m_linkOptions] {
+        try {
+            outcome->result = TestFtpConnection(values, options);
+        } catch (const std::exception& error) {
+            outcome->error = error.what();
+        }
+    });
+    // On the heap: should the sheet go while the loop runs, it takes the dialog with it.
+    auto* progress =
+        new QProgressDialog(tr("Logging in to %1:%2 ...").arg(m_address->text()).arg(values.m_port),
+                            QString(), 0, 0, this);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress->setWindowTitle(m_testButton->text());
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setCancelButton(nullptr);
+    QEventLoop loop;
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    const QPointer<CFtpOptionPage> self(this);
+    worker->start();
+    progress->show();
+    loop.exec();
+    if (!self) {
         return;
     }
-    QApplication::restoreOverrideCursor();
+    progress->close();
+    if (!outcome->error.empty()) {
+        m_dialogs.ShowMessage(this, QMessageBox::Critical,
+                              QString::fromLatin1(link_text::kErrorCaption),
+                              FromUtf8(outcome->error).left(kMaxErrorText));
+        return;
+    }
+    const LinkResult& result = outcome->result;
     for (const LinkMessage& message : result.messages) {
         m_dialogs.ShowMessage(this, ToMessageBoxIcon(message.icon), FromUtf8(message.caption),
                               MessageText(message));

@@ -33,6 +33,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
@@ -42,6 +43,11 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -559,6 +565,42 @@ TEST_F(OptionsSheet, AnUntouchedBadProfileDoesNotBlockOk) {
     sheet->accept();
     EXPECT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(OptionsSheet, FtpTestKeepsTheWindowAliveWhileTheReceiverIsSilent) {
+    // A server that takes the connection and never greets: the login waits for its timeout.
+    // The kernel completes the connection from the listen queue; nobody ever answers.
+    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(silent, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(silent, 4), 0);
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const int silentPort = ntohs(address.sin_port);
+    auto sheet = Open(COptionsPropSheet::kNetworkPage);
+    CFtpOptionPage* page = sheet->FtpOptionPage();
+    LinkOptions options;
+    options.timeouts.connect = std::chrono::milliseconds(2000);
+    options.timeouts.response = std::chrono::milliseconds(700);
+    page->SetLinkOptions(options);
+    TypeInto(page->AddressEdit(), QStringLiteral("127.0.0.1"));
+    TypeInto(page->PortEdit(), QString::number(silentPort));
+
+    int ticks = 0;
+    QTimer clock;
+    QObject::connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
+    clock.start(20);
+    page->RunFtpTest();
+    clock.stop();
+    EXPECT_GE(ticks, 10) << "the window's events must keep running during the login";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("ftp Connection Error"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(sheet->findChild<QProgressDialog*>()) << "the busy dialog goes with the login";
+    ::close(silent);
 }
 
 TEST_F(OptionsSheet, FtpTestAgainstTheReceiver) {
