@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QCoreApplication>
+#include <QFont>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -120,7 +121,8 @@ QString CVisualStyle::RibbonStyleSheet(const Look& look) {
     const QString text = look.dark ? QStringLiteral("#e8eaed") : QStringLiteral("#1f2328");
     const QString hover = look.dark ? accent.darker(170).name() : accent.lighter(175).name();
     const QString checked = look.dark ? accent.darker(140).name() : accent.lighter(160).name();
-    return QStringLiteral(R"(
+    const QString sheet =
+        QStringLiteral(R"(
 tarnell--CRibbonBar { background: %1; color: %2; }
 #ribbonTabRow { background: %3; }
 #ribbonApplicationButton { background: %4; color: white; font-weight: bold;
@@ -141,13 +143,23 @@ tarnell--CRibbonPanel QToolButton:checked { background: %11; border-color: %10; 
 #ribbonPanelCaption { color: %12; }
 tarnell--CRibbonPanel QCheckBox { color: %2; padding: 2px 4px; }
 )")
-        .arg(page, text, accent.name(), Hex(look.accentDark),
-             QColor::fromRgb(look.accentDark & 0xFFFFFFu).darker(115).name(),
-             look.dark ? QStringLiteral("#e8eaed") : Hex(look.accentDark),
-             accent.lighter(125).name(),
-             look.dark ? QStringLiteral("#44474c") : QStringLiteral("#d5dbe3"), hover,
-             accent.lighter(look.dark ? 100 : 140).name(), checked,
-             look.dark ? QStringLiteral("#9aa0a6") : QStringLiteral("#5b6470"));
+            .arg(page, text, accent.name(), Hex(look.accentDark),
+                 QColor::fromRgb(look.accentDark & 0xFFFFFFu).darker(115).name(),
+                 look.dark ? QStringLiteral("#e8eaed") : Hex(look.accentDark),
+                 accent.lighter(125).name(),
+                 look.dark ? QStringLiteral("#44474c") : QStringLiteral("#d5dbe3"), hover,
+                 accent.lighter(look.dark ? 100 : 140).name(), checked,
+                 look.dark ? QStringLiteral("#9aa0a6") : QStringLiteral("#5b6470"));
+    // A touch smaller than the documents' text, as ribbons are, so that every panel fits a
+    // 1366-pixel screen in the longer languages too. Through the sheet, since a sheet's
+    // widgets take no font from their parent.
+    const QFont base = QApplication::font();
+    if (base.pointSizeF() <= 0) {
+        return sheet;
+    }
+    return sheet + QStringLiteral("tarnell--CRibbonBar QToolButton, tarnell--CRibbonBar QCheckBox, "
+                                  "tarnell--CRibbonBar QLabel { font-size: %1pt; }\n")
+                       .arg(base.pointSizeF() * 0.85, 0, 'f', 1);
 }
 
 void CVisualStyle::Apply(const Look& look, QWidget* ribbon) {
