@@ -426,6 +426,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>أجهزة الاستقبال على شبكتك. تستخدم عمليات النقل ملف التعريف المحدد في القائمة؛ وتسري التغييرات فورًا، حتى بعد الإلغاء.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>جارٍ تسجيل الدخول إلى %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -418,6 +418,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>Die Receiver in Ihrem Netzwerk. Übertragungen verwenden das in der Liste gewählte Profil; Änderungen gelten sofort, auch nach Abbrechen.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Anmeldung bei %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -418,6 +418,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Logging in to %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -418,6 +418,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>Los receptores de su red. Las transferencias usan el perfil seleccionado en la lista; los cambios valen al instante, también después de Cancelar.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Iniciando sesión en %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -416,6 +416,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>گیرنده‌های شبکهٔ شما. انتقال‌ها از نمایهٔ انتخاب‌شده در فهرست استفاده می‌کنند؛ تغییرات بی‌درنگ اعمال می‌شوند، حتی پس از لغو.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>در حال ورود به %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

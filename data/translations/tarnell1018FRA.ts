@@ -418,6 +418,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s&apos;appliquent immédiatement, même après Annuler.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Connexion à %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -418,6 +418,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell&apos;elenco; le modifiche valgono subito, anche dopo Annulla.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Accesso a %1:%2 in corso...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -418,6 +418,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>De ontvangers in uw netwerk. Overdrachten gebruiken het profiel dat in de lijst is gekozen; wijzigingen gelden meteen, ook na Annuleren.</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Aanmelden bij %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>

@@ -420,6 +420,10 @@
         <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
         <translation>Ресиверы в вашей сети. Передача использует профиль, выбранный в списке; изменения действуют сразу, даже после «Отмена».</translation>
     </message>
+    <message>
+        <source>Logging in to %1:%2 ...</source>
+        <translation>Вход на %1:%2 ...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CLeftView</name>
