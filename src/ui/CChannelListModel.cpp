@@ -1,5 +1,6 @@
 #include "CChannelListModel.h"
 
+#include "BidiText.h"
 #include "CSettingsFile.h"
 
 #include <algorithm>
@@ -252,7 +253,7 @@ QVariant CChannelListModel::data(const QModelIndex& index, int role) const {
     const CChannelData& channel = *m_channels[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return Text(index.row(), index.column());
+        return IsolatedForLayout(Text(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return m_compact && index.column() == kColumnName
                    ? QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter)

@@ -1,5 +1,6 @@
 #include "CNavigationTreeModel.h"
 
+#include "BidiText.h"
 #include "CSettingsFile.h"
 
 #include <QDataStream>
@@ -485,6 +486,7 @@ QVariant CNavigationTreeModel::data(const QModelIndex& index, int role) const {
     }
     switch (role) {
     case Qt::DisplayRole:
+        return IsolatedForLayout(node->text);
     case Qt::EditRole:
         return node->text;
     case Qt::ForegroundRole:

@@ -14,6 +14,7 @@
 #include "SettingsFileBuilder.h"
 
 #include <QAbstractItemModelTester>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
@@ -155,6 +156,21 @@ TEST_F(ChannelListTest, NamesWithoutMarksOrFallingBackToTheServiceId) {
     EXPECT_EQ(col::ChannelName(File(), *c), QStringLiteral("SVC_100 Service"));
     EXPECT_EQ(col::CompactText(7, QStringLiteral("ZDF")), QStringLiteral("   7 ZDF"));
     EXPECT_EQ(col::CompactText(12345, QStringLiteral("ZDF")), QStringLiteral("12345 ZDF"));
+}
+
+TEST_F(ChannelListTest, RightToLeftWindowsShowEachCellInItsOwnDirection) {
+    auto view = MakeView();
+    view->Fill({ListMode::AllChannels, 0, true});
+    const QModelIndex name = view->Model()->index(0, col::kColName);
+    const QString plain = view->Model()->data(name).toString();
+    ASSERT_FALSE(plain.isEmpty());
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const QString isolated = view->Model()->data(name).toString();
+    // Back to the direction the language packs decide.
+    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    // "HD+" must not turn into "+HD": the cell is isolated, its text untouched.
+    EXPECT_EQ(isolated, QChar(0x2068) + plain + QChar(0x2069));
+    EXPECT_EQ(view->Model()->data(name).toString(), plain);
 }
 
 TEST_F(ChannelListTest, TransponderColumnsStayEmptyWithoutAUsableTransponder) {
