@@ -1066,14 +1066,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>قناة</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>قناة</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>قص</translation>
     </message>
@@ -1184,6 +1176,17 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Channel Properties</source>
         <translation>خصائص القناة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>لا قنوات</numerusform>
+            <numerusform>قناة واحدة</numerusform>
+            <numerusform>قناتان</numerusform>
+            <numerusform>%n قنوات</numerusform>
+            <numerusform>%n قناة</numerusform>
+            <numerusform>%n قناة</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1058,14 +1058,6 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>Sender</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>Sender</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
@@ -1176,6 +1168,13 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
     <message>
         <source>Channel Properties</source>
         <translation>Sendereigenschaften</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
+        </translation>
     </message>
 </context>
 <context>

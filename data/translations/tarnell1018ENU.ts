@@ -1058,14 +1058,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>channel</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>channels</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
@@ -1176,6 +1168,13 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Channel Properties</source>
         <translation>Channel Properties</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n channel</numerusform>
+            <numerusform>%n channels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

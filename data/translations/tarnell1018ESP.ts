@@ -1058,14 +1058,6 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>canal</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>canales</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
@@ -1176,6 +1168,13 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
     <message>
         <source>Channel Properties</source>
         <translation>Propiedades del canal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canales</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1056,14 +1056,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>کانال</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>کانال</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>برش</translation>
     </message>
@@ -1174,6 +1166,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Channel Properties</source>
         <translation>ویژگی‌های کانال</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n کانال</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1058,14 +1058,6 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>chaîne</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>chaînes</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>
@@ -1176,6 +1168,13 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     <message>
         <source>Channel Properties</source>
         <translation>Propriétés de la chaîne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1058,14 +1058,6 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>canale</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>canali</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Taglia</translation>
     </message>
@@ -1176,6 +1168,13 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     <message>
         <source>Channel Properties</source>
         <translation>Proprietà del canale</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n canale</numerusform>
+            <numerusform>%n canali</numerusform>
+        </translation>
     </message>
 </context>
 <context>

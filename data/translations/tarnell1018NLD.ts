@@ -1058,14 +1058,6 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>zender</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>zenders</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Knippen</translation>
     </message>
@@ -1176,6 +1168,13 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
     <message>
         <source>Channel Properties</source>
         <translation>Zendereigenschappen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n zender</numerusform>
+            <numerusform>%n zenders</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1060,14 +1060,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
 <context>
     <name>tarnell::CTarnell1018View</name>
     <message>
-        <source>channel</source>
-        <translation>канал</translation>
-    </message>
-    <message>
-        <source>channels</source>
-        <translation>каналов</translation>
-    </message>
-    <message>
         <source>Cut</source>
         <translation>Вырезать</translation>
     </message>
@@ -1178,6 +1170,14 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Channel Properties</source>
         <translation>Свойства канала</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n канал</numerusform>
+            <numerusform>%n канала</numerusform>
+            <numerusform>%n каналов</numerusform>
+        </translation>
     </message>
 </context>
 <context>

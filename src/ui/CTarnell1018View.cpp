@@ -320,7 +320,8 @@ void CTarnell1018View::AnnounceStatus() {
 
 QString CTarnell1018View::StatusText() const {
     const int rows = m_model->rowCount();
-    return QStringLiteral(" %1 %2").arg(rows).arg(rows == 1 ? tr("channel") : tr("channels"));
+    // " %i %s": the count, then the word in the plural form each language needs.
+    return QLatin1Char(' ') + tr("%n channel(s)", nullptr, rows);
 }
 
 void CTarnell1018View::DropStaleRows(bool modelReplaced) {
