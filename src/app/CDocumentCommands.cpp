@@ -26,10 +26,7 @@ CDocumentCommands::CDocumentCommands(CMainFrame& frame, CCommandRegistry& comman
 void CDocumentCommands::Register() {
     auto add = [this](int id, const QString& text, auto handler,
                       const QKeySequence& shortcut = {}) {
-        QAction* action = m_commands.Find(id);
-        if (!action) {
-            action = m_commands.Add(id, text, CommandIcon(id), shortcut);
-        }
+        QAction* action = m_commands.Add(id, text, CommandIcon(id), shortcut);
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, handler] {
             if (CChildFrame* child = m_frame.ActiveChild()) {

@@ -69,13 +69,11 @@ void CMainFrame::RegisterCommands() {
     add(kCmdEditSelectAll, tr("Select All"), QKeySequence::SelectAll);
     add(kCmdViewMenu, tr("Sort"));
     add(kCmdToggleListDetails, tr("List Style"));
-    add(kCmdToggleConfigOption, tr("Stored Numbers"))->setCheckable(true);
     add(kCmdViewList, tr("List"));
     add(kCmdViewDetails, tr("Details"));
     add(kCmdWindows, tr("Windows"));
     add(kCmdShowTv, tr("TV"))->setCheckable(true);
     add(kCmdShowRadio, tr("Radio"))->setCheckable(true);
-    add(kCmdToggleNumbering, tr("Running Numbers"))->setCheckable(true);
     add(kCmdToggleSatelliteOnlyActive, tr("Active Satellites Only"))->setCheckable(true);
     add(kCmdToggleSatelliteShowNumber, tr("Satellite Numbers"))->setCheckable(true);
     add(kCmdFavouriteTextColour, tr("Favourite Text"));
@@ -86,8 +84,6 @@ void CMainFrame::RegisterCommands() {
     add(kCmdSendToReceiver, tr("Send to Receiver"));
     add(kCmdFetchList, tr("Fetch Service List"));
     add(kCmdFetchListAndConfig, tr("Fetch Service List and Configuration"));
-    add(kCmdRenumber, tr("Renumber"));
-    add(kCmdRepairNames, tr("Repair Names"));
     add(kCmdTransponderMenu, tr("Transponders"));
     add(kCmdStatistics, tr("Statistics"));
     add(kCmdTimers, tr("Timers"));

@@ -187,13 +187,22 @@ void CReceiverCommands::OnWorkerFinished() {
     emit TransferFinished(finished);
 }
 
+std::optional<CNetworkProfileData> CReceiverCommands::ActiveProfile() {
+    // A copy: the worker must not see the options page editing the live list.
+    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
+    if (active == nullptr) {
+        ShowMessages({NoProfileMessage()});
+        return std::nullopt;
+    }
+    return *active;
+}
+
 void CReceiverCommands::FetchFromReceiver(bool withConfiguration) {
     if (IsBusy()) {
         return;
     }
-    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
-    if (active == nullptr) {
-        ShowMessages({NoProfileMessage()});
+    const auto active = ActiveProfile();
+    if (!active) {
         return;
     }
     const CNetworkProfileData profile = *active;
@@ -223,9 +232,8 @@ void CReceiverCommands::SendToReceiver() {
     if (IsBusy() || child == nullptr) {
         return;
     }
-    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
-    if (active == nullptr) {
-        ShowMessages({NoProfileMessage()});
+    const auto active = ActiveProfile();
+    if (!active) {
         return;
     }
     struct SendJob {
@@ -296,9 +304,8 @@ void CReceiverCommands::OfferRestart() {
         return;
     }
     // The profile as it is now: the restart reads it afresh, as every transfer does.
-    const CNetworkProfileData* active = m_frame.NetworkProfiles().GetActiveProfile();
-    if (active == nullptr) {
-        ShowMessages({NoProfileMessage()});
+    const auto active = ActiveProfile();
+    if (!active) {
         return;
     }
     const CNetworkProfileData profile = *active;

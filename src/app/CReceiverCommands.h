@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CNetworkProfileData.h"
 #include "LinkMessage.h"
 #include "LinkOptions.h"
 
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QProgressDialog;
 class QThread;
@@ -59,6 +61,8 @@ private:
                std::function<void()> work, std::function<void()> done);
     void OnWorkerFinished();
     void OfferRestart();
+    // The active profile, or nullopt after saying that there is none.
+    std::optional<CNetworkProfileData> ActiveProfile();
     void ShowMessages(const std::vector<LinkMessage>& messages);
 
     CMainFrame& m_frame;
