@@ -645,10 +645,6 @@
         <translation>نمط القائمة</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>الأرقام المخزنة</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>قائمة</translation>
     </message>
@@ -667,10 +663,6 @@
     <message>
         <source>Radio</source>
         <translation>راديو</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>ترقيم متسلسل</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -711,14 +703,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>جلب قائمة القنوات والتهيئة</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>إعادة الترقيم</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>إصلاح الأسماء</translation>
     </message>
     <message>
         <source>Transponders</source>

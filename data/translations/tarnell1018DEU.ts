@@ -637,10 +637,6 @@
         <translation>Listenansicht</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Gespeicherte Nummern</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Liste</translation>
     </message>
@@ -659,10 +655,6 @@
     <message>
         <source>Radio</source>
         <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Laufende Nummern</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -695,14 +687,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Senderliste und Konfiguration holen</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Neu nummerieren</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Namen reparieren</translation>
     </message>
     <message>
         <source>Transponders</source>

@@ -637,10 +637,6 @@
         <translation>List Style</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Stored Numbers</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>List</translation>
     </message>
@@ -659,10 +655,6 @@
     <message>
         <source>Radio</source>
         <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Running Numbers</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -695,14 +687,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Fetch Service List and Configuration</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Renumber</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Repair Names</translation>
     </message>
     <message>
         <source>Transponders</source>

@@ -637,10 +637,6 @@
         <translation>Estilo de lista</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Números guardados</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Lista</translation>
     </message>
@@ -659,10 +655,6 @@
     <message>
         <source>Radio</source>
         <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Numeración correlativa</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -703,14 +695,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Obtener lista de canales y configuración</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Renumerar</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Reparar nombres</translation>
     </message>
     <message>
         <source>Transponders</source>

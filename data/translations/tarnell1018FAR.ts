@@ -635,10 +635,6 @@
         <translation>سبک فهرست</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>شماره‌های ذخیره‌شده</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>فهرست</translation>
     </message>
@@ -657,10 +653,6 @@
     <message>
         <source>Radio</source>
         <translation>رادیو</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>شماره‌گذاری پیاپی</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -701,14 +693,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>دریافت فهرست کانال‌ها و پیکربندی</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>شماره‌گذاری دوباره</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>ترمیم نام‌ها</translation>
     </message>
     <message>
         <source>Transponders</source>

@@ -637,10 +637,6 @@
         <translation>Style de liste</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Numéros enregistrés</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Liste</translation>
     </message>
@@ -659,10 +655,6 @@
     <message>
         <source>Radio</source>
         <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Numérotation continue</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -703,14 +695,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Récupérer la liste des chaînes et la configuration</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Renuméroter</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Réparer les noms</translation>
     </message>
     <message>
         <source>Transponders</source>

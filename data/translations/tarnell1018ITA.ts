@@ -637,10 +637,6 @@
         <translation>Stile elenco</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Numeri memorizzati</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Elenco</translation>
     </message>
@@ -659,10 +655,6 @@
     <message>
         <source>Radio</source>
         <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Numerazione progressiva</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -703,14 +695,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Scarica lista canali e configurazione</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Rinumera</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Ripara nomi</translation>
     </message>
     <message>
         <source>Transponders</source>

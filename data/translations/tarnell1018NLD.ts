@@ -637,10 +637,6 @@
         <translation>Lijststijl</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Opgeslagen nummers</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Lijst</translation>
     </message>
@@ -659,10 +655,6 @@
     <message>
         <source>Radio</source>
         <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Doorlopende nummers</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -703,14 +695,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Zenderlijst en configuratie ophalen</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Hernummeren</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Namen herstellen</translation>
     </message>
     <message>
         <source>Transponders</source>

@@ -639,10 +639,6 @@
         <translation>Вид списка</translation>
     </message>
     <message>
-        <source>Stored Numbers</source>
-        <translation>Сохранённые номера</translation>
-    </message>
-    <message>
         <source>List</source>
         <translation>Список</translation>
     </message>
@@ -661,10 +657,6 @@
     <message>
         <source>Radio</source>
         <translation>Радио</translation>
-    </message>
-    <message>
-        <source>Running Numbers</source>
-        <translation>Сквозная нумерация</translation>
     </message>
     <message>
         <source>Active Satellites Only</source>
@@ -705,14 +697,6 @@
     <message>
         <source>Fetch Service List and Configuration</source>
         <translation>Загрузить список каналов и конфигурацию</translation>
-    </message>
-    <message>
-        <source>Renumber</source>
-        <translation>Перенумеровать</translation>
-    </message>
-    <message>
-        <source>Repair Names</source>
-        <translation>Исправить имена</translation>
     </message>
     <message>
         <source>Transponders</source>
