@@ -111,7 +111,7 @@ def sources_now(lupdate, folders):
     files = []
     for folder in folders:
         for pattern in ("*.cpp", "*.h"):
-            files += sorted(glob.glob(os.path.join(folder, pattern)))
+            files += sorted(glob.glob(os.path.join(folder, "**", pattern), recursive=True))
     with tempfile.TemporaryDirectory() as scratch:
         ts = os.path.join(scratch, "now.ts")
         subprocess.run([lupdate, "-no-obsolete", "-locations", "none", "-silent", *files,
