@@ -9,7 +9,8 @@ packages=(
     clang
     libcurl4-openssl-dev python3-pyftpdlib
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick openbox xdotool x11-utils poppler-utils
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -25,7 +25,7 @@ CDocumentCommands::CDocumentCommands(CMainFrame& frame, CCommandRegistry& comman
 
 void CDocumentCommands::Register() {
     auto add = [this](int id, const QString& text, auto handler,
-                      const QKeySequence& shortcut = {}) {
+                      const QList<QKeySequence>& shortcut = {}) {
         QAction* action = m_commands.Add(id, text, CommandIcon(id), shortcut);
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, handler] {
@@ -38,10 +38,10 @@ void CDocumentCommands::Register() {
     };
     add(
         kCmdEditUndo, tr("Undo"), [](CChildFrame& child) { child.Document().Undo(); },
-        QKeySequence::Undo);
+        CCommandRegistry::Keys(Qt::CTRL | Qt::Key_Z, QKeySequence::Undo));
     add(
         kCmdEditRedo, tr("Redo"), [](CChildFrame& child) { child.Document().Redo(); },
-        QKeySequence::Redo);
+        CCommandRegistry::Keys(Qt::CTRL | Qt::Key_Y, QKeySequence::Redo));
     add(kCmdToggleConfigOption, tr("Stored Numbers"), [](CChildFrame& child) {
         child.Document().ToggleConfigOption();
     })->setCheckable(true);
@@ -59,17 +59,6 @@ void CDocumentCommands::Register() {
     add(kCmdToggleNumbering, tr("Running Numbers"), [](CChildFrame& child) {
         child.SetNumbering(!child.Numbering());
     })->setCheckable(true);
-    // The frame's other windows (the windows dialog, the panes) also undo into the document.
-    // Ctrl+Y as well, the redo key users know from other desktops.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
-        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    }
-    m_commands.Get(kCmdEditRedo)->setShortcuts(redoKeys);
-    for (const int id : {kCmdEditUndo, kCmdEditRedo}) {
-        m_commands.Get(id)->setShortcutContext(Qt::WindowShortcut);
-        m_frame.addAction(m_commands.Get(id));
-    }
 }
 
 void CDocumentCommands::Update() {

@@ -8,6 +8,7 @@
 #include "CDesktopAlert.h"
 #include "CDockPanes.h"
 #include "CDocumentCommands.h"
+#include "CDocumentWindows.h"
 #include "CFavouriteColours.h"
 #include "CLeftView.h"
 #include "CNetworkProfileArray.h"
@@ -15,6 +16,7 @@
 #include "CReceiverCommands.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
+#include "CTarnell1018View.h"
 #include "CommandDescriptions.h"
 #include "CommandIds.h"
 #include "FileIo.h"
@@ -104,7 +106,8 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     centreLayout->addWidget(BuildCaptionBar());
     centreLayout->addWidget(m_mdiArea, 1);
     setCentralWidget(centre);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveChildChanged);
+    m_windows = new CDocumentWindows(*m_mdiArea);
+    connect(m_windows, &CDocumentWindows::ActiveChanged, this, &CMainFrame::OnActiveChildChanged);
 
     BuildRibbon();
     BuildStatusBar();
@@ -119,6 +122,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     RebuildRecentMenu();
     UpdateCommands();
     ApplyCommandDescriptions(*m_commands);
+    BindShortcuts();
     m_ribbon->SetToolTips(m_preferences.showToolTips != 0, m_preferences.showToolTipDescr != 0);
 }
 
@@ -126,10 +130,23 @@ CMainFrame::~CMainFrame() {
     // QWidget tears the document windows down after this part of the frame is gone; they must
     // not call back into it then.
     m_mdiArea->disconnect(this);
+    m_windows->disconnect(this);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         window->disconnect(this);
         if (window->widget()) {
             window->widget()->disconnect(this);
+        }
+    }
+}
+
+void CMainFrame::BindShortcuts() {
+    // A command's key must work whichever ribbon tab is shown and whether or not its button is
+    // visible; a key that belongs to one widget (Delete in the tree or the list) stays there.
+    for (const int id : m_commands->Ids()) {
+        QAction* action = m_commands->Get(id);
+        if (!action->shortcuts().isEmpty() && action->shortcutContext() != Qt::WidgetShortcut &&
+            action->shortcutContext() != Qt::WidgetWithChildrenShortcut) {
+            addAction(action);
         }
     }
 }
@@ -273,20 +290,11 @@ void CMainFrame::SetStatusText(const QString& text) {
 }
 
 CChildFrame* CMainFrame::ActiveChild() const {
-    // The current window rather than the active one: the area has no active window while
-    // another program has the focus, and the commands still act on what the user sees.
-    QMdiSubWindow* window = m_mdiArea->currentSubWindow();
-    return window ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
+    return m_windows->ActiveChild();
 }
 
 QList<CChildFrame*> CMainFrame::Children() const {
-    QList<CChildFrame*> children;
-    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
-        if (auto* child = qobject_cast<CChildFrame*>(window->widget())) {
-            children.append(child);
-        }
-    }
-    return children;
+    return m_windows->Children();
 }
 
 CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
@@ -305,11 +313,15 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
             SetCaptionText(tr("The service list window has been closed."));
         }
     });
-    // Closing the last window leaves no active one and Qt says nothing, so listen here.
-    connect(window, &QObject::destroyed, this, &CMainFrame::OnActiveChildChanged,
-            Qt::QueuedConnection);
+    // The window's own menu binds Ctrl+W and the like too; the frame's commands hold those keys
+    // (two owners make a key do nothing).
+    if (QMenu* menu = window->systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            action->setShortcuts({});
+        }
+    }
     window->showMaximized();
-    m_mdiArea->setActiveSubWindow(window);
+    m_windows->Add(window);
     OnActiveChildChanged();
     return child;
 }
@@ -366,7 +378,7 @@ CChildFrame* CMainFrame::OpenDocument(const QString& path) {
     for (CChildFrame* child : Children()) {
         const auto& open = child->Document().GetPathName();
         if (!open.empty() && QFileInfo(QString::fromStdString(open.string())) == info) {
-            m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(child->parentWidget()));
+            m_windows->Activate(*child);
             return child;
         }
     }
@@ -480,9 +492,12 @@ void CMainFrame::OnActiveChildChanged() {
     if (child) {
         setWindowTitle(child->Title() + QStringLiteral("[*] - ") + kProgramTitle);
         setWindowModified(child->Document().IsModified());
-        // Between activations the pane shows what the list last said.
+        // Between activations the pane shows what the list last said; a window newly shown
+        // tells what file it holds and how many channels its first fill listed.
         if (m_listCommands->OnActiveViewChanged()) {
-            SetStatusText(QString::fromStdString(child->Document().GetStatusText()));
+            const QString info = QString::fromStdString(child->Document().GetStatusText());
+            const QString count = child->List()->StatusText();
+            SetStatusText(info.isEmpty() ? count : info + QStringLiteral(" \u2014") + count);
         }
     } else {
         setWindowTitle(kProgramTitle);

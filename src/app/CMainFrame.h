@@ -19,6 +19,7 @@ namespace tarnell {
 class CChannelListCommands;
 class CChildFrame;
 class CDockPanes;
+class CDocumentWindows;
 class CDocumentCommands;
 class CFavouriteColours;
 class CCommandRegistry;
@@ -91,6 +92,7 @@ public:
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
+    CDocumentWindows& Windows() const { return *m_windows; }
     QMenu* RecentFilesMenu() const { return m_recentMenu; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
@@ -101,6 +103,7 @@ protected:
 
 private:
     void RegisterCommands();
+    void BindShortcuts();
     void BuildRibbon();
     void BuildStatusBar();
     QFrame* BuildCaptionBar();
@@ -126,6 +129,7 @@ private:
     CCommandRegistry* m_commands = nullptr;
     CRibbonBar* m_ribbon = nullptr;
     QMdiArea* m_mdiArea = nullptr;
+    CDocumentWindows* m_windows = nullptr;
     QMenu* m_recentMenu = nullptr;
     QLabel* m_programPane = nullptr;
     QLabel* m_fileInfoPane = nullptr;

@@ -6,6 +6,7 @@
 #include "CCommandRegistry.h"
 #include "CDockPanes.h"
 #include "CDocumentCommands.h"
+#include "CDocumentWindows.h"
 #include "CFavouriteColours.h"
 #include "COptionsPropSheet.h"
 #include "CRibbonBar.h"
@@ -43,13 +44,17 @@ constexpr int kLaterCommands[] = {
 } // namespace
 
 void CMainFrame::RegisterCommands() {
-    auto add = [this](int id, const QString& text, const QKeySequence& shortcut = {}) {
-        return m_commands->Add(id, text, CommandIcon(id), shortcut);
+    auto add = [this](int id, const QString& text, const QList<QKeySequence>& keys = {}) {
+        return m_commands->Add(id, text, CommandIcon(id), keys);
     };
-    add(kCmdFileNew, tr("New"), QKeySequence::New);
-    add(kCmdFileOpen, tr("Open..."), QKeySequence::Open);
-    add(kCmdFileSave, tr("Save"), QKeySequence::Save);
-    add(kCmdFileSaveAs, tr("Save As..."), QKeySequence::SaveAs);
+    auto keys = [](QKeyCombination promised, QKeySequence::StandardKey key) {
+        return CCommandRegistry::Keys(promised, key);
+    };
+    add(kCmdFileNew, tr("New"), keys(Qt::CTRL | Qt::Key_N, QKeySequence::New));
+    add(kCmdFileOpen, tr("Open..."), keys(Qt::CTRL | Qt::Key_O, QKeySequence::Open));
+    add(kCmdFileSave, tr("Save"), keys(Qt::CTRL | Qt::Key_S, QKeySequence::Save));
+    add(kCmdFileSaveAs, tr("Save As..."),
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S, QKeySequence::SaveAs));
     add(kCmdFilePrint, tr("Print"));
     add(kCmdFilePrintDirect, tr("Quick Print"));
     add(kCmdFilePrintPreview, tr("Print Preview"));
@@ -58,15 +63,15 @@ void CMainFrame::RegisterCommands() {
     add(kCmdImportEnigma2, QStringLiteral("&Enigma2"));
     add(kCmdImportOctagon918, QStringLiteral("&Octagon 918 HD Difference"));
     add(kCmdImportOctagonSd, QStringLiteral("&Octagon SD"));
-    add(kCmdFileClose, tr("Close"), QKeySequence::Close);
+    add(kCmdFileClose, tr("Close"), keys(Qt::CTRL | Qt::Key_W, QKeySequence::Close));
     add(kCmdOptions, tr("Options"));
-    add(kCmdAppExit, tr("Exit"), QKeySequence::Quit);
+    add(kCmdAppExit, tr("Exit"), keys(Qt::CTRL | Qt::Key_Q, QKeySequence::Quit));
     add(kCmdAppAbout, tr("About Tarnell 1018"));
 
-    add(kCmdEditPaste, tr("Paste"), QKeySequence::Paste);
-    add(kCmdEditCut, tr("Cut"), QKeySequence::Cut);
-    add(kCmdEditCopy, tr("Copy"), QKeySequence::Copy);
-    add(kCmdEditSelectAll, tr("Select All"), QKeySequence::SelectAll);
+    add(kCmdEditPaste, tr("Paste"), keys(Qt::CTRL | Qt::Key_V, QKeySequence::Paste));
+    add(kCmdEditCut, tr("Cut"), keys(Qt::CTRL | Qt::Key_X, QKeySequence::Cut));
+    add(kCmdEditCopy, tr("Copy"), keys(Qt::CTRL | Qt::Key_C, QKeySequence::Copy));
+    add(kCmdEditSelectAll, tr("Select All"), keys(Qt::CTRL | Qt::Key_A, QKeySequence::SelectAll));
     add(kCmdViewMenu, tr("Sort"));
     add(kCmdToggleListDetails, tr("List Style"));
     add(kCmdViewList, tr("List"));
@@ -94,9 +99,6 @@ void CMainFrame::RegisterCommands() {
     for (const int id : kLaterCommands) {
         m_commands->Get(id)->setEnabled(false);
     }
-    // The hidden list-style commands are reached through the view menu only.
-    m_commands->Get(kCmdViewList)->setVisible(false);
-    m_commands->Get(kCmdViewDetails)->setVisible(false);
 
     connect(m_commands->Get(kCmdFileNew), &QAction::triggered, this, [this] { NewDocument(); });
     connect(m_commands->Get(kCmdFileOpen), &QAction::triggered, this, &CMainFrame::OpenWithDialog);
@@ -148,9 +150,6 @@ void CMainFrame::RegisterCommands() {
                     UpdateCommands();
                 });
     }
-    addActions({m_commands->Get(kCmdFileNew), m_commands->Get(kCmdFileOpen),
-                m_commands->Get(kCmdFileSave), m_commands->Get(kCmdFileSaveAs),
-                m_commands->Get(kCmdFileClose), m_commands->Get(kCmdAppExit)});
 }
 
 void CMainFrame::RegisterLanguageCommands() {
@@ -185,11 +184,15 @@ void CMainFrame::ApplyVisualStyle(int command) {
     // The empty document area behind the windows, dark in the dark looks.
     m_mdiArea->setBackground(look.dark ? QColor(0x1b, 0x1d, 0x20) : QColor(0xd6, 0xdc, 0xe4));
     m_commands->Get(look.command)->setChecked(true);
+    // The lists' selection colours are worked out against the new look.
+    for (CChildFrame* child : Children()) {
+        child->ApplyColours();
+    }
 }
 
 void CMainFrame::RegisterHelpCommands() {
-    QAction* help =
-        m_commands->Add(kCmdHelp, tr("Help"), CommandIcon(kCmdHelp), QKeySequence::HelpContents);
+    QAction* help = m_commands->Add(kCmdHelp, tr("Help"), CommandIcon(kCmdHelp),
+                                    CCommandRegistry::Keys(Qt::Key_F1, QKeySequence::HelpContents));
     connect(help, &QAction::triggered, this, [this] {
         m_dialogs.ShowInformation(
             this,
@@ -203,15 +206,15 @@ void CMainFrame::RegisterHelpCommands() {
                "select all, Ctrl+W close, Shift+F1 what's this."));
     });
     QAction* whatsThis = QWhatsThis::createAction(this);
-    QAction* contextHelp = m_commands->Add(kCmdContextHelp, whatsThis->text(), whatsThis->icon(),
-                                           Qt::SHIFT | Qt::Key_F1);
+    QAction* contextHelp =
+        m_commands->Add(kCmdContextHelp, whatsThis->text(), whatsThis->icon(),
+                        CCommandRegistry::Keys(Qt::SHIFT | Qt::Key_F1, QKeySequence::WhatsThis));
     connect(contextHelp, &QAction::triggered, whatsThis, &QAction::trigger);
     QAction* community = m_commands->Add(kCmdCommunityPage, tr("Community Web Page"),
                                          CommandIcon(kCmdCommunityPage));
     connect(community, &QAction::triggered, this, [] {
         QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.octagon-germany.de/")));
     });
-    addActions({help, contextHelp});
 }
 
 QMenu* CMainFrame::BuildWindowsMenu() {
@@ -225,14 +228,14 @@ QMenu* CMainFrame::BuildWindowsMenu() {
         tabbed->setCheckable(true);
         tabbed->setChecked(m_mdiArea->viewMode() == QMdiArea::TabbedView);
         connect(tabbed, &QAction::toggled, this, [this](bool on) {
-            m_mdiArea->setViewMode(on ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+            m_windows->SetViewMode(on ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
         });
         QAction* cascade = menu->addAction(tr("Cascade"), m_mdiArea, [this] {
-            m_mdiArea->setViewMode(QMdiArea::SubWindowView);
+            m_windows->SetViewMode(QMdiArea::SubWindowView);
             m_mdiArea->cascadeSubWindows();
         });
         QAction* tile = menu->addAction(tr("Tile"), m_mdiArea, [this] {
-            m_mdiArea->setViewMode(QMdiArea::SubWindowView);
+            m_windows->SetViewMode(QMdiArea::SubWindowView);
             m_mdiArea->tileSubWindows();
         });
         const QList<CChildFrame*> children = Children();
@@ -253,7 +256,7 @@ QMenu* CMainFrame::BuildWindowsMenu() {
             connect(item, &QAction::triggered, this,
                     [this, window = QPointer<QWidget>(child->parentWidget())] {
                         if (auto* sub = qobject_cast<QMdiSubWindow*>(window.data())) {
-                            m_mdiArea->setActiveSubWindow(sub);
+                            m_windows->Activate(sub);
                         }
                     });
         }

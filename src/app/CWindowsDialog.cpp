@@ -1,6 +1,7 @@
 #include "CWindowsDialog.h"
 
 #include "CChildFrame.h"
+#include "CDocumentWindows.h"
 #include "CMainFrame.h"
 #include "CTarnell1018Doc.h"
 
@@ -83,7 +84,7 @@ void CWindowsDialog::ActivateSelected() {
         return;
     }
     if (CChildFrame* child = ChildOf(items.front())) {
-        m_frame.MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(child->parentWidget()));
+        m_frame.Windows().Activate(*child);
     }
     accept();
 }

@@ -7,6 +7,12 @@ namespace tarnell {
 
 QAction* CCommandRegistry::Add(int id, const QString& text, const QIcon& icon,
                                const QKeySequence& shortcut) {
+    return Add(id, text, icon,
+               shortcut.isEmpty() ? QList<QKeySequence>() : QList<QKeySequence>{shortcut});
+}
+
+QAction* CCommandRegistry::Add(int id, const QString& text, const QIcon& icon,
+                               const QList<QKeySequence>& shortcuts) {
     if (m_actions.count(id) != 0) {
         throw std::logic_error("command " + std::to_string(id) + " registered twice");
     }
@@ -15,8 +21,8 @@ QAction* CCommandRegistry::Add(int id, const QString& text, const QIcon& icon,
     action->setObjectName(QStringLiteral("command_%1").arg(id));
     // Fixed here: the ribbon may break the icon text, which tooltips would otherwise show.
     action->setToolTip(QString(text).remove(QLatin1Char('&')));
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
+    if (!shortcuts.isEmpty()) {
+        action->setShortcuts(shortcuts);
     }
     m_actions.emplace(id, action);
     return action;
@@ -41,6 +47,17 @@ std::vector<int> CCommandRegistry::Ids() const {
         ids.push_back(entry.first);
     }
     return ids;
+}
+
+QList<QKeySequence> CCommandRegistry::Keys(const QKeySequence& promised,
+                                           QKeySequence::StandardKey key) {
+    QList<QKeySequence> keys{promised};
+    for (const QKeySequence& standard : QKeySequence::keyBindings(key)) {
+        if (!keys.contains(standard)) {
+            keys.append(standard);
+        }
+    }
+    return keys;
 }
 
 int CCommandRegistry::IdOf(const QAction* action) {

@@ -701,7 +701,9 @@ TEST_F(ChannelListCommandsTest, StylesAndTheWidthSliderFollowTheActiveWindow) {
 
 TEST_F(ChannelListCommandsTest, StatusPaneCountsTheRowsAfterAFill) {
     CChildFrame* child = frame->NewDocument();
-    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
+    // The file and the count of the first fill, before any node was picked.
+    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(),
+              QStringLiteral("FDU v1.2 \u2014 128 channel(s)"));
     Command(kCmdShowRadio)->trigger();
     EXPECT_EQ(child->ListModel()->rowCount(), 197);
     EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), Status(197));

@@ -102,7 +102,8 @@ TEST_F(FileHandling, OpenShowsTheFileAndRemembersIt) {
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->Title(), QStringLiteral("liste.sys"));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("liste.sys[*] - Tarnell 1018"));
-    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
+    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(),
+              QStringLiteral("FDU v1.2 \u2014 128 channel(s)"));
     EXPECT_EQ(frame->RecentFiles().Files().front(), path);
     EXPECT_EQ(frame->RecentFilesMenu()->actions().size(), 1);
 

@@ -113,8 +113,7 @@ TEST_F(MainFrameRibbon, FileCommandsNeedADocumentAndLaterOnesStayOff) {
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
         EXPECT_TRUE(frame.Commands().Get(id)->isEnabled()) << id;
     }
-    for (const int id :
-         {kCmdFilePrint, kCmdStatistics, kCmdEditPaste}) {
+    for (const int id : {kCmdFilePrint, kCmdStatistics, kCmdEditPaste}) {
         EXPECT_FALSE(frame.Commands().Get(id)->isEnabled()) << id;
     }
 
@@ -133,7 +132,8 @@ TEST_F(MainFrameRibbon, StatusPanes) {
 
     frame.show();
     frame.NewDocument();
-    EXPECT_EQ(frame.StatusPane(kPaneFileInfo)->text(), QStringLiteral("FDU v1.2"));
+    EXPECT_EQ(frame.StatusPane(kPaneFileInfo)->text(),
+              QStringLiteral("FDU v1.2 \u2014 128 channel(s)"));
 }
 
 TEST_F(MainFrameRibbon, LanguageCategoryWithItsButtonsInOrder) {

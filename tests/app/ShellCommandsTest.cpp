@@ -7,8 +7,10 @@
 #include "CDockPanes.h"
 #include "CDocumentCommands.h"
 #include "CFavouriteColours.h"
+#include "CLeftView.h"
 #include "CMainFrame.h"
 #include "CTarnell1018Doc.h"
+#include "CTarnell1018View.h"
 #include "CWindowsDialog.h"
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
@@ -23,6 +25,8 @@
 #include <QSettings>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace tarnell;
 
@@ -238,3 +242,55 @@ TEST_F(ShellCommands, EveryRibbonCommandHasADescriptionForItsTooltip) {
 }
 
 } // namespace
+
+TEST_F(ShellCommands, PromisedKeysAreBoundWhateverTheDesktopsKeyScheme) {
+    const std::pair<int, QKeyCombination> promised[] = {
+        {kCmdFileNew, Qt::CTRL | Qt::Key_N},
+        {kCmdFileOpen, Qt::CTRL | Qt::Key_O},
+        {kCmdFileSave, Qt::CTRL | Qt::Key_S},
+        {kCmdFileSaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        {kCmdFileClose, Qt::CTRL | Qt::Key_W},
+        {kCmdAppExit, Qt::CTRL | Qt::Key_Q},
+        {kCmdEditUndo, Qt::CTRL | Qt::Key_Z},
+        {kCmdEditRedo, Qt::CTRL | Qt::Key_Y},
+        {kCmdEditSelectAll, Qt::CTRL | Qt::Key_A},
+        {kCmdHelp, QKeyCombination(Qt::Key_F1)},
+        {kCmdContextHelp, Qt::SHIFT | Qt::Key_F1},
+    };
+    for (const auto& [id, key] : promised) {
+        QAction* action = Command(id);
+        EXPECT_TRUE(action->shortcuts().contains(QKeySequence(key))) << id;
+        // Bound on the frame itself, so the key works whichever ribbon tab is shown.
+        EXPECT_TRUE(frame->actions().contains(action)) << id;
+    }
+}
+
+TEST_F(ShellCommands, TheListStyleMenuReachesBothStyles) {
+    frame->NewDocument();
+    for (const int id : {kCmdViewList, kCmdViewDetails}) {
+        EXPECT_TRUE(Command(id)->isVisible() && Command(id)->isEnabled()) << id;
+    }
+    Command(kCmdViewList)->trigger();
+    EXPECT_TRUE(frame->ActiveChild()->List()->IsCompact());
+}
+
+TEST_F(ShellCommands, SelectedRowsStandOutInEveryLook) {
+    CChildFrame* child = frame->NewDocument();
+    auto lightness = [](const QColor& c) {
+        return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+    };
+    for (int look = 210; look <= 219; ++look) {
+        Command(look)->trigger();
+        for (QWidget* view :
+             {static_cast<QWidget*>(child->List()), static_cast<QWidget*>(child->Tree())}) {
+            const QPalette& colours = view->palette();
+            for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+                const QColor back = colours.color(group, QPalette::Base);
+                const QColor selected = colours.color(group, QPalette::Highlight);
+                const QColor text = colours.color(group, QPalette::HighlightedText);
+                EXPECT_GE(std::abs(lightness(selected) - lightness(back)), 0.25) << look;
+                EXPECT_GE(std::abs(lightness(selected) - lightness(text)), 0.4) << look;
+            }
+        }
+    }
+}

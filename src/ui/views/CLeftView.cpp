@@ -1,9 +1,12 @@
 #include "CLeftView.h"
 
+#include "SelectionColours.h"
+
 #include "CTarnell1018Doc.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragMoveEvent>
@@ -193,9 +196,10 @@ void CLeftView::ChangeOption(const std::function<void(TreeOptions&)>& change) {
 }
 
 void CLeftView::ApplyColours() {
-    QPalette colours = palette();
+    QPalette colours = QApplication::palette(this);
     colours.setColor(QPalette::Base, QColor::fromRgb(m_options.treeBackColor));
     colours.setColor(QPalette::Text, QColor::fromRgb(m_options.treeTextColor));
+    ApplySelectionColours(colours, QColor::fromRgb(m_options.treeBackColor));
     setPalette(colours);
     m_model->SetOptions(m_options);
     viewport()->update();

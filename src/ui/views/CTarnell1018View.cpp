@@ -1,5 +1,7 @@
 #include "CTarnell1018View.h"
 
+#include "SelectionColours.h"
+
 #include "CChannelListModel.h"
 #include "CTarnell1018Doc.h"
 #include "UpdateHints.h"
@@ -245,9 +247,11 @@ int CTarnell1018View::CompactColumnWidth() const {
 void CTarnell1018View::ApplyColours() {
     const ChannelListOptions options = m_options();
     // Both styles take the colours from here.
-    QPalette colours = palette();
+    // From the look's palette, not the view's, which holds the last look's selection.
+    QPalette colours = QApplication::palette(this);
     colours.setColor(QPalette::Base, ToColor(options.channelBackColor));
     colours.setColor(QPalette::Text, ToColor(options.channelTextColor));
+    ApplySelectionColours(colours, ToColor(options.channelBackColor));
     setPalette(colours);
     m_model->SetFavouriteColours(ToColor(options.favouriteTextColor),
                                  ToColor(options.favouriteBackColor));

@@ -3,6 +3,7 @@
 #include "CCommandRegistry.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -70,6 +72,21 @@ tarnell--CRibbonPanel QToolButton:checked { background: #c6d9f1; border-color: #
 #ribbonPanelCaption { color: #5b6470; }
 )";
 
+// A button keeps its hover look after its menu closed somewhere else, since it never saw the
+// mouse leave; forget the hover when the menu goes.
+void AttachMenu(QToolButton* button, QMenu* menu) {
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    QObject::connect(menu, &QMenu::aboutToHide, button, [button] {
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->setDown(false);
+        button->update();
+        // Nor does the status bar hear that the button's tip no longer applies.
+        QStatusTipEvent tip{QString()};
+        QCoreApplication::sendEvent(button, &tip);
+    });
+}
+
 } // namespace
 
 CRibbonPanel::CRibbonPanel(CCommandRegistry& commands, const QString& title, QWidget* parent)
@@ -92,8 +109,7 @@ QToolButton* CRibbonPanel::MakeButton(int id, QMenu* menu) {
     button->setDefaultAction(m_commands.Get(id));
     button->setAutoRaise(true);
     if (menu) {
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::InstantPopup);
+        AttachMenu(button, menu);
     }
     // Labels are never cut short: a panel is as wide as its buttons need.
     button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
@@ -201,8 +217,7 @@ CRibbonBar::CRibbonBar(CCommandRegistry& commands, QWidget* parent)
     m_applicationButton = new QToolButton(tabRow);
     m_applicationButton->setObjectName(QStringLiteral("ribbonApplicationButton"));
     m_applicationButton->setText(tr("File"));
-    m_applicationButton->setMenu(m_applicationMenu);
-    m_applicationButton->setPopupMode(QToolButton::InstantPopup);
+    AttachMenu(m_applicationButton, m_applicationMenu);
     tabLayout->addWidget(m_applicationButton);
 
     m_quickAccess = new QHBoxLayout;
@@ -263,8 +278,7 @@ QToolButton* CRibbonBar::AddTabRowButton(int id, QMenu* menu) {
     button->setIconSize(QSize(kSmallIcon, kSmallIcon));
     button->setAutoRaise(true);
     if (menu) {
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::InstantPopup);
+        AttachMenu(button, menu);
     }
     m_tabRowEnd->addWidget(button);
     return button;

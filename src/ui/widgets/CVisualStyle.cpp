@@ -4,9 +4,12 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace tarnell {
@@ -30,13 +33,47 @@ const NativeStyle& Native() {
     return native;
 }
 
+// Fusion frames a check box a shade darker than the window, which vanishes on a dark window
+// (an unchecked box could not be seen in the Black look): the dark looks add a light frame.
+class DarkLookStyle : public QProxyStyle {
+public:
+    DarkLookStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const bool round = element == PE_IndicatorRadioButton;
+        if (!round && element != PE_IndicatorCheckBox && element != PE_IndicatorItemViewItemCheck) {
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, round);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(option->state & State_Enabled ? QColor(0xa8, 0xae, 0xb5)
+                                                      : QColor(0x5f, 0x63, 0x68));
+        const QRectF frame = QRectF(option->rect).adjusted(0.5, 0.5, -1.5, -1.5);
+        if (round) {
+            painter->drawEllipse(frame);
+        } else {
+            painter->drawRect(frame);
+        }
+        painter->restore();
+    }
+};
+
 // A new style repolishes every widget, so only when it really changes.
-void SetStyle(const QString& name) {
-    if (QApplication::style() &&
-        QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0) {
+void SetStyle(const QString& name, bool dark = false) {
+    QStyle* current = QApplication::style();
+    const bool currentDark = dynamic_cast<DarkLookStyle*>(current) != nullptr;
+    if (current && currentDark == dark &&
+        (dark || current->name().compare(name, Qt::CaseInsensitive) == 0)) {
         return;
     }
-    QApplication::setStyle(name);
+    if (dark) {
+        QApplication::setStyle(new DarkLookStyle);
+    } else {
+        QApplication::setStyle(name);
+    }
 }
 
 QPalette MakePalette(const CVisualStyle::Look& look) {
@@ -142,6 +179,8 @@ tarnell--CRibbonPanel QToolButton:hover { background: %9; border-color: %10; }
 tarnell--CRibbonPanel QToolButton:checked { background: %11; border-color: %10; }
 #ribbonPanelCaption { color: %12; }
 tarnell--CRibbonPanel QCheckBox { color: %2; padding: 2px 4px; }
+tarnell--CRibbonPanel QToolButton:disabled, tarnell--CRibbonPanel QCheckBox:disabled {
+    color: %13; }
 )")
             .arg(page, text, accent.name(), Hex(look.accentDark),
                  QColor::fromRgb(look.accentDark & 0xFFFFFFu).darker(115).name(),
@@ -149,7 +188,8 @@ tarnell--CRibbonPanel QCheckBox { color: %2; padding: 2px 4px; }
                  accent.lighter(125).name(),
                  look.dark ? QStringLiteral("#44474c") : QStringLiteral("#d5dbe3"), hover,
                  accent.lighter(look.dark ? 100 : 140).name(), checked,
-                 look.dark ? QStringLiteral("#9aa0a6") : QStringLiteral("#5b6470"));
+                 look.dark ? QStringLiteral("#9aa0a6") : QStringLiteral("#5b6470"))
+            .arg(look.dark ? QStringLiteral("#6b7077") : QStringLiteral("#a3a9b1"));
     // A touch smaller than the documents' text, as ribbons are, so that every panel fits a
     // 1366-pixel screen in the longer languages too. Through the sheet, since a sheet's
     // widgets take no font from their parent.
@@ -168,7 +208,7 @@ void CVisualStyle::Apply(const Look& look, QWidget* ribbon) {
         SetStyle(native.name);
         QApplication::setPalette(native.palette);
     } else {
-        SetStyle(QStringLiteral("fusion"));
+        SetStyle(QStringLiteral("fusion"), look.dark);
         QApplication::setPalette(MakePalette(look));
     }
     if (ribbon) {
