@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar_SA">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>لم يرسل جهاز الاستقبال أي قائمة قنوات.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>لا يوجد اتصال FTP بجهاز الاستقبال. تحقق من العنوان والمنفذ واسم المستخدم وكلمة المرور في ملف تعريف الشبكة.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>هل تريد إعادة تشغيل جهاز الاستقبال الآن ليقرأ القوائم الجديدة؟</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>إعادة تشغيل جهاز الاستقبال</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -129,6 +109,14 @@
         <source>Save As</source>
         <translation>حفظ باسم</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>قائمة تصدير Vezi (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>قائمة تصدير Vezi بترميز UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>لا يوجد اتصال FTP بجهاز الاستقبال. تحقق من العنوان والمنفذ واسم المستخدم وكلمة المرور في ملف تعريف الشبكة.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>خطأ في اتصال FTP</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>لا توجد بيانات</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>لا توجد بيانات 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>اختبار FTP</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>إعادة تشغيل جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>الخطأ 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>لا يوجد اتصال</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>لم يرسل جهاز الاستقبال أي قائمة قنوات.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>هل تريد إعادة تشغيل جهاز الاستقبال الآن ليقرأ القوائم الجديدة؟</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>الملف %1 على جهاز الاستقبال أكبر من %2 بايت، لذا فهو ليس قائمة قنوات؛ ولم تتم قراءته.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>الملف %1 على جهاز الاستقبال أكبر من %2 بايت، لذا فهو ليس ملف تهيئة؛ ولم تتم قراءته.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>تعذّر فتح قائمة القنوات التي تم جلبها من جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>تعذّر الاحتفاظ بنسخة من الملفات الحالية لجهاز الاستقبال؛ لم يُرسل شيء.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>تعذّرت قراءة الملفات الحالية لجهاز الاستقبال؛ لم يُرسل شيء.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>تعذّرت كتابة %1؛ يحتفظ جهاز الاستقبال بملفه السابق.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>تعذّرت كتابة %1؛ قد يكون ملف جهاز الاستقبال غير مكتمل الآن. ملفاته السابقة موجودة في "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>أُرسلت قائمة القنوات، لكن تعذّرت كتابة %1؛ يحتفظ جهاز الاستقبال بملفه السابق.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>أُرسلت قائمة القنوات، لكن تعذّرت كتابة %1؛ قد يكون ملف جهاز الاستقبال غير مكتمل الآن. ملفاته السابقة موجودة في "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>ملف التعريف "%1" ليس فيه عنوان لجهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>لا يوجد الملف %1 على جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>لا يوجد الملف %1 على جهاز الاستقبال؛ لم يُرسل شيء</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>الملف %1 على جهاز الاستقبال فارغ</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>أغلق جهاز الاستقبال الاتصال: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>تعذّرت تهيئة عميل FTP.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>لم يُحدَّد عنوان جهاز الاستقبال أو منفذه.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>يحتوي اسم المستخدم أو كلمة المرور على فاصل أسطر.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>بيانات النظام تالفة!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>لا يوجد ملف تعريف للشبكة. أضف ملفًا لجهاز الاستقبال في صفحة "الشبكة" من الخيارات.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -330,10 +434,6 @@
         <translation>الفرز حسب القالب</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>ترقيم متسلسل</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>أُعيد ترقيم القنوات.</translation>
     </message>
@@ -351,6 +451,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>صُدّرت قائمة القنوات إلى %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>ترقيم متسلسل</translation>
     </message>
 </context>
 <context>
@@ -387,8 +491,8 @@
         <translation>جهاز الاستقبال</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>إعادة التشغيل بالأمر &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>إعادة التشغيل بالأمر "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -411,7 +515,7 @@
         <translation>كلمة المرور:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>يجب أن يتكون عنوان جهاز الاستقبال من أربعة أعداد من 0 إلى 255 تفصل بينها نقاط، مثل 192.168.0.10.</translation>
     </message>
     <message>
@@ -423,12 +527,12 @@
         <translation>الشبكة</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>أجهزة الاستقبال على شبكتك. تستخدم عمليات النقل ملف التعريف المحدد في القائمة؛ وتسري التغييرات فورًا، حتى بعد الإلغاء.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>جارٍ تسجيل الدخول إلى %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>أجهزة الاستقبال على شبكتك. تستخدم عمليات النقل ملف التعريف المحدد في القائمة؛ وتسري التغييرات فورًا وتبقى حتى بعد الإلغاء.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +668,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>تحتوي القائمة على 255 قمرًا صناعيًا، وهو أقصى ما يقبله جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>القمر الصناعي غير موجود في قائمة الأقمار الصناعية.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>تعذّر إنشاء ترانسبوندر جديد.</translation>
     </message>
 </context>
 <context>
@@ -733,7 +845,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>يحرر Tarnell 1018 قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028.
 
 افتح ملف إعدادات (*.fdu, *.sys)‎ أو اجلب القائمة من جهاز الاستقبال، ثم اختر قمرًا صناعيًا أو ترانسبوندر أو مزودًا أو قائمة مفضلة في الشجرة على اليمين واعمل على قنواته في القائمة على اليسار. عند الانتهاء احفظ الملف أو أرسله مجددًا إلى جهاز الاستقبال.
@@ -796,6 +908,18 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>The settings file cannot be opened.</source>
         <translation>تعذّر فتح ملف الإعدادات.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>استيراد قوائم قنوات أخرى</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>اختيار اللغة</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>اللغات</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -819,8 +943,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>يحتاج ملف تعريف الشبكة إلى اسم.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>يوجد بالفعل ملف تعريف شبكة باسم &quot;%1&quot;.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>يوجد بالفعل ملف تعريف شبكة باسم "%1".</translation>
     </message>
 </context>
 <context>
@@ -850,16 +974,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>الأرقام المخزنة</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>متسلسلة 1، 2، 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>القنوات الملصقة:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>تحتفظ بقوائم المفضلة الخاصة بها</translation>
+        <translation>إبقاؤها في قوائم المفضلة الخاصة بها</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -949,6 +1069,17 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>كيف تُرقّم قوائم المفضلة وتُسمّى وتُحفظ، وأي الأقمار الصناعية تعرضها الشجرة وبأي ترتيب.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>متسلسلة 1، 2، 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>الخيارات والمعلومات</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -989,8 +1120,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>أُرسلت قائمة القنوات إلى جهاز الاستقبال على %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>حُفظت ملفاته السابقة في &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>حُفظت ملفاته السابقة في "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1008,7 +1139,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>يحرر قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028‏: القنوات وقوائم المفضلة والأقمار الصناعية والترانسبوندرات والمؤقتات وتهيئة جهاز الاستقبال.</translation>
     </message>
     <message>
@@ -1172,6 +1303,10 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
             <numerusform>%n قناة</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>لا ينبغي أن تصل إلى هنا أبدًا...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1278,10 +1413,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>اختيار الطابعة والورق.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>استيراد قائمة قنوات جهاز استقبال آخر.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>استيراد قائمة Enigma2 (lamedb والباقات).</translation>
     </message>
@@ -1322,20 +1453,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>انقر على أي جزء من النافذة لتعرف وظيفته.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>فتح موقع الشركة المصنعة لجهاز الاستقبال في المتصفح.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>اختيار ألوان البرنامج.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>التراجع عن آخر تغيير.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>إعادة التغيير الذي تم التراجع عنه.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1370,10 +1493,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>عرض القنوات بكل أعمدتها.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>عرض الأرقام المخزنة مع القنوات واستخدامها بدلًا من الترقيم المتسلسل.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>ترتيب النوافذ المفتوحة أو إظهار الأجزاء أو اختيار نافذة.</translation>
     </message>
@@ -1386,23 +1505,19 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>عرض قنوات الراديو.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>عرض الترقيم المتسلسل في نتائج البحث.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>عرض الأقمار الصناعية المستخدمة فقط.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
+        <source>Show the satellites' numbers in the tree.</source>
         <translation>عرض أرقام الأقمار الصناعية في الشجرة.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>لون نص قنوات قائمة المفضلة المميزة.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>لون خلفية قنوات قائمة المفضلة المميزة.</translation>
     </message>
     <message>
@@ -1414,7 +1529,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>تحميل قائمة القنوات من جهاز الاستقبال في نافذة جديدة.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>تحميل قائمة القنوات وتهيئة جهاز الاستقبال في نافذة جديدة.</translation>
     </message>
     <message>
@@ -1438,10 +1553,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>نقل قنوات Astra 19.2° شرقًا المعتادة إلى الأعلى.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>تنظيم الترانسبوندرات.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>حذف كل ترانسبوندر لا تستخدمه أي قناة.</translation>
     </message>
@@ -1450,11 +1561,11 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>عدّ القنوات والترانسبوندرات والأقمار الصناعية.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>عرض مؤقتات جهاز الاستقبال وتحريرها.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>تحرير تهيئة جهاز الاستقبال.</translation>
     </message>
     <message>
@@ -1472,6 +1583,34 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Show or hide the channel search.</source>
         <translation>إظهار البحث عن القنوات أو إخفاؤه.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>استخدام هذه اللغة من التشغيل التالي للبرنامج.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>استيراد قائمة قنوات جهاز استقبال آخر.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>التراجع عن آخر تغيير.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>إعادة التغيير الذي تم التراجع عنه.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>عرض الأرقام المخزنة مع القنوات واستخدامها بدلًا من الترقيم المتسلسل.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>عرض الترقيم المتسلسل في نتائج البحث.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>إزالة الترانسبوندرات التي لا تستخدمها أي قناة.</translation>
     </message>
 </context>
 </TS>

@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>Der Receiver hat keine Senderliste geliefert.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Keine FTP-Verbindung zum Receiver. Prüfen Sie Adresse, Port, Benutzername und Passwort des Netzwerkprofils.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>Den Receiver jetzt neu starten, damit er die neuen Listen einliest?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Receiver neu starten</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -72,7 +52,7 @@
     </message>
     <message>
         <source>Pay</source>
-        <translation>Pay</translation>
+        <translation>Pay-TV</translation>
     </message>
     <message>
         <source>M 1</source>
@@ -129,6 +109,14 @@
         <source>Export Channel List</source>
         <translation>Senderliste exportieren</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Vezi Exportliste (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Vezi Exportliste in UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>Keine FTP-Verbindung zum Receiver. Prüfen Sie Adresse, Port, Benutzername und Passwort des Netzwerkprofils.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>FTP-Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>Keine Daten 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>FTP-Test</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Receiver neu starten</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Fehler 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>Kein Connect</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Der Receiver hat keine Senderliste geliefert.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Den Receiver jetzt neu starten, damit er die neuen Listen einliest?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 auf dem Receiver ist größer als %2 Byte und damit keine Senderliste; die Datei wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 auf dem Receiver ist größer als %2 Byte und damit keine Konfiguration; die Datei wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>Die vom Receiver geholte Senderliste kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>Die aktuellen Dateien des Receivers konnten nicht gesichert werden; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>Die aktuellen Dateien des Receivers konnten nicht gelesen werden; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>%1 konnte nicht geschrieben werden; der Receiver behält seine bisherige Datei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>%1 konnte nicht geschrieben werden; die Datei auf dem Receiver ist jetzt womöglich unvollständig. Die bisherigen Dateien des Receivers liegen in "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>Die Senderliste wurde gesendet, aber %1 konnte nicht geschrieben werden; der Receiver behält seine bisherige Datei.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>Die Senderliste wurde gesendet, aber %1 konnte nicht geschrieben werden; die Datei auf dem Receiver ist jetzt womöglich unvollständig. Die bisherigen Dateien des Receivers liegen in "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>das Profil "%1" hat keine Receiver-Adresse</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>der Receiver hat keine Datei %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>der Receiver hat keine Datei %1; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 auf dem Receiver ist leer</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>der Receiver hat die Verbindung getrennt: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>Der FTP-Client konnte nicht eingerichtet werden.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>Keine Adresse oder kein Port für den Receiver.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>Benutzername oder Passwort enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>Die Systemdaten sind fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>Es gibt kein Netzwerkprofil. Legen Sie auf der Seite "Netzwerk" der Optionen eines für den Receiver an.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -326,10 +430,6 @@
         <translation>Nach Vorlage sortieren</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Laufende Nummern</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>Die Sender wurden neu nummeriert.</translation>
     </message>
@@ -343,6 +443,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Senderliste nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Laufende Nummern</translation>
     </message>
 </context>
 <context>
@@ -379,8 +483,8 @@
         <translation>Receiver</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Neustart mit &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Neustart mit "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -403,7 +507,7 @@
         <translation>Passwort:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>Die Adresse des Receivers muss aus vier Zahlen von 0 bis 255 bestehen, durch Punkte getrennt, etwa 192.168.0.10.</translation>
     </message>
     <message>
@@ -415,12 +519,12 @@
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>Die Receiver in Ihrem Netzwerk. Übertragungen verwenden das in der Liste gewählte Profil; Änderungen gelten sofort, auch nach Abbrechen.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Anmeldung bei %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>Die Receiver in Ihrem Netzwerk. Übertragungen verwenden das in der Liste gewählte Profil; Änderungen gelten sofort und bleiben auch nach Abbrechen erhalten.</translation>
     </message>
 </context>
 <context>
@@ -483,7 +587,7 @@
     </message>
     <message>
         <source>New Favourite List from Provider</source>
-        <translation>Neue Favoritenliste aus Anbieter</translation>
+        <translation>Neue Favoritenliste vom Anbieter</translation>
     </message>
     <message>
         <source>By Name</source>
@@ -557,6 +661,14 @@
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>Die Liste enthält 255 Satelliten, so viele, wie der Receiver aufnehmen kann.</translation>
     </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>Kein SatArrayPos</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>Es konnte kein neuer Transponder erzeugt werden.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CMainFrame</name>
@@ -626,7 +738,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation>Alles markieren</translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message>
         <source>Sort</source>
@@ -757,12 +869,12 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 bearbeitet die Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028.
 
 Öffnen Sie eine Einstellungsdatei (*.fdu, *.sys) oder holen Sie die Liste vom Receiver, wählen Sie links in der Baumansicht einen Satelliten, Transponder, Anbieter oder eine Favoritenliste und bearbeiten Sie deren Sender rechts in der Liste. Speichern Sie anschließend die Datei oder senden Sie sie zurück an den Receiver.
 
-Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+Y Wiederherstellen, Strg+A Alles markieren, Strg+W Schließen, Umschalt+F1 Direkthilfe.</translation>
+Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+Y Wiederherstellen, Strg+A Alles auswählen, Strg+W Schließen, Umschalt+F1 Direkthilfe.</translation>
     </message>
     <message>
         <source>Community Web Page</source>
@@ -788,6 +900,18 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <source>The settings file cannot be opened.</source>
         <translation>Die Einstellungsdatei kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Import anderer Senderlisten</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Sprachauswahl</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -811,8 +935,8 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Ein Netzwerkprofil braucht einen Namen.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>Es gibt bereits ein Netzwerkprofil namens &quot;%1&quot;.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>Es gibt bereits ein Netzwerkprofil namens "%1".</translation>
     </message>
 </context>
 <context>
@@ -842,16 +966,12 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Gespeicherte Nummern</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>Fortlaufend 1, 2, 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>Eingefügte Sender:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>Behalten ihre Favoritenlisten</translation>
+        <translation>Favoritenlisten behalten</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -941,6 +1061,17 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>Wie Favoritenlisten nummeriert, benannt und gepflegt werden und welche Satelliten die Baumansicht in welcher Reihenfolge zeigt.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>Fortlaufend: 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Weitere interessante Informationen</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -981,8 +1112,8 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die Senderliste wurde an den Receiver unter %1 gesendet.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>Die bisherigen Dateien liegen in &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>Die bisherigen Dateien liegen in "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1000,7 +1131,7 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>Bearbeitet die Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028: Sender, Favoritenlisten, Satelliten, Transponder, Timer und die Konfiguration des Receivers.</translation>
     </message>
     <message>
@@ -1083,7 +1214,7 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
     </message>
     <message>
         <source>Select All</source>
-        <translation>Alles markieren</translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message>
         <source>Select</source>
@@ -1159,6 +1290,10 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
             <numerusform>%n Sender</numerusform>
             <numerusform>%n Sender</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>Hier sollten Sie eigentlich nie hinkommen...</translation>
     </message>
 </context>
 <context>
@@ -1266,10 +1401,6 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Drucker und Papier wählen.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>Die Senderliste eines anderen Receivers übernehmen.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>Eine Enigma2-Liste importieren (lamedb und Bouquets).</translation>
     </message>
@@ -1303,14 +1434,14 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
     </message>
     <message>
         <source>How to work with the program, and its keys.</source>
-        <translation>Wie Sie mit dem Programm arbeiten, und seine Tasten.</translation>
+        <translation>Bedienung des Programms und seine Tastenkürzel.</translation>
     </message>
     <message>
         <source>Click on any part of the window to learn what it does.</source>
         <translation>Klicken Sie auf einen Teil des Fensters, um zu erfahren, was er tut.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>Die Webseite des Receiver-Herstellers im Browser öffnen.</translation>
     </message>
     <message>
@@ -1318,28 +1449,20 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die Farben des Programms wählen.</translation>
     </message>
     <message>
-        <source>Take back the last change.</source>
-        <translation>Die letzte Änderung rückgängig machen.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>Die rückgängig gemachte Änderung wiederherstellen.</translation>
-    </message>
-    <message>
         <source>Insert the channels from the clipboard.</source>
         <translation>Die Sender aus der Zwischenablage einfügen.</translation>
     </message>
     <message>
         <source>Move the selected channels to the clipboard.</source>
-        <translation>Die markierten Sender in die Zwischenablage verschieben.</translation>
+        <translation>Die ausgewählten Sender in die Zwischenablage verschieben.</translation>
     </message>
     <message>
         <source>Copy the selected channels to the clipboard.</source>
-        <translation>Die markierten Sender in die Zwischenablage kopieren.</translation>
+        <translation>Die ausgewählten Sender in die Zwischenablage kopieren.</translation>
     </message>
     <message>
         <source>Select every channel of the list.</source>
-        <translation>Alle Sender der Liste markieren.</translation>
+        <translation>Alle Sender der Liste auswählen.</translation>
     </message>
     <message>
         <source>Put the channels in order.</source>
@@ -1358,10 +1481,6 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die Sender mit allen Spalten anzeigen.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>Die bei den Sendern gespeicherten Nummern statt laufender Nummern anzeigen und verwenden.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>Die offenen Fenster anordnen, die Bereiche einblenden oder ein Fenster wählen.</translation>
     </message>
@@ -1374,23 +1493,19 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die Radiosender anzeigen.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Laufende Nummern in den Suchergebnissen anzeigen.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>Nur Satelliten auflisten, die benutzt werden.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
+        <source>Show the satellites' numbers in the tree.</source>
         <translation>Die Nummern der Satelliten in der Baumansicht anzeigen.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>Textfarbe der Sender der markierten Favoritenliste.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>Hintergrundfarbe der Sender der markierten Favoritenliste.</translation>
     </message>
     <message>
@@ -1402,7 +1517,7 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die Senderliste vom Receiver in ein neues Fenster laden.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>Die Senderliste und die Konfiguration des Receivers in ein neues Fenster laden.</translation>
     </message>
     <message>
@@ -1426,10 +1541,6 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die üblichen Sender von Astra 19,2° Ost nach oben verschieben.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>Die Transponder aufräumen.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>Alle Transponder löschen, die kein Sender benutzt.</translation>
     </message>
@@ -1438,11 +1549,11 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Sender, Transponder und Satelliten zählen.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>Die Timer des Receivers anzeigen und bearbeiten.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>Die Konfiguration des Receivers bearbeiten.</translation>
     </message>
     <message>
@@ -1460,6 +1571,34 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Die Sendersuche ein- oder ausblenden.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Diese Sprache ab dem nächsten Programmstart verwenden.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>Die Senderliste eines anderen Receivers importieren.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Die letzte Änderung rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>Die rückgängig gemachte Änderung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>Die bei den Sendern gespeicherten Nummern statt laufender Nummern anzeigen und verwenden.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Laufende Nummern in den Suchergebnissen anzeigen.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Transponder entfernen, die kein Sender benutzt.</translation>
     </message>
 </context>
 </TS>

@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_GB">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>The receiver did not deliver a service list.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>Restart the receiver now, so that it reads the new lists?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Restart receiver</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -129,6 +109,14 @@
         <source>Export Channel List</source>
         <translation>Export Channel List</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Vezi export list (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Vezi export list in UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>ftp Connection Error</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>No Data</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>No Data 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>ftp Test</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Restart receiver</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Error 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>No connection</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>The receiver did not deliver a service list.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Restart the receiver now, so that it reads the new lists?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>The service list fetched from the receiver cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>The receiver's current files could not be kept; nothing was sent.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>The receiver's current files could not be read; nothing was sent.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>%1 could not be written; the receiver keeps its previous file.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>the profile "%1" has no receiver address</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>the receiver has no %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>the receiver has no %1; nothing was sent</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 on the receiver is empty</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>the receiver closed the connection: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>The FTP client could not be set up.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>No receiver address or port.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>The user name or the password contains a line break.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>The system data is damaged!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>There is no network profile. Add one for the receiver on the Network page of the options.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -326,10 +430,6 @@
         <translation>Sort by Template</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Running Numbers</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>The channels have been renumbered.</translation>
     </message>
@@ -343,6 +443,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Channel list exported to %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Sequential Numbers</translation>
     </message>
 </context>
 <context>
@@ -379,8 +483,8 @@
         <translation>Receiver</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Restart with &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Restart with "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -403,8 +507,8 @@
         <translation>Password:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</translation>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</translation>
     </message>
     <message>
         <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
@@ -415,12 +519,12 @@
         <translation>Network</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Logging in to %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</translation>
     </message>
 </context>
 <context>
@@ -556,6 +660,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>The list holds 255 satellites, as many as the receiver takes.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>The satellite is not in the satellite list.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>No new transponder could be created.</translation>
     </message>
 </context>
 <context>
@@ -757,12 +869,12 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</translation>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</translation>
     </message>
     <message>
         <source>Community Web Page</source>
@@ -788,6 +900,18 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>The settings file cannot be opened.</source>
         <translation>The settings file cannot be opened.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Import of other channel lists</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Language selection</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Languages</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -811,8 +935,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>A network profile needs a name.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>There is a network profile named &quot;%1&quot; already.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>There is a network profile named "%1" already.</translation>
     </message>
 </context>
 <context>
@@ -840,10 +964,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Stored numbers</source>
         <translation>Stored numbers</translation>
-    </message>
-    <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>Running 1, 2, 3 ...</translation>
     </message>
     <message>
         <source>Pasted channels:</source>
@@ -941,6 +1061,17 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>Sequential: 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Options and Information</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -981,8 +1112,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>The service list was sent to the receiver at %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>Its previous files are kept in &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>Its previous files are kept in "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1000,8 +1131,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
-        <translation>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</translation>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <translation>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</translation>
     </message>
     <message>
         <source>Thanks</source>
@@ -1160,6 +1291,10 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
             <numerusform>%n channels</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>You should never get here...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1266,10 +1401,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Choose the printer and the paper.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>Take over the channel list of another receiver.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>Import an Enigma2 list (lamedb and bouquets).</translation>
     </message>
@@ -1310,20 +1441,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Click on any part of the window to learn what it does.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
-        <translation>Open the receiver maker&apos;s web site in your browser.</translation>
+        <source>Open the receiver maker's web site in your browser.</source>
+        <translation>Open the receiver maker's web site in your browser.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>Choose the colours of the program.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>Take back the last change.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>Make the change taken back again.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1358,10 +1481,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Show the channels with all their columns.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>Show and use the numbers stored with the channels instead of running numbers.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>Arrange the open windows, show the panes, or pick a window.</translation>
     </message>
@@ -1374,24 +1493,20 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Show the radio channels.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Show running numbers in the search results.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>List only satellites that are in use.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
-        <translation>Show the satellites&apos; numbers in the tree.</translation>
+        <source>Show the satellites' numbers in the tree.</source>
+        <translation>Show the satellites' numbers in the tree.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
-        <translation>Text colour of the marked favourite list&apos;s channels.</translation>
+        <source>Text colour of the marked favourite list's channels.</source>
+        <translation>Text colour of the marked favourite list's channels.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
-        <translation>Background colour of the marked favourite list&apos;s channels.</translation>
+        <source>Background colour of the marked favourite list's channels.</source>
+        <translation>Background colour of the marked favourite list's channels.</translation>
     </message>
     <message>
         <source>Fetch the list from the receiver or send it back.</source>
@@ -1402,8 +1517,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Load the service list from the receiver into a new window.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
-        <translation>Load the service list and the receiver&apos;s configuration into a new window.</translation>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <translation>Load the service list and the receiver's configuration into a new window.</translation>
     </message>
     <message>
         <source>Send the active service list to the receiver.</source>
@@ -1426,10 +1541,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Move the usual Astra 19.2° East channels to the top.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>Tidy up the transponders.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>Delete every transponder no channel uses.</translation>
     </message>
@@ -1438,12 +1549,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Count channels, transponders and satellites.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
-        <translation>Show and edit the receiver&apos;s timers.</translation>
+        <source>Show and edit the receiver's timers.</source>
+        <translation>Show and edit the receiver's timers.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
-        <translation>Edit the receiver&apos;s configuration.</translation>
+        <source>Edit the receiver's configuration.</source>
+        <translation>Edit the receiver's configuration.</translation>
     </message>
     <message>
         <source>Show or hide the satellite and LNB properties.</source>
@@ -1460,6 +1571,34 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Show or hide the channel search.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Use this language from the next start of the program.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>Import the channel list of another receiver.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Undo the last change.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>Redo the change you last undid.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>Show and use the numbers stored with the channels instead of sequential numbers.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Show sequential numbers in the search results.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Clear out the transponders no channel uses.</translation>
     </message>
 </context>
 </TS>

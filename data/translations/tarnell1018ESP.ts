@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>El receptor no ha entregado ninguna lista de canales.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>No hay conexión FTP con el receptor. Compruebe la dirección, el puerto, el nombre de usuario y la contraseña del perfil de red.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>¿Reiniciar ahora el receptor para que lea las nuevas listas?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Reiniciar receptor</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -129,6 +109,14 @@
         <source>Save As</source>
         <translation>Guardar como</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Lista de exportación de Vezi (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Lista de exportación de Vezi en UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>No hay conexión FTP con el receptor. Compruebe la dirección, el puerto, el nombre de usuario y la contraseña del perfil de red.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>Error de conexión FTP</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>Sin datos 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>Prueba FTP</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Reiniciar receptor</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Error 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>El receptor no ha entregado ninguna lista de canales.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>¿Reiniciar ahora el receptor para que lea las nuevas listas?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 en el receptor ocupa más de %2 bytes, así que no es una lista de canales; no se ha leído.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 en el receptor ocupa más de %2 bytes, así que no es una configuración; no se ha leído.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>La lista de canales obtenida del receptor no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>No se han podido guardar los archivos actuales del receptor; no se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>No se han podido leer los archivos actuales del receptor; no se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>No se ha podido escribir %1; el receptor conserva su archivo anterior.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>No se ha podido escribir %1; puede que el archivo del receptor esté incompleto ahora. Sus archivos anteriores están en "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>La lista de canales se ha enviado, pero no se ha podido escribir %1; el receptor conserva su archivo anterior.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>La lista de canales se ha enviado, pero no se ha podido escribir %1; puede que el archivo del receptor esté incompleto ahora. Sus archivos anteriores están en "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>el perfil "%1" no tiene dirección del receptor</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>el receptor no tiene el archivo %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>el receptor no tiene el archivo %1; no se ha enviado nada</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 está vacío en el receptor</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>el receptor ha cerrado la conexión: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>No se ha podido preparar el cliente FTP.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>Falta la dirección o el puerto del receptor.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>El nombre de usuario o la contraseña contiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>¡Los datos del sistema están dañados!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>No hay ningún perfil de red. Añada uno para el receptor en la página "Red" de las opciones.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -326,10 +430,6 @@
         <translation>Ordenar según plantilla</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Numeración correlativa</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>Los canales se han renumerado.</translation>
     </message>
@@ -343,6 +443,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Lista de canales exportada a %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Numeración correlativa</translation>
     </message>
 </context>
 <context>
@@ -379,8 +483,8 @@
         <translation>Receptor</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Reiniciar con &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Reiniciar con "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -403,7 +507,7 @@
         <translation>Contraseña:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>La dirección del receptor debe constar de cuatro números del 0 al 255 separados por puntos, por ejemplo 192.168.0.10.</translation>
     </message>
     <message>
@@ -415,12 +519,12 @@
         <translation>Red</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>Los receptores de su red. Las transferencias usan el perfil seleccionado en la lista; los cambios valen al instante, también después de Cancelar.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Iniciando sesión en %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>Los receptores de su red. Las transferencias usan el perfil seleccionado en la lista; los cambios se aplican al instante y se mantienen aunque pulse Cancelar.</translation>
     </message>
 </context>
 <context>
@@ -556,6 +660,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>La lista contiene 255 satélites, el máximo que admite el receptor.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>El satélite no está en la lista de satélites.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>No se ha podido crear un transpondedor nuevo.</translation>
     </message>
 </context>
 <context>
@@ -725,7 +837,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 edita las listas de canales y los ajustes de los receptores Octagon SF 1018 y SF 1028.
 
 Abra un archivo de ajustes (*.fdu, *.sys) u obtenga la lista del receptor, elija un satélite, un transpondedor, un proveedor o una lista de favoritos en el árbol de la izquierda y trabaje con sus canales en la lista de la derecha. Cuando termine, guarde el archivo o envíelo de vuelta al receptor.
@@ -788,6 +900,18 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <source>The settings file cannot be opened.</source>
         <translation>No se puede abrir el archivo de ajustes.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Importación de otras listas de canales</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Selección de idioma</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -811,8 +935,8 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Un perfil de red necesita un nombre.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>Ya existe un perfil de red llamado &quot;%1&quot;.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>Ya existe un perfil de red llamado "%1".</translation>
     </message>
 </context>
 <context>
@@ -842,16 +966,12 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Números guardados</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>Correlativos 1, 2, 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>Canales pegados:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>Conservan sus listas de favoritos</translation>
+        <translation>Mantenerlos en sus listas de favoritos</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -941,6 +1061,17 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>Cómo se numeran, nombran y conservan las listas de favoritos, y qué satélites muestra el árbol y en qué orden.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>Correlativos: 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Opciones e información</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -981,8 +1112,8 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>La lista de canales se ha enviado al receptor en %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>Sus archivos anteriores se guardan en &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>Sus archivos anteriores se guardan en "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1000,7 +1131,7 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>Edita las listas de canales y los ajustes de los receptores Octagon SF 1018 y SF 1028: canales, listas de favoritos, satélites, transpondedores, temporizadores y la configuración del receptor.</translation>
     </message>
     <message>
@@ -1160,6 +1291,10 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
             <numerusform>%n canales</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>Nunca debería llegar aquí...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1266,10 +1401,6 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Elegir la impresora y el papel.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>Adoptar la lista de canales de otro receptor.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>Importar una lista Enigma2 (lamedb y bouquets).</translation>
     </message>
@@ -1310,20 +1441,12 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Haga clic en cualquier parte de la ventana para saber qué hace.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>Abrir el sitio web del fabricante del receptor en el navegador.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>Elegir los colores del programa.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>Deshacer el último cambio.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>Rehacer el cambio deshecho.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1358,10 +1481,6 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Mostrar los canales con todas sus columnas.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>Mostrar y usar los números guardados con los canales en lugar de la numeración correlativa.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>Organizar las ventanas abiertas, mostrar los paneles o elegir una ventana.</translation>
     </message>
@@ -1374,23 +1493,19 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Mostrar los canales de radio.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Mostrar numeración correlativa en los resultados de búsqueda.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>Mostrar solo los satélites en uso.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
+        <source>Show the satellites' numbers in the tree.</source>
         <translation>Mostrar los números de los satélites en el árbol.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>Color del texto de los canales de la lista de favoritos marcada.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>Color de fondo de los canales de la lista de favoritos marcada.</translation>
     </message>
     <message>
@@ -1402,7 +1517,7 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Cargar la lista de canales del receptor en una ventana nueva.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>Cargar la lista de canales y la configuración del receptor en una ventana nueva.</translation>
     </message>
     <message>
@@ -1426,10 +1541,6 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Mover al principio los canales habituales de Astra 19,2° Este.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>Ordenar los transpondedores.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>Eliminar todos los transpondedores que no usa ningún canal.</translation>
     </message>
@@ -1438,11 +1549,11 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>Contar canales, transpondedores y satélites.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>Mostrar y editar los temporizadores del receptor.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>Editar la configuración del receptor.</translation>
     </message>
     <message>
@@ -1460,6 +1571,34 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Mostrar u ocultar la búsqueda de canales.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Usar este idioma a partir del próximo inicio del programa.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>Adoptar la lista de canales de otro receptor.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Deshacer el último cambio.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>Rehacer el cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>Mostrar y usar los números guardados con los canales en lugar de la numeración correlativa.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Mostrar numeración correlativa en los resultados de búsqueda.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Quitar los transpondedores que no usa ningún canal.</translation>
     </message>
 </context>
 </TS>

@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fa_IR">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>گیرنده هیچ فهرست کانالی ارسال نکرد.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>اتصال FTP به گیرنده برقرار نشد. نشانی، درگاه، نام کاربری و گذرواژهٔ نمایهٔ شبکه را بررسی کنید.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>گیرنده اکنون دوباره راه‌اندازی شود تا فهرست‌های جدید را بخواند؟</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>راه‌اندازی دوبارهٔ گیرنده</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -129,6 +109,14 @@
         <source>Save As</source>
         <translation>ذخیره با نام</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>فهرست خروجی Vezi (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>فهرست خروجی Vezi با UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>اتصال FTP به گیرنده برقرار نشد. نشانی، درگاه، نام کاربری و گذرواژهٔ نمایهٔ شبکه را بررسی کنید.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>خطای اتصال FTP</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>داده‌ای نیست</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>داده‌ای نیست 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطا</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>آزمون FTP</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>راه‌اندازی دوبارهٔ گیرنده</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>خطای 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>اتصال برقرار نشد</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>گیرنده هیچ فهرست کانالی ارسال نکرد.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>گیرنده اکنون دوباره راه‌اندازی شود تا فهرست‌های جدید را بخواند؟</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 روی گیرنده بزرگ‌تر از %2 بایت است، پس فهرست کانال نیست؛ خوانده نشد.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 روی گیرنده بزرگ‌تر از %2 بایت است، پس پیکربندی نیست؛ خوانده نشد.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>فهرست کانالی که از گیرنده دریافت شد باز نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>از فایل‌های کنونی گیرنده نسخه‌ای نگه داشته نشد؛ چیزی ارسال نشد.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>فایل‌های کنونی گیرنده خوانده نشدند؛ چیزی ارسال نشد.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>%1 نوشته نشد؛ گیرنده فایل پیشین خود را نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>%1 نوشته نشد؛ ممکن است فایل گیرنده اکنون ناقص باشد. فایل‌های پیشین آن در "%2" هستند.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>فهرست کانال ارسال شد، اما %1 نوشته نشد؛ گیرنده فایل پیشین خود را نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>فهرست کانال ارسال شد، اما %1 نوشته نشد؛ ممکن است فایل گیرنده اکنون ناقص باشد. فایل‌های پیشین آن در "%2" هستند.</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>نمایهٔ "%1" نشانی گیرنده ندارد</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>گیرنده فایل %1 را ندارد</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>گیرنده فایل %1 را ندارد؛ چیزی ارسال نشد</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 روی گیرنده خالی است</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>گیرنده اتصال را بست: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>کلاینت FTP آماده نشد.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>نشانی یا درگاه گیرنده مشخص نیست.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>نام کاربری یا گذرواژه شکست خط دارد.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>داده‌های سیستم خراب است!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>هیچ نمایهٔ شبکه‌ای وجود ندارد. در صفحهٔ "شبکه" در گزینه‌ها یک نمایه برای گیرنده بیفزایید.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -325,10 +429,6 @@
         <translation>مرتب‌سازی بر پایهٔ الگو</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>شماره‌گذاری پیاپی</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>کانال‌ها دوباره شماره‌گذاری شدند.</translation>
     </message>
@@ -341,6 +441,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>فهرست کانال‌ها در %1 صادر شد.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>شماره‌گذاری پیاپی</translation>
     </message>
 </context>
 <context>
@@ -377,8 +481,8 @@
         <translation>گیرنده</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>راه‌اندازی دوباره با &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>راه‌اندازی دوباره با "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -401,7 +505,7 @@
         <translation>گذرواژه:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>نشانی گیرنده باید چهار عدد از 0 تا 255 باشد که با نقطه از هم جدا شده‌اند، مانند 192.168.0.10.</translation>
     </message>
     <message>
@@ -413,12 +517,12 @@
         <translation>شبکه</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>گیرنده‌های شبکهٔ شما. انتقال‌ها از نمایهٔ انتخاب‌شده در فهرست استفاده می‌کنند؛ تغییرات بی‌درنگ اعمال می‌شوند، حتی پس از لغو.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>در حال ورود به %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>گیرنده‌های شبکهٔ شما. انتقال‌ها از نمایهٔ انتخاب‌شده در فهرست استفاده می‌کنند؛ تغییرات بی‌درنگ اعمال می‌شوند و حتی پس از لغو هم می‌مانند.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +658,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>فهرست 255 ماهواره دارد؛ بیشترین تعدادی که گیرنده می‌پذیرد.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>این ماهواره در فهرست ماهواره‌ها نیست.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>ترانسپوندر تازه‌ای ساخته نشد.</translation>
     </message>
 </context>
 <context>
@@ -723,7 +835,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند.
 
 یک فایل تنظیمات (*.fdu, *.sys)‎ را باز کنید یا فهرست را از گیرنده دریافت کنید، در درخت سمت راست یک ماهواره، ترانسپوندر، ارائه‌دهنده یا فهرست علاقه‌مندی‌ها را برگزینید و کانال‌های آن را در فهرست سمت چپ ویرایش کنید. در پایان، فایل را ذخیره کنید یا آن را به گیرنده برگردانید.
@@ -786,6 +898,18 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>The settings file cannot be opened.</source>
         <translation>فایل تنظیمات باز نمی‌شود.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>وارد کردن فهرست‌های کانال دیگر</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>انتخاب زبان</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>زبان‌ها</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -809,8 +933,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>نمایهٔ شبکه باید نام داشته باشد.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>نمایهٔ شبکه‌ای با نام &quot;%1&quot; از پیش وجود دارد.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>نمایهٔ شبکه‌ای با نام "%1" از پیش وجود دارد.</translation>
     </message>
 </context>
 <context>
@@ -840,16 +964,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>شماره‌های ذخیره‌شده</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>پیاپی 1، 2، 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>کانال‌های چسبانده‌شده:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>فهرست‌های علاقه‌مندی خود را نگه می‌دارند</translation>
+        <translation>در فهرست‌های علاقه‌مندی خود بمانند</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -939,6 +1059,17 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>فهرست‌های علاقه‌مندی چگونه شماره‌گذاری، نام‌گذاری و نگهداری می‌شوند و درخت کدام ماهواره‌ها را به چه ترتیبی نشان می‌دهد.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>پیاپی 1، 2، 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>گزینه‌ها و اطلاعات</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -979,8 +1110,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>فهرست کانال‌ها به گیرنده در %1 ارسال شد.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>فایل‌های پیشین آن در &quot;%1&quot; نگهداری می‌شوند.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>فایل‌های پیشین آن در "%1" نگهداری می‌شوند.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -998,7 +1129,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند: کانال‌ها، فهرست‌های علاقه‌مندی، ماهواره‌ها، ترانسپوندرها، زمان‌سنج‌ها و پیکربندی گیرنده.</translation>
     </message>
     <message>
@@ -1157,6 +1288,10 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
             <numerusform>%n کانال</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>در واقع هرگز نباید به اینجا برسید...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1263,10 +1398,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>انتخاب چاپگر و کاغذ.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>برگرفتن فهرست کانال‌های یک گیرندهٔ دیگر.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>وارد کردن فهرست Enigma2 (lamedb و بسته‌ها).</translation>
     </message>
@@ -1307,20 +1438,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>روی هر بخشی از پنجره کلیک کنید تا بدانید چه کاری انجام می‌دهد.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>باز کردن وب‌سایت سازندهٔ گیرنده در مرورگر.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>انتخاب رنگ‌های برنامه.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>واگرد آخرین تغییر.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>انجام دوبارهٔ تغییر واگردشده.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1355,10 +1478,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>نمایش کانال‌ها با همهٔ ستون‌هایشان.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>نمایش و به‌کارگیری شماره‌های ذخیره‌شده با کانال‌ها به‌جای شماره‌گذاری پیاپی.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>چیدن پنجره‌های باز، نمایش قاب‌ها یا انتخاب یک پنجره.</translation>
     </message>
@@ -1371,23 +1490,19 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>نمایش کانال‌های رادیویی.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>نمایش شماره‌گذاری پیاپی در نتایج جستجو.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>فهرست کردن فقط ماهواره‌های در حال استفاده.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
+        <source>Show the satellites' numbers in the tree.</source>
         <translation>نمایش شمارهٔ ماهواره‌ها در درخت.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>رنگ متن کانال‌های فهرست علاقه‌مندی نشانه‌گذاری‌شده.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>رنگ پس‌زمینهٔ کانال‌های فهرست علاقه‌مندی نشانه‌گذاری‌شده.</translation>
     </message>
     <message>
@@ -1399,7 +1514,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>بارگذاری فهرست کانال‌ها از گیرنده در پنجره‌ای تازه.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>بارگذاری فهرست کانال‌ها و پیکربندی گیرنده در پنجره‌ای تازه.</translation>
     </message>
     <message>
@@ -1423,10 +1538,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>انتقال کانال‌های معمول Astra 19.2° شرقی به بالای فهرست.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>مرتب کردن ترانسپوندرها.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>حذف همهٔ ترانسپوندرهایی که هیچ کانالی از آن‌ها استفاده نمی‌کند.</translation>
     </message>
@@ -1435,11 +1546,11 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>شمارش کانال‌ها، ترانسپوندرها و ماهواره‌ها.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>نمایش و ویرایش زمان‌سنج‌های گیرنده.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>ویرایش پیکربندی گیرنده.</translation>
     </message>
     <message>
@@ -1457,6 +1568,34 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Show or hide the channel search.</source>
         <translation>نمایش یا پنهان کردن جستجوی کانال.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>استفاده از این زبان از اجرای بعدی برنامه.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>وارد کردن فهرست کانال‌های یک گیرندهٔ دیگر.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>واگرد آخرین تغییر.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>انجام دوبارهٔ تغییر واگردشده.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>نمایش و به‌کارگیری شماره‌های ذخیره‌شده با کانال‌ها به‌جای شماره‌گذاری پیاپی.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>نمایش شماره‌گذاری پیاپی در نتایج جستجو.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>پاک کردن ترانسپوندرهایی که هیچ کانالی از آن‌ها استفاده نمی‌کند.</translation>
     </message>
 </context>
 </TS>

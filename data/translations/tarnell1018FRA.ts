@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>Le récepteur n&apos;a fourni aucune liste de chaînes.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l&apos;adresse, le port, le nom d&apos;utilisateur et le mot de passe du profil réseau.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>Redémarrer le récepteur maintenant pour qu&apos;il lise les nouvelles listes ?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Redémarrer le récepteur</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -129,6 +109,14 @@
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Liste d'exportation Vezi (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Liste d'exportation Vezi en UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -138,14 +126,130 @@
     </message>
     <message>
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l&apos;adresse, le port, le nom d&apos;utilisateur et le mot de passe du profil réseau.</translation>
+        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l'adresse, le port, le nom d'utilisateur et le mot de passe du profil réseau.</translation>
+    </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>Erreur de connexion FTP</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Aucune donnée</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>Aucune donnée 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>Test FTP</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Redémarrer le récepteur</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Erreur 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>Pas de connexion</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Le récepteur n'a fourni aucune liste de chaînes.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Redémarrer le récepteur maintenant pour qu'il lise les nouvelles listes ?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 sur le récepteur dépasse %2 octets : ce n'est donc pas une liste de chaînes ; il n'a pas été lu.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 sur le récepteur dépasse %2 octets : ce n'est donc pas une configuration ; il n'a pas été lu.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>La liste de chaînes récupérée sur le récepteur ne peut pas être ouverte.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>Les fichiers actuels du récepteur n'ont pas pu être sauvegardés ; rien n'a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>Les fichiers actuels du récepteur n'ont pas pu être lus ; rien n'a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>Impossible d'écrire %1 ; le récepteur garde son fichier précédent.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>Impossible d'écrire %1 ; le fichier du récepteur est peut-être incomplet maintenant. Ses fichiers précédents se trouvent dans "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>La liste de chaînes a été envoyée, mais %1 n'a pas pu être écrit ; le récepteur garde son fichier précédent.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>La liste de chaînes a été envoyée, mais %1 n'a pas pu être écrit ; le fichier du récepteur est peut-être incomplet maintenant. Ses fichiers précédents se trouvent dans "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>le profil "%1" n'a pas d'adresse de récepteur</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>le récepteur n'a pas de fichier %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>le récepteur n'a pas de fichier %1 ; rien n'a été envoyé</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 est vide sur le récepteur</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>le récepteur a fermé la connexion : %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>Le client FTP n'a pas pu être initialisé.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>Aucune adresse ou aucun port pour le récepteur.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>Le nom d'utilisateur ou le mot de passe contient un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>Les données système sont endommagées !</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>Il n'existe aucun profil réseau. Ajoutez-en un pour le récepteur sur la page "Réseau" des options.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -195,7 +299,7 @@
     </message>
     <message>
         <source>Status Bar On/Off</source>
-        <translation>Barre d&apos;état oui/non</translation>
+        <translation>Barre d'état oui/non</translation>
     </message>
     <message>
         <source>Message Bar On/Off</source>
@@ -215,11 +319,11 @@
     </message>
     <message>
         <source>Tree background</source>
-        <translation>Fond de l&apos;arborescence</translation>
+        <translation>Fond de l'arborescence</translation>
     </message>
     <message>
         <source>Tree text</source>
-        <translation>Texte de l&apos;arborescence</translation>
+        <translation>Texte de l'arborescence</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -235,14 +339,14 @@
     </message>
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
-        <translation>Info-bulles, barres de la fenêtre principale et couleurs de l&apos;arborescence et de la liste des chaînes. Les barres et les couleurs changent immédiatement.</translation>
+        <translation>Info-bulles, barres de la fenêtre principale et couleurs de l'arborescence et de la liste des chaînes. Les barres et les couleurs changent immédiatement.</translation>
     </message>
 </context>
 <context>
     <name>tarnell::CChannelListCommands</name>
     <message>
         <source>Column width of the list style</source>
-        <translation>Largeur des colonnes de l&apos;affichage en liste</translation>
+        <translation>Largeur des colonnes de l'affichage en liste</translation>
     </message>
 </context>
 <context>
@@ -253,7 +357,7 @@
     </message>
     <message>
         <source>Select a satellite in the tree to edit it here.</source>
-        <translation>Sélectionnez un satellite dans l&apos;arborescence pour le modifier ici.</translation>
+        <translation>Sélectionnez un satellite dans l'arborescence pour le modifier ici.</translation>
     </message>
     <message>
         <source>Transponder</source>
@@ -261,7 +365,7 @@
     </message>
     <message>
         <source>Select a transponder in the tree to edit it here.</source>
-        <translation>Sélectionnez un transpondeur dans l&apos;arborescence pour le modifier ici.</translation>
+        <translation>Sélectionnez un transpondeur dans l'arborescence pour le modifier ici.</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -277,7 +381,7 @@
     </message>
     <message>
         <source>Type part of a channel name to find it.</source>
-        <translation>Tapez une partie du nom d&apos;une chaîne pour la trouver.</translation>
+        <translation>Tapez une partie du nom d'une chaîne pour la trouver.</translation>
     </message>
 </context>
 <context>
@@ -326,10 +430,6 @@
         <translation>Trier selon le modèle</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Numérotation continue</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>Les chaînes ont été renumérotées.</translation>
     </message>
@@ -343,6 +443,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Liste des chaînes exportée vers %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Numérotation continue</translation>
     </message>
 </context>
 <context>
@@ -379,8 +483,8 @@
         <translation>Récepteur</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Redémarrer avec &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Redémarrer avec "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -403,8 +507,8 @@
         <translation>Mot de passe :</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>L&apos;adresse du récepteur doit se composer de quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>L'adresse du récepteur doit se composer de quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
     </message>
     <message>
         <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
@@ -415,12 +519,12 @@
         <translation>Réseau</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s&apos;appliquent immédiatement, même après Annuler.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Connexion à %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s'appliquent immédiatement et restent même après Annuler.</translation>
     </message>
 </context>
 <context>
@@ -447,7 +551,7 @@
     </message>
     <message>
         <source>Favourite Sequence Numbers</source>
-        <translation>Numéros d&apos;ordre des favoris</translation>
+        <translation>Numéros d'ordre des favoris</translation>
     </message>
     <message>
         <source>Delete Favourite List</source>
@@ -483,7 +587,7 @@
     </message>
     <message>
         <source>New Favourite List from Provider</source>
-        <translation>Nouvelle liste de favoris depuis le fournisseur</translation>
+        <translation>Nouvelle liste de favoris à partir du fournisseur</translation>
     </message>
     <message>
         <source>By Name</source>
@@ -495,7 +599,7 @@
     </message>
     <message>
         <source>In Stored Order</source>
-        <translation>Dans l&apos;ordre enregistré</translation>
+        <translation>Dans l'ordre enregistré</translation>
     </message>
     <message>
         <source>By Number</source>
@@ -557,6 +661,14 @@
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>La liste contient 255 satellites, le maximum que le récepteur accepte.</translation>
     </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>Le satellite ne figure pas dans la liste des satellites.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>Impossible de créer un nouveau transpondeur.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CMainFrame</name>
@@ -590,7 +702,7 @@
     </message>
     <message>
         <source>Print Setup...</source>
-        <translation>Configuration de l&apos;impression...</translation>
+        <translation>Configuration de l'impression...</translation>
     </message>
     <message>
         <source>Import</source>
@@ -725,12 +837,12 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 modifie les listes de chaînes et les paramètres des récepteurs Octagon SF 1018 et SF 1028.
 
-Ouvrez un fichier de paramètres (*.fdu, *.sys) ou récupérez la liste depuis le récepteur, choisissez un satellite, un transpondeur, un fournisseur ou une liste de favoris dans l&apos;arborescence à gauche et travaillez sur ses chaînes dans la liste à droite. Une fois terminé, enregistrez le fichier ou renvoyez-le au récepteur.
+Ouvrez un fichier de paramètres (*.fdu, *.sys) ou récupérez la liste depuis le récepteur, choisissez un satellite, un transpondeur, un fournisseur ou une liste de favoris dans l'arborescence à gauche et travaillez sur ses chaînes dans la liste à droite. Une fois terminé, enregistrez le fichier ou renvoyez-le au récepteur.
 
-Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctrl+Y rétablir, Ctrl+A tout sélectionner, Ctrl+W fermer, Maj+F1 qu&apos;est-ce que c&apos;est.</translation>
+Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctrl+Y rétablir, Ctrl+A tout sélectionner, Ctrl+W fermer, Maj+F1 qu'est-ce que c'est.</translation>
     </message>
     <message>
         <source>Community Web Page</source>
@@ -786,7 +898,19 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>The settings file cannot be opened.</source>
-        <translation>Impossible d&apos;ouvrir le fichier de paramètres.</translation>
+        <translation>Impossible d'ouvrir le fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Importation d'autres listes de chaînes</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Choix de la langue</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
     </message>
 </context>
 <context>
@@ -811,8 +935,8 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Un profil réseau doit avoir un nom.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>Un profil réseau nommé &quot;%1&quot; existe déjà.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>Un profil réseau nommé "%1" existe déjà.</translation>
     </message>
 </context>
 <context>
@@ -842,16 +966,12 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Numéros enregistrés</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>Continus 1, 2, 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>Chaînes collées :</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>Gardent leurs listes de favoris</translation>
+        <translation>Les laisser dans leurs listes de favoris</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -899,7 +1019,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>Its antenna settings are in use</source>
-        <translation>Ses réglages d&apos;antenne sont utilisés</translation>
+        <translation>Ses réglages d'antenne sont utilisés</translation>
     </message>
     <message>
         <source>Channels are stored on it</source>
@@ -919,7 +1039,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>Order of the satellites in the tree:</source>
-        <translation>Ordre des satellites dans l&apos;arborescence :</translation>
+        <translation>Ordre des satellites dans l'arborescence :</translation>
     </message>
     <message>
         <source>By name</source>
@@ -939,7 +1059,18 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
-        <translation>Comment les listes de favoris sont numérotées, nommées et conservées, et quels satellites l&apos;arborescence affiche, dans quel ordre.</translation>
+        <translation>Comment les listes de favoris sont numérotées, nommées et conservées, et quels satellites l'arborescence affiche, dans quel ordre.</translation>
+    </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>Continus : 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Options et informations</translation>
     </message>
 </context>
 <context>
@@ -970,7 +1101,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>The service list could not be prepared for the receiver; nothing was sent.</source>
-        <translation>La liste des chaînes n&apos;a pas pu être préparée pour le récepteur ; rien n&apos;a été envoyé.</translation>
+        <translation>La liste des chaînes n'a pas pu être préparée pour le récepteur ; rien n'a été envoyé.</translation>
     </message>
     <message>
         <source>The service list and the configuration were sent to the receiver at %1.</source>
@@ -981,8 +1112,8 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>La liste des chaînes a été envoyée au récepteur %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>Ses fichiers précédents sont conservés dans &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>Ses fichiers précédents sont conservés dans "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -990,7 +1121,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
-        <translation>Le récepteur %1 a reçu l&apos;ordre de redémarrer (%2).</translation>
+        <translation>Le récepteur %1 a reçu l'ordre de redémarrer (%2).</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1131,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>Modifie les listes de chaînes et les paramètres des récepteurs Octagon SF 1018 et SF 1028 : chaînes, listes de favoris, satellites, transpondeurs, programmations et configuration du récepteur.</translation>
     </message>
     <message>
@@ -1029,7 +1160,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
-        <translation>À propos de ce programme, des personnes qui ont aidé à le réaliser et de l&apos;endroit où trouver le fabricant du récepteur.</translation>
+        <translation>À propos de ce programme, des personnes qui ont aidé à le réaliser et de l'endroit où trouver le fabricant du récepteur.</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1291,10 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
             <numerusform>%n chaînes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>Vous ne devriez jamais arriver ici...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1231,7 +1366,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     <name>tarnell::CommandDescriptions</name>
     <message>
         <source>Start a new service list from the factory list.</source>
-        <translation>Commencer une nouvelle liste de chaînes à partir de la liste d&apos;usine.</translation>
+        <translation>Commencer une nouvelle liste de chaînes à partir de la liste d'usine.</translation>
     </message>
     <message>
         <source>Open a settings file (*.fdu, *.sys) from disk.</source>
@@ -1255,19 +1390,15 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>Print the channel list on the default printer at once.</source>
-        <translation>Imprimer immédiatement la liste des chaînes sur l&apos;imprimante par défaut.</translation>
+        <translation>Imprimer immédiatement la liste des chaînes sur l'imprimante par défaut.</translation>
     </message>
     <message>
         <source>Show the pages as they will be printed.</source>
-        <translation>Afficher les pages telles qu&apos;elles seront imprimées.</translation>
+        <translation>Afficher les pages telles qu'elles seront imprimées.</translation>
     </message>
     <message>
         <source>Choose the printer and the paper.</source>
-        <translation>Choisir l&apos;imprimante et le papier.</translation>
-    </message>
-    <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>Reprendre la liste de chaînes d&apos;un autre récepteur.</translation>
+        <translation>Choisir l'imprimante et le papier.</translation>
     </message>
     <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
@@ -1295,7 +1426,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>Quit the program; it asks about unsaved changes first.</source>
-        <translation>Quitter le programme ; il demande d&apos;abord quoi faire des modifications non enregistrées.</translation>
+        <translation>Quitter le programme ; il demande d'abord quoi faire des modifications non enregistrées.</translation>
     </message>
     <message>
         <source>Version and credits.</source>
@@ -1303,27 +1434,19 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>How to work with the program, and its keys.</source>
-        <translation>Comment utiliser le programme, et ses touches.</translation>
+        <translation>Comment utiliser le programme, et ses raccourcis clavier.</translation>
     </message>
     <message>
         <source>Click on any part of the window to learn what it does.</source>
         <translation>Cliquez sur une partie de la fenêtre pour savoir à quoi elle sert.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>Ouvrir le site web du fabricant du récepteur dans votre navigateur.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>Choisir les couleurs du programme.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>Annuler la dernière modification.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>Rétablir la modification annulée.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1358,10 +1481,6 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Afficher les chaînes avec toutes leurs colonnes.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>Afficher et utiliser les numéros enregistrés avec les chaînes au lieu de la numérotation continue.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>Organiser les fenêtres ouvertes, afficher les volets ou choisir une fenêtre.</translation>
     </message>
@@ -1374,23 +1493,19 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Afficher les chaînes radio.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Afficher une numérotation continue dans les résultats de recherche.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
-        <translation>N&apos;afficher que les satellites utilisés.</translation>
+        <translation>N'afficher que les satellites utilisés.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
-        <translation>Afficher les numéros des satellites dans l&apos;arborescence.</translation>
+        <source>Show the satellites' numbers in the tree.</source>
+        <translation>Afficher les numéros des satellites dans l'arborescence.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>Couleur du texte des chaînes de la liste de favoris marquée.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>Couleur de fond des chaînes de la liste de favoris marquée.</translation>
     </message>
     <message>
@@ -1402,7 +1517,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Charger la liste des chaînes du récepteur dans une nouvelle fenêtre.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>Charger la liste des chaînes et la configuration du récepteur dans une nouvelle fenêtre.</translation>
     </message>
     <message>
@@ -1411,11 +1526,11 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>Number the channels again in list order.</source>
-        <translation>Renuméroter les chaînes dans l&apos;ordre de la liste.</translation>
+        <translation>Renuméroter les chaînes dans l'ordre de la liste.</translation>
     </message>
     <message>
         <source>Unlink channels from names that do not exist.</source>
-        <translation>Détacher les chaînes des noms qui n&apos;existent pas.</translation>
+        <translation>Détacher les chaînes des noms qui n'existent pas.</translation>
     </message>
     <message>
         <source>Write the shown channels to a text file.</source>
@@ -1423,26 +1538,22 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>Move the usual Astra 19.2° East channels to the top.</source>
-        <translation>Placer en tête les chaînes habituelles d&apos;Astra 19,2° Est.</translation>
-    </message>
-    <message>
-        <source>Tidy up the transponders.</source>
-        <translation>Faire le ménage dans les transpondeurs.</translation>
+        <translation>Placer en tête les chaînes habituelles d'Astra 19,2° Est.</translation>
     </message>
     <message>
         <source>Delete every transponder no channel uses.</source>
-        <translation>Supprimer tous les transpondeurs qu&apos;aucune chaîne n&apos;utilise.</translation>
+        <translation>Supprimer tous les transpondeurs qu'aucune chaîne n'utilise.</translation>
     </message>
     <message>
         <source>Count channels, transponders and satellites.</source>
         <translation>Compter les chaînes, transpondeurs et satellites.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>Afficher et modifier les programmations du récepteur.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>Modifier la configuration du récepteur.</translation>
     </message>
     <message>
@@ -1460,6 +1571,34 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Afficher ou masquer la recherche de chaînes.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Utiliser cette langue au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>Importer la liste de chaînes d'un autre récepteur.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Annuler la dernière modification.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>Rétablir la modification annulée.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>Afficher et utiliser les numéros enregistrés avec les chaînes au lieu de la numérotation continue.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Afficher une numérotation continue dans les résultats de recherche.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Retirer les transpondeurs qu'aucune chaîne n'utilise.</translation>
     </message>
 </context>
 </TS>

@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>Il ricevitore non ha fornito alcuna lista canali.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Nessuna connessione FTP con il ricevitore. Controllare indirizzo, porta, nome utente e password del profilo di rete.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>Riavviare ora il ricevitore, in modo che legga le nuove liste?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Riavvia ricevitore</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -72,7 +52,7 @@
     </message>
     <message>
         <source>Pay</source>
-        <translation>Pay</translation>
+        <translation>A pagamento</translation>
     </message>
     <message>
         <source>M 1</source>
@@ -129,23 +109,147 @@
         <source>Save As</source>
         <translation>Salva con nome</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Lista di esportazione Vezi (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Lista di esportazione Vezi in UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
     <message>
         <source>The receiver accepted the FTP login.</source>
-        <translation>Il ricevitore ha accettato l&apos;accesso FTP.</translation>
+        <translation>Il ricevitore ha accettato l'accesso FTP.</translation>
     </message>
     <message>
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>Nessuna connessione FTP con il ricevitore. Controllare indirizzo, porta, nome utente e password del profilo di rete.</translation>
+    </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>Errore di connessione FTP</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Nessun dato</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>Nessun dato 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>Test FTP</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Riavvia ricevitore</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Errore 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>Nessuna connessione</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Il ricevitore non ha fornito alcuna lista canali.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Riavviare ora il ricevitore, in modo che legga le nuove liste?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 sul ricevitore è più grande di %2 byte, quindi non è una lista canali; non è stato letto.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 sul ricevitore è più grande di %2 byte, quindi non è una configurazione; non è stato letto.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>La lista canali scaricata dal ricevitore non può essere aperta.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>Non è stato possibile conservare una copia dei file attuali del ricevitore; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>Non è stato possibile leggere i file attuali del ricevitore; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>Impossibile scrivere %1; il ricevitore conserva il file precedente.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>Impossibile scrivere %1; ora il file sul ricevitore potrebbe essere incompleto. I file precedenti si trovano in "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>La lista canali è stata inviata, ma non è stato possibile scrivere %1; il ricevitore conserva il file precedente.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>La lista canali è stata inviata, ma non è stato possibile scrivere %1; ora il file sul ricevitore potrebbe essere incompleto. I file precedenti si trovano in "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>il profilo "%1" non ha un indirizzo del ricevitore</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>il ricevitore non ha il file %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>il ricevitore non ha il file %1; non è stato inviato nulla</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 sul ricevitore è vuoto</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>il ricevitore ha chiuso la connessione: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>Non è stato possibile preparare il client FTP.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>Manca l'indirizzo o la porta del ricevitore.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>Il nome utente o la password contiene un a capo.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>I dati di sistema sono danneggiati!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>Non esiste alcun profilo di rete. Aggiungerne uno per il ricevitore nella pagina "Rete" delle opzioni.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -215,11 +319,11 @@
     </message>
     <message>
         <source>Tree background</source>
-        <translation>Sfondo dell&apos;albero</translation>
+        <translation>Sfondo dell'albero</translation>
     </message>
     <message>
         <source>Tree text</source>
-        <translation>Testo dell&apos;albero</translation>
+        <translation>Testo dell'albero</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -235,7 +339,7 @@
     </message>
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
-        <translation>Descrizioni comandi, barre della finestra principale e colori dell&apos;albero e della lista canali. Barre e colori cambiano subito.</translation>
+        <translation>Descrizioni comandi, barre della finestra principale e colori dell'albero e della lista canali. Barre e colori cambiano subito.</translation>
     </message>
 </context>
 <context>
@@ -253,7 +357,7 @@
     </message>
     <message>
         <source>Select a satellite in the tree to edit it here.</source>
-        <translation>Selezionare un satellite nell&apos;albero per modificarlo qui.</translation>
+        <translation>Selezionare un satellite nell'albero per modificarlo qui.</translation>
     </message>
     <message>
         <source>Transponder</source>
@@ -261,7 +365,7 @@
     </message>
     <message>
         <source>Select a transponder in the tree to edit it here.</source>
-        <translation>Selezionare un transponder nell&apos;albero per modificarlo qui.</translation>
+        <translation>Selezionare un transponder nell'albero per modificarlo qui.</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -326,10 +430,6 @@
         <translation>Ordina secondo modello</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Numerazione progressiva</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>I canali sono stati rinumerati.</translation>
     </message>
@@ -343,6 +443,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Lista canali esportata in %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Numerazione progressiva</translation>
     </message>
 </context>
 <context>
@@ -379,8 +483,8 @@
         <translation>Ricevitore</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Riavvia con &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Riavvia con "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -403,8 +507,8 @@
         <translation>Password:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>L&apos;indirizzo del ricevitore deve essere formato da quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.0.10.</translation>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>L'indirizzo del ricevitore deve essere formato da quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.0.10.</translation>
     </message>
     <message>
         <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
@@ -415,12 +519,12 @@
         <translation>Rete</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell&apos;elenco; le modifiche valgono subito, anche dopo Annulla.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Accesso a %1:%2 in corso...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell'elenco; le modifiche valgono subito e restano anche dopo Annulla.</translation>
     </message>
 </context>
 <context>
@@ -495,7 +599,7 @@
     </message>
     <message>
         <source>In Stored Order</source>
-        <translation>Nell&apos;ordine memorizzato</translation>
+        <translation>Nell'ordine memorizzato</translation>
     </message>
     <message>
         <source>By Number</source>
@@ -556,6 +660,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>La lista contiene 255 satelliti, il massimo che il ricevitore accetta.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>Il satellite non è nella lista dei satelliti.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>Non è stato possibile creare un nuovo transponder.</translation>
     </message>
 </context>
 <context>
@@ -725,10 +837,10 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 modifica le liste canali e le impostazioni dei ricevitori Octagon SF 1018 e SF 1028.
 
-Aprire un file di impostazioni (*.fdu, *.sys) o scaricare la lista dal ricevitore, scegliere un satellite, un transponder, un provider o una lista preferiti nell&apos;albero a sinistra e lavorare sui suoi canali nella lista a destra. Al termine salvare il file o rimandarlo al ricevitore.
+Aprire un file di impostazioni (*.fdu, *.sys) o scaricare la lista dal ricevitore, scegliere un satellite, un transponder, un provider o una lista preferiti nell'albero a sinistra e lavorare sui suoi canali nella lista a destra. Al termine salvare il file o rimandarlo al ricevitore.
 
 Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, Ctrl+A seleziona tutto, Ctrl+W chiudi, Maiusc+F1 guida rapida.</translation>
     </message>
@@ -788,6 +900,18 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <source>The settings file cannot be opened.</source>
         <translation>Impossibile aprire il file di impostazioni.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Importazione di altre liste canali</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Selezione della lingua</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -811,8 +935,8 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Un profilo di rete deve avere un nome.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>Esiste già un profilo di rete chiamato &quot;%1&quot;.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>Esiste già un profilo di rete chiamato "%1".</translation>
     </message>
 </context>
 <context>
@@ -831,7 +955,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     </message>
     <message>
         <source>Kept as it was</source>
-        <translation>Mantenuta com&apos;era</translation>
+        <translation>Mantenuta com'era</translation>
     </message>
     <message>
         <source>Numbers in a favourite list:</source>
@@ -842,16 +966,12 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Numeri memorizzati</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>Progressivi 1, 2, 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>Canali incollati:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>Mantengono le loro liste preferiti</translation>
+        <translation>Mantenerli nelle loro liste preferiti</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -899,7 +1019,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     </message>
     <message>
         <source>Its antenna settings are in use</source>
-        <translation>Le sue impostazioni d&apos;antenna sono in uso</translation>
+        <translation>Le sue impostazioni d'antenna sono in uso</translation>
     </message>
     <message>
         <source>Channels are stored on it</source>
@@ -919,7 +1039,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     </message>
     <message>
         <source>Order of the satellites in the tree:</source>
-        <translation>Ordine dei satelliti nell&apos;albero:</translation>
+        <translation>Ordine dei satelliti nell'albero:</translation>
     </message>
     <message>
         <source>By name</source>
@@ -939,7 +1059,18 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     </message>
     <message>
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
-        <translation>Come vengono numerate, nominate e mantenute le liste preferiti, e quali satelliti l&apos;albero mostra e in quale ordine.</translation>
+        <translation>Come vengono numerate, nominate e mantenute le liste preferiti, e quali satelliti l'albero mostra e in quale ordine.</translation>
+    </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>Progressivi: 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Opzioni e informazioni</translation>
     </message>
 </context>
 <context>
@@ -981,8 +1112,8 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>La lista canali è stata inviata al ricevitore %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>I file precedenti sono conservati in &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>I file precedenti sono conservati in "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1000,7 +1131,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>Modifica le liste canali e le impostazioni dei ricevitori Octagon SF 1018 e SF 1028: canali, liste preferiti, satelliti, transponder, timer e configurazione del ricevitore.</translation>
     </message>
     <message>
@@ -1160,6 +1291,10 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
             <numerusform>%n canali</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>Non si dovrebbe mai arrivare qui...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1266,10 +1401,6 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Scegli la stampante e la carta.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>Riprendi la lista canali di un altro ricevitore.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>Importa una lista Enigma2 (lamedb e bouquet).</translation>
     </message>
@@ -1310,20 +1441,12 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Fare clic su una parte qualsiasi della finestra per sapere a cosa serve.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>Apri il sito web del produttore del ricevitore nel browser.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>Scegli i colori del programma.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>Annulla l&apos;ultima modifica.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>Ripeti la modifica annullata.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1358,10 +1481,6 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Mostra i canali con tutte le colonne.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>Mostra e usa i numeri memorizzati con i canali invece della numerazione progressiva.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>Disponi le finestre aperte, mostra i riquadri o scegli una finestra.</translation>
     </message>
@@ -1374,23 +1493,19 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Mostra i canali radio.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Mostra la numerazione progressiva nei risultati della ricerca.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>Elenca solo i satelliti in uso.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
-        <translation>Mostra i numeri dei satelliti nell&apos;albero.</translation>
+        <source>Show the satellites' numbers in the tree.</source>
+        <translation>Mostra i numeri dei satelliti nell'albero.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>Colore del testo dei canali della lista preferiti contrassegnata.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>Colore di sfondo dei canali della lista preferiti contrassegnata.</translation>
     </message>
     <message>
@@ -1402,7 +1517,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Carica la lista canali dal ricevitore in una nuova finestra.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>Carica la lista canali e la configurazione del ricevitore in una nuova finestra.</translation>
     </message>
     <message>
@@ -1411,7 +1526,7 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     </message>
     <message>
         <source>Number the channels again in list order.</source>
-        <translation>Rinumera i canali nell&apos;ordine della lista.</translation>
+        <translation>Rinumera i canali nell'ordine della lista.</translation>
     </message>
     <message>
         <source>Unlink channels from names that do not exist.</source>
@@ -1426,10 +1541,6 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Sposta in cima i soliti canali di Astra 19,2° Est.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>Riordina i transponder.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>Elimina tutti i transponder non usati da alcun canale.</translation>
     </message>
@@ -1438,11 +1549,11 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Conta canali, transponder e satelliti.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>Mostra e modifica i timer del ricevitore.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>Modifica la configurazione del ricevitore.</translation>
     </message>
     <message>
@@ -1460,6 +1571,34 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Mostra o nascondi la ricerca canali.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Usa questa lingua dal prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>Riprendi la lista canali di un altro ricevitore.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Annulla l'ultima modifica.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>Ripeti la modifica annullata.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>Mostra e usa i numeri memorizzati con i canali invece della numerazione progressiva.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Mostra la numerazione progressiva nei risultati della ricerca.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Rimuovi i transponder che nessun canale usa.</translation>
     </message>
 </context>
 </TS>

@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>De ontvanger heeft geen zenderlijst geleverd.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Geen FTP-verbinding met de ontvanger. Controleer het adres, de poort, de gebruikersnaam en het wachtwoord van het netwerkprofiel.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>De ontvanger nu opnieuw starten, zodat hij de nieuwe lijsten inleest?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Ontvanger herstarten</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -72,7 +52,7 @@
     </message>
     <message>
         <source>Pay</source>
-        <translation>Betaal</translation>
+        <translation>Betaal-tv</translation>
     </message>
     <message>
         <source>M 1</source>
@@ -129,6 +109,14 @@
         <source>Save As</source>
         <translation>Opslaan als</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Vezi-exportlijst (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Vezi-exportlijst in UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>Geen FTP-verbinding met de ontvanger. Controleer het adres, de poort, de gebruikersnaam en het wachtwoord van het netwerkprofiel.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>FTP-verbindingsfout</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Geen gegevens</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>Geen gegevens 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>FTP-test</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Ontvanger herstarten</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Fout 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>Geen verbinding</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>De ontvanger heeft geen zenderlijst geleverd.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>De ontvanger nu opnieuw starten, zodat hij de nieuwe lijsten inleest?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>%1 op de ontvanger is groter dan %2 bytes en dus geen zenderlijst; het bestand is niet gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>%1 op de ontvanger is groter dan %2 bytes en dus geen configuratie; het bestand is niet gelezen.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>De van de ontvanger opgehaalde zenderlijst kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>De huidige bestanden van de ontvanger konden niet worden bewaard; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>De huidige bestanden van de ontvanger konden niet worden gelezen; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>%1 kon niet worden geschreven; de ontvanger houdt zijn vorige bestand.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>%1 kon niet worden geschreven; het bestand op de ontvanger is nu mogelijk onvolledig. De vorige bestanden staan in "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>De zenderlijst is verzonden, maar %1 kon niet worden geschreven; de ontvanger houdt zijn vorige bestand.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>De zenderlijst is verzonden, maar %1 kon niet worden geschreven; het bestand op de ontvanger is nu mogelijk onvolledig. De vorige bestanden staan in "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>het profiel "%1" heeft geen adres van de ontvanger</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>de ontvanger heeft geen bestand %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>de ontvanger heeft geen bestand %1; er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>%1 op de ontvanger is leeg</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>de ontvanger heeft de verbinding verbroken: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>De FTP-client kon niet worden ingesteld.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>Geen adres of poort voor de ontvanger.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>De gebruikersnaam of het wachtwoord bevat een regeleinde.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>De systeemgegevens zijn beschadigd!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>Er is geen netwerkprofiel. Voeg er een toe voor de ontvanger op de pagina "Netwerk" van de opties.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -326,10 +430,6 @@
         <translation>Sorteren volgens sjabloon</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Doorlopende nummers</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>De zenders zijn opnieuw genummerd.</translation>
     </message>
@@ -343,6 +443,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Zenderlijst geëxporteerd naar %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Doorlopende nummers</translation>
     </message>
 </context>
 <context>
@@ -379,8 +483,8 @@
         <translation>Ontvanger</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Herstarten met &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Herstarten met "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -403,7 +507,7 @@
         <translation>Wachtwoord:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>Het adres van de ontvanger moet bestaan uit vier getallen van 0 tot 255, gescheiden door punten, bijvoorbeeld 192.168.0.10.</translation>
     </message>
     <message>
@@ -415,12 +519,12 @@
         <translation>Netwerk</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>De ontvangers in uw netwerk. Overdrachten gebruiken het profiel dat in de lijst is gekozen; wijzigingen gelden meteen, ook na Annuleren.</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Aanmelden bij %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>De ontvangers in uw netwerk. Overdrachten gebruiken het profiel dat in de lijst is gekozen; wijzigingen gelden meteen en blijven ook na Annuleren behouden.</translation>
     </message>
 </context>
 <context>
@@ -483,7 +587,7 @@
     </message>
     <message>
         <source>New Favourite List from Provider</source>
-        <translation>Nieuwe favorietenlijst uit aanbieder</translation>
+        <translation>Nieuwe favorietenlijst van aanbieder</translation>
     </message>
     <message>
         <source>By Name</source>
@@ -556,6 +660,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>De lijst bevat 255 satellieten, zoveel als de ontvanger aankan.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>De satelliet staat niet in de satellietlijst.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>Er kon geen nieuwe transponder worden aangemaakt.</translation>
     </message>
 </context>
 <context>
@@ -725,7 +837,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 bewerkt de zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028.
 
 Open een instellingenbestand (*.fdu, *.sys) of haal de lijst op van de ontvanger, kies links in de boomstructuur een satelliet, transponder, aanbieder of favorietenlijst en bewerk de zenders ervan rechts in de lijst. Sla daarna het bestand op of stuur het terug naar de ontvanger.
@@ -788,6 +900,18 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <source>The settings file cannot be opened.</source>
         <translation>Het instellingenbestand kan niet worden geopend.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Importeren van andere zenderlijsten</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Taalkeuze</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Talen</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -811,8 +935,8 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>Een netwerkprofiel heeft een naam nodig.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>Er bestaat al een netwerkprofiel met de naam &quot;%1&quot;.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>Er bestaat al een netwerkprofiel met de naam "%1".</translation>
     </message>
 </context>
 <context>
@@ -842,16 +966,12 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>Opgeslagen nummers</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>Doorlopend 1, 2, 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>Geplakte zenders:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>Behouden hun favorietenlijsten</translation>
+        <translation>Hun favorietenlijsten behouden</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -941,6 +1061,17 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>Hoe favorietenlijsten worden genummerd, benoemd en bewaard, en welke satellieten de boomstructuur in welke volgorde toont.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>Doorlopend: 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Opties en informatie</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -981,8 +1112,8 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>De zenderlijst is naar de ontvanger op %1 gestuurd.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>De vorige bestanden staan in &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>De vorige bestanden staan in "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1000,7 +1131,7 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>Bewerkt de zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028: zenders, favorietenlijsten, satellieten, transponders, timers en de configuratie van de ontvanger.</translation>
     </message>
     <message>
@@ -1160,6 +1291,10 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
             <numerusform>%n zenders</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>Hier zou u eigenlijk nooit moeten komen...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1259,15 +1394,11 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
     </message>
     <message>
         <source>Show the pages as they will be printed.</source>
-        <translation>De pagina&apos;s tonen zoals ze worden afgedrukt.</translation>
+        <translation>De pagina's tonen zoals ze worden afgedrukt.</translation>
     </message>
     <message>
         <source>Choose the printer and the paper.</source>
         <translation>Printer en papier kiezen.</translation>
-    </message>
-    <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>De zenderlijst van een andere ontvanger overnemen.</translation>
     </message>
     <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
@@ -1303,27 +1434,19 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
     </message>
     <message>
         <source>How to work with the program, and its keys.</source>
-        <translation>Hoe u met het programma werkt, en de toetsen.</translation>
+        <translation>Hoe u met het programma werkt, en de sneltoetsen.</translation>
     </message>
     <message>
         <source>Click on any part of the window to learn what it does.</source>
         <translation>Klik op een deel van het venster om te zien wat het doet.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>De website van de fabrikant van de ontvanger in uw browser openen.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>De kleuren van het programma kiezen.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>De laatste wijziging ongedaan maken.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>De ongedaan gemaakte wijziging opnieuw uitvoeren.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1358,10 +1481,6 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>De zenders met al hun kolommen tonen.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>De bij de zenders opgeslagen nummers tonen en gebruiken in plaats van doorlopende nummers.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>De geopende vensters schikken, de deelvensters tonen of een venster kiezen.</translation>
     </message>
@@ -1374,23 +1493,19 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>De radiozenders tonen.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Doorlopende nummers in de zoekresultaten tonen.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>Alleen satellieten tonen die in gebruik zijn.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
+        <source>Show the satellites' numbers in the tree.</source>
         <translation>De nummers van de satellieten in de boomstructuur tonen.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>Tekstkleur van de zenders van de gemarkeerde favorietenlijst.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>Achtergrondkleur van de zenders van de gemarkeerde favorietenlijst.</translation>
     </message>
     <message>
@@ -1402,7 +1517,7 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>De zenderlijst van de ontvanger in een nieuw venster laden.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>De zenderlijst en de configuratie van de ontvanger in een nieuw venster laden.</translation>
     </message>
     <message>
@@ -1426,10 +1541,6 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>De gebruikelijke zenders van Astra 19,2° Oost bovenaan zetten.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>De transponders opruimen.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>Alle transponders verwijderen die door geen enkele zender worden gebruikt.</translation>
     </message>
@@ -1438,11 +1549,11 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>Zenders, transponders en satellieten tellen.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>De timers van de ontvanger tonen en bewerken.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>De configuratie van de ontvanger bewerken.</translation>
     </message>
     <message>
@@ -1460,6 +1571,34 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Het zoeken naar zenders tonen of verbergen.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Deze taal gebruiken vanaf de volgende start van het programma.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>De zenderlijst van een andere ontvanger importeren.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>De laatste wijziging ongedaan maken.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>De ongedaan gemaakte wijziging opnieuw uitvoeren.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>De bij de zenders opgeslagen nummers tonen en gebruiken in plaats van doorlopende nummers.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Doorlopende nummers in de zoekresultaten tonen.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Transponders weghalen die door geen enkele zender worden gebruikt.</translation>
     </message>
 </context>
 </TS>

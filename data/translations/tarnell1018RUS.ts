@@ -1,25 +1,5 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru_RU">
-<context>
-    <name>CReceiverCommands</name>
-    <message>
-        <source>The receiver did not deliver a service list.</source>
-        <translation>Ресивер не передал список каналов.</translation>
-    </message>
-    <message>
-        <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Нет FTP-соединения с ресивером. Проверьте адрес, порт, имя пользователя и пароль сетевого профиля.</translation>
-    </message>
-    <message>
-        <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>Перезапустить ресивер сейчас, чтобы он прочитал новые списки?</translation>
-    </message>
-    <message>
-        <source>Restart receiver</source>
-        <translation>Перезапуск ресивера</translation>
-    </message>
-</context>
 <context>
     <name>CTarnell1018View</name>
     <message>
@@ -129,6 +109,14 @@
         <source>Save As</source>
         <translation>Сохранить как</translation>
     </message>
+    <message>
+        <source>Vezi Exportliste (*.txt)</source>
+        <translation>Список экспорта Vezi (*.txt)</translation>
+    </message>
+    <message>
+        <source>Vezi export list in UTF-8 (*.txt)</source>
+        <translation>Список экспорта Vezi в UTF-8 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -140,12 +128,128 @@
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
         <translation>Нет FTP-соединения с ресивером. Проверьте адрес, порт, имя пользователя и пароль сетевого профиля.</translation>
     </message>
+    <message>
+        <source>ftp Connection Error</source>
+        <translation>Ошибка FTP-соединения</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>No Data 0</source>
+        <translation>Нет данных 0</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>ftp Test</source>
+        <translation>Проверка FTP</translation>
+    </message>
+    <message>
+        <source>Restart receiver</source>
+        <translation>Перезапуск ресивера</translation>
+    </message>
+    <message>
+        <source>Fehler 1</source>
+        <translation>Ошибка 1</translation>
+    </message>
+    <message>
+        <source>Kein Connect</source>
+        <translation>Нет соединения</translation>
+    </message>
+    <message>
+        <source>The receiver did not deliver a service list.</source>
+        <translation>Ресивер не передал список каналов.</translation>
+    </message>
+    <message>
+        <source>Restart the receiver now, so that it reads the new lists?</source>
+        <translation>Перезапустить ресивер сейчас, чтобы он прочитал новые списки?</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
+        <translation>Файл %1 на ресивере больше %2 байт, значит, это не список каналов; он не был прочитан.</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
+        <translation>Файл %1 на ресивере больше %2 байт, значит, это не конфигурация; он не был прочитан.</translation>
+    </message>
+    <message>
+        <source>The service list fetched from the receiver cannot be opened.</source>
+        <translation>Список каналов, загруженный с ресивера, не удаётся открыть.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <translation>Не удалось сохранить копию текущих файлов ресивера; ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <translation>Не удалось прочитать текущие файлы ресивера; ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver keeps its previous file.</source>
+        <translation>Не удалось записать %1; на ресивере остаётся прежний файл.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>Не удалось записать %1; файл на ресивере теперь может быть неполным. Прежние файлы находятся в "%2".</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
+        <translation>Список каналов отправлен, но записать %1 не удалось; на ресивере остаётся прежний файл.</translation>
+    </message>
+    <message>
+        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
+        <translation>Список каналов отправлен, но записать %1 не удалось; файл на ресивере теперь может быть неполным. Прежние файлы находятся в "%2".</translation>
+    </message>
+    <message>
+        <source>the profile "%1" has no receiver address</source>
+        <translation>у профиля "%1" нет адреса ресивера</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1</source>
+        <translation>на ресивере нет файла %1</translation>
+    </message>
+    <message>
+        <source>the receiver has no %1; nothing was sent</source>
+        <translation>на ресивере нет файла %1; ничего не отправлено</translation>
+    </message>
+    <message>
+        <source>%1 on the receiver is empty</source>
+        <translation>файл %1 на ресивере пуст</translation>
+    </message>
+    <message>
+        <source>the receiver closed the connection: %1</source>
+        <translation>ресивер закрыл соединение: %1</translation>
+    </message>
+    <message>
+        <source>The FTP client could not be set up.</source>
+        <translation>Не удалось подготовить FTP-клиент.</translation>
+    </message>
+    <message>
+        <source>No receiver address or port.</source>
+        <translation>Не указан адрес или порт ресивера.</translation>
+    </message>
+    <message>
+        <source>The user name or the password contains a line break.</source>
+        <translation>Имя пользователя или пароль содержит перевод строки.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>Системные данные повреждены!</translation>
+    </message>
+    <message>
+        <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
+        <translation>Нет ни одного сетевого профиля. Добавьте профиль для ресивера на странице "Сеть" в параметрах.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -327,10 +431,6 @@
         <translation>Сортировать по шаблону</translation>
     </message>
     <message>
-        <source>Running Numbers</source>
-        <translation>Сквозная нумерация</translation>
-    </message>
-    <message>
         <source>The channels have been renumbered.</source>
         <translation>Каналы перенумерованы.</translation>
     </message>
@@ -345,6 +445,10 @@
     <message>
         <source>Channel list exported to %1.</source>
         <translation>Список каналов экспортирован в %1.</translation>
+    </message>
+    <message>
+        <source>Sequential Numbers</source>
+        <translation>Сквозная нумерация</translation>
     </message>
 </context>
 <context>
@@ -381,8 +485,8 @@
         <translation>Ресивер</translation>
     </message>
     <message>
-        <source>Restart with &quot;reboot -f&quot;</source>
-        <translation>Перезапуск командой &quot;reboot -f&quot;</translation>
+        <source>Restart with "reboot -f"</source>
+        <translation>Перезапуск командой "reboot -f"</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -405,7 +509,7 @@
         <translation>Пароль:</translation>
     </message>
     <message>
-        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>Адрес ресивера должен состоять из четырёх чисел от 0 до 255, разделённых точками, например 192.168.0.10.</translation>
     </message>
     <message>
@@ -417,12 +521,12 @@
         <translation>Сеть</translation>
     </message>
     <message>
-        <source>The receivers on your network. Transfers use the profile selected in the list; changes count at once, also after Cancel.</source>
-        <translation>Ресиверы в вашей сети. Передача использует профиль, выбранный в списке; изменения действуют сразу, даже после «Отмена».</translation>
-    </message>
-    <message>
         <source>Logging in to %1:%2 ...</source>
         <translation>Вход на %1:%2 ...</translation>
+    </message>
+    <message>
+        <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
+        <translation>Ресиверы в вашей сети. Передача использует профиль, выбранный в списке; изменения действуют сразу и сохраняются даже после «Отмена».</translation>
     </message>
 </context>
 <context>
@@ -485,7 +589,7 @@
     </message>
     <message>
         <source>New Favourite List from Provider</source>
-        <translation>Новый список избранного из провайдера</translation>
+        <translation>Новый список избранного по провайдеру</translation>
     </message>
     <message>
         <source>By Name</source>
@@ -558,6 +662,14 @@
     <message>
         <source>The list holds 255 satellites, as many as the receiver takes.</source>
         <translation>В списке 255 спутников — столько, сколько принимает ресивер.</translation>
+    </message>
+    <message>
+        <source>Kein SatArrayPos</source>
+        <translation>Спутника нет в списке спутников.</translation>
+    </message>
+    <message>
+        <source>Es konnte kein neuer Transponder erzeugt werden.</source>
+        <translation>Не удалось создать новый транспондер.</translation>
     </message>
 </context>
 <context>
@@ -727,7 +839,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
         <translation>Tarnell 1018 редактирует списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028.
 
 Откройте файл настроек (*.fdu, *.sys) или загрузите список с ресивера, выберите в дереве слева спутник, транспондер, провайдера или список избранного и работайте с его каналами в списке справа. Когда закончите, сохраните файл или отправьте его обратно на ресивер.
@@ -790,6 +902,18 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>The settings file cannot be opened.</source>
         <translation>Не удаётся открыть файл настроек.</translation>
     </message>
+    <message>
+        <source>Import of other channel lists</source>
+        <translation>Импорт других списков каналов</translation>
+    </message>
+    <message>
+        <source>Language selection</source>
+        <translation>Выбор языка</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -813,8 +937,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Сетевому профилю нужно имя.</translation>
     </message>
     <message>
-        <source>There is a network profile named &quot;%1&quot; already.</source>
-        <translation>Сетевой профиль с именем &quot;%1&quot; уже существует.</translation>
+        <source>There is a network profile named "%1" already.</source>
+        <translation>Сетевой профиль с именем "%1" уже существует.</translation>
     </message>
 </context>
 <context>
@@ -844,16 +968,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Сохранённые номера</translation>
     </message>
     <message>
-        <source>Running 1, 2, 3 ...</source>
-        <translation>По порядку 1, 2, 3 ...</translation>
-    </message>
-    <message>
         <source>Pasted channels:</source>
         <translation>Вставленные каналы:</translation>
     </message>
     <message>
         <source>Keep their favourite lists</source>
-        <translation>Сохраняют свои списки избранного</translation>
+        <translation>Оставить их в своих списках избранного</translation>
     </message>
     <message>
         <source>Take them out of every favourite list</source>
@@ -943,6 +1063,17 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
         <translation>Как нумеруются, называются и хранятся списки избранного и какие спутники дерево показывает и в каком порядке.</translation>
     </message>
+    <message>
+        <source>Sequential: 1, 2, 3 ...</source>
+        <translation>По порядку: 1, 2, 3 ...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::COptionsPropSheet</name>
+    <message>
+        <source>Weitere interessante Informationen</source>
+        <translation>Параметры и сведения</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CReceiverCommands</name>
@@ -983,8 +1114,8 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Список каналов отправлен на ресивер %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in &quot;%1&quot;.</source>
-        <translation>Прежние файлы сохранены в &quot;%1&quot;.</translation>
+        <source>Its previous files are kept in "%1".</source>
+        <translation>Прежние файлы сохранены в "%1".</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1002,7 +1133,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
         <translation>Редактирует списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028: каналы, списки избранного, спутники, транспондеры, таймеры и конфигурацию ресивера.</translation>
     </message>
     <message>
@@ -1163,6 +1294,10 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
             <numerusform>%n каналов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hier sollten Sie eigentlich nie hinkommen...</source>
+        <translation>Сюда вы никогда не должны были попасть...</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1269,10 +1404,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Выбрать принтер и бумагу.</translation>
     </message>
     <message>
-        <source>Take over the channel list of another receiver.</source>
-        <translation>Перенести список каналов другого ресивера.</translation>
-    </message>
-    <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
         <translation>Импортировать список Enigma2 (lamedb и букеты).</translation>
     </message>
@@ -1313,20 +1444,12 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Щёлкните по любой части окна, чтобы узнать, что она делает.</translation>
     </message>
     <message>
-        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <source>Open the receiver maker's web site in your browser.</source>
         <translation>Открыть сайт производителя ресивера в браузере.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
         <translation>Выбрать цвета программы.</translation>
-    </message>
-    <message>
-        <source>Take back the last change.</source>
-        <translation>Отменить последнее изменение.</translation>
-    </message>
-    <message>
-        <source>Make the change taken back again.</source>
-        <translation>Повторить отменённое изменение.</translation>
     </message>
     <message>
         <source>Insert the channels from the clipboard.</source>
@@ -1361,10 +1484,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Показать каналы со всеми столбцами.</translation>
     </message>
     <message>
-        <source>Show and use the numbers stored with the channels instead of running numbers.</source>
-        <translation>Показывать и использовать номера, сохранённые с каналами, вместо сквозной нумерации.</translation>
-    </message>
-    <message>
         <source>Arrange the open windows, show the panes, or pick a window.</source>
         <translation>Упорядочить открытые окна, показать панели или выбрать окно.</translation>
     </message>
@@ -1377,23 +1496,19 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Показать радиоканалы.</translation>
     </message>
     <message>
-        <source>Show running numbers in the search results.</source>
-        <translation>Показывать сквозные номера в результатах поиска.</translation>
-    </message>
-    <message>
         <source>List only satellites that are in use.</source>
         <translation>Показывать только используемые спутники.</translation>
     </message>
     <message>
-        <source>Show the satellites&apos; numbers in the tree.</source>
+        <source>Show the satellites' numbers in the tree.</source>
         <translation>Показывать номера спутников в дереве.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <source>Text colour of the marked favourite list's channels.</source>
         <translation>Цвет текста каналов отмеченного списка избранного.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <source>Background colour of the marked favourite list's channels.</source>
         <translation>Цвет фона каналов отмеченного списка избранного.</translation>
     </message>
     <message>
@@ -1405,7 +1520,7 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Загрузить список каналов с ресивера в новое окно.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <source>Load the service list and the receiver's configuration into a new window.</source>
         <translation>Загрузить список каналов и конфигурацию ресивера в новое окно.</translation>
     </message>
     <message>
@@ -1429,10 +1544,6 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Переместить наверх привычные каналы Astra 19,2° в. д.</translation>
     </message>
     <message>
-        <source>Tidy up the transponders.</source>
-        <translation>Навести порядок в транспондерах.</translation>
-    </message>
-    <message>
         <source>Delete every transponder no channel uses.</source>
         <translation>Удалить все транспондеры, которые не использует ни один канал.</translation>
     </message>
@@ -1441,11 +1552,11 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Подсчитать каналы, транспондеры и спутники.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver&apos;s timers.</source>
+        <source>Show and edit the receiver's timers.</source>
         <translation>Показать и изменить таймеры ресивера.</translation>
     </message>
     <message>
-        <source>Edit the receiver&apos;s configuration.</source>
+        <source>Edit the receiver's configuration.</source>
         <translation>Изменить конфигурацию ресивера.</translation>
     </message>
     <message>
@@ -1463,6 +1574,34 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
     <message>
         <source>Show or hide the channel search.</source>
         <translation>Показать или скрыть поиск каналов.</translation>
+    </message>
+    <message>
+        <source>Use this language from the next start of the program.</source>
+        <translation>Использовать этот язык со следующего запуска программы.</translation>
+    </message>
+    <message>
+        <source>Import the channel list of another receiver.</source>
+        <translation>Импортировать список каналов другого ресивера.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Отменить последнее изменение.</translation>
+    </message>
+    <message>
+        <source>Redo the change you last undid.</source>
+        <translation>Повторить отменённое изменение.</translation>
+    </message>
+    <message>
+        <source>Show and use the numbers stored with the channels instead of sequential numbers.</source>
+        <translation>Показывать и использовать номера, сохранённые с каналами, вместо сквозной нумерации.</translation>
+    </message>
+    <message>
+        <source>Show sequential numbers in the search results.</source>
+        <translation>Показывать сквозные номера в результатах поиска.</translation>
+    </message>
+    <message>
+        <source>Clear out the transponders no channel uses.</source>
+        <translation>Убрать транспондеры, которые не использует ни один канал.</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,22 @@
 
 namespace tarnell {
 
+namespace {
+
+// "liste.fdu" proposes "liste.txt"; a name without a settings-file ending keeps all of it.
+QString ExportFileName(const QString& title) {
+    QString base = title;
+    for (const auto* ending : {".fdu", ".sys"}) {
+        if (base.endsWith(QLatin1String(ending), Qt::CaseInsensitive)) {
+            base.chop(4);
+            break;
+        }
+    }
+    return base + QStringLiteral(".txt");
+}
+
+} // namespace
+
 CDocumentCommands::CDocumentCommands(CMainFrame& frame, CCommandRegistry& commands,
                                      IUserDialogs& dialogs)
     : QObject(&frame), m_frame(frame), m_commands(commands), m_dialogs(dialogs) {
@@ -56,7 +72,7 @@ void CDocumentCommands::Register() {
     });
     add(kCmdTextExport, tr("Export as Text..."), [this](CChildFrame&) { ExportText(); });
     add(kCmdSortTemplate, tr("Sort by Template"), [this](CChildFrame&) { ApplySortTemplate(); });
-    add(kCmdToggleNumbering, tr("Running Numbers"), [](CChildFrame& child) {
+    add(kCmdToggleNumbering, tr("Sequential Numbers"), [](CChildFrame& child) {
         child.SetNumbering(!child.Numbering());
     })->setCheckable(true);
 }
@@ -102,16 +118,20 @@ void CDocumentCommands::ExportText() {
     const QString folder = documentPath.empty()
                                ? QDir::homePath()
                                : QFileInfo(QString::fromStdString(documentPath.string())).path();
-    QString path = m_dialogs.AskExportFileName(
-        &m_frame, QDir(folder).filePath(child->Title() + QStringLiteral(".txt")));
-    if (path.isEmpty()) {
+    const bool tv = child->ShowsTv();
+    const auto target =
+        m_dialogs.AskExportFileName(&m_frame, QDir(folder).filePath(ExportFileName(child->Title())),
+                                    !child->Document().ChannelTextFits(tv, CodePage::Windows1252));
+    if (!target || target->path.isEmpty()) {
         return;
     }
+    QString path = target->path;
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".txt");
     }
     try {
-        const auto bytes = child->Document().ExportChannelText(child->ShowsTv());
+        const auto bytes = child->Document().ExportChannelText(
+            tv, target->utf8 ? CodePage::Utf8 : CodePage::Windows1252);
         WriteFileAtomically(std::filesystem::path(path.toStdString()), bytes);
     } catch (const std::exception& error) {
         // A silent failure would leave the user with an old or no list and no hint why.

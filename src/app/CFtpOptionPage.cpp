@@ -4,7 +4,7 @@
 #include "CommandIcons.h"
 #include "IUserDialogs.h"
 #include "LinkMessage.h"
-#include "LinkMessageIcon.h"
+#include "LinkMessageTexts.h"
 #include "ReceiverTransfer.h"
 
 #include <QApplication>
@@ -27,7 +27,6 @@
 
 #include <exception>
 #include <memory>
-#include <string_view>
 
 namespace tarnell {
 
@@ -39,25 +38,6 @@ constexpr qsizetype kMaxErrorText = 1024;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The texts an FTP test ends with, so that the language packs carry them.
-constexpr const char* kTestTexts[] = {
-    QT_TRANSLATE_NOOP("LinkMessage", "The receiver accepted the FTP login."),
-    QT_TRANSLATE_NOOP("LinkMessage",
-                      "No FTP connection to the receiver. Check the address, port, user name "
-                      "and password of the network profile."),
-};
-static_assert(std::string_view(kTestTexts[0]) == link_text::kFtpTestPassed);
-static_assert(std::string_view(kTestTexts[1]) == link_text::kCannotConnect);
-
-// The link's own words, through the language pack; what exactly failed goes underneath.
-QString MessageText(const LinkMessage& message) {
-    QString text = QCoreApplication::translate("LinkMessage", message.text.c_str());
-    if (!message.detail.empty()) {
-        text += QStringLiteral("\n\n") + FromUtf8(message.detail);
-    }
-    return text;
 }
 
 } // namespace
@@ -470,16 +450,11 @@ void CFtpOptionPage::RunFtpTest() {
     }
     progress->close();
     if (!outcome->error.empty()) {
-        m_dialogs.ShowMessage(this, QMessageBox::Critical,
-                              QString::fromLatin1(link_text::kErrorCaption),
+        m_dialogs.ShowMessage(this, QMessageBox::Critical, LinkText(link_text::kErrorCaption),
                               FromUtf8(outcome->error).left(kMaxErrorText));
         return;
     }
-    const LinkResult& result = outcome->result;
-    for (const LinkMessage& message : result.messages) {
-        m_dialogs.ShowMessage(this, ToMessageBoxIcon(message.icon), FromUtf8(message.caption),
-                              MessageText(message));
-    }
+    ShowLinkMessages(this, m_dialogs, outcome->result.messages);
 }
 
 QString CFtpOptionPage::Title() const {
@@ -488,7 +463,7 @@ QString CFtpOptionPage::Title() const {
 
 QString CFtpOptionPage::Description() const {
     return tr("The receivers on your network. Transfers use the profile selected in the list; "
-              "changes count at once, also after Cancel.");
+              "changes take effect at once and stay even after Cancel.");
 }
 
 QIcon CFtpOptionPage::Icon() const {

@@ -22,6 +22,7 @@
 #include "FileIo.h"
 #include "IUserDialogs.h"
 #include "LanguagePacks.h"
+#include "LinkMessageTexts.h"
 #include "UserConfigFolder.h"
 
 #include <QCloseEvent>
@@ -346,7 +347,7 @@ bool CMainFrame::OpenSettingsFileAsNew(const QString& path) {
         // Whole files only: a longer one is refused with a message, never cut short.
         bytes = ReadWholeFile(ToPath(path));
     } catch (const std::exception& error) {
-        m_dialogs.ShowMessage(this, QMessageBox::Critical, QStringLiteral("No Data"),
+        m_dialogs.ShowMessage(this, QMessageBox::Critical, LinkText(link_text::kNoDataCaption),
                               tr("The settings file cannot be opened.") + QStringLiteral("\n\n") +
                                   QString::fromStdString(error.what()));
         return false;
@@ -358,17 +359,14 @@ bool CMainFrame::OpenSettingsFileAsNew(const QString& path) {
     } catch (const std::exception& error) {
         const QString text = QString::fromStdString(error.what()).left(1024);
         ShowDesktopAlert(text);
-        m_dialogs.ShowMessage(this, QMessageBox::Critical, QStringLiteral("Error"), text);
+        m_dialogs.ShowMessage(this, QMessageBox::Critical, LinkText(link_text::kErrorCaption),
+                              text);
         return false;
     }
     document->SetModifiedFlag(true);
     OpenAsNew(std::move(document));
     if (!messages.empty()) {
-        QStringList lines;
-        for (const auto& message : messages) {
-            lines.append(QString::fromStdString(message));
-        }
-        m_dialogs.ShowInformation(this, lines.join(QLatin1Char('\n')));
+        m_dialogs.ShowInformation(this, LoadMessagesText(messages));
     }
     return true;
 }
@@ -394,11 +392,7 @@ CChildFrame* CMainFrame::OpenDocument(const QString& path) {
     RememberFile(info.absoluteFilePath());
     CChildFrame* child = AddChild(std::move(document), QString());
     if (!messages.empty()) {
-        QStringList lines;
-        for (const auto& message : messages) {
-            lines.append(QString::fromStdString(message));
-        }
-        m_dialogs.ShowInformation(this, lines.join(QLatin1Char('\n')));
+        m_dialogs.ShowInformation(this, LoadMessagesText(messages));
     }
     return child;
 }

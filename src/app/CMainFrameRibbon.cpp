@@ -299,7 +299,7 @@ void CMainFrame::BuildRibbon() {
     print->setEnabled(false);
     menu->addSeparator();
     auto* import = menu->addMenu(cmd(kCmdImport)->icon(), cmd(kCmdImport)->text());
-    import->addSection(QStringLiteral("Import of other channel lists"));
+    import->addSection(tr("Import of other channel lists"));
     import->addActions(
         {cmd(kCmdImportEnigma2), cmd(kCmdImportOctagon918), cmd(kCmdImportOctagonSd)});
     import->setEnabled(false);
@@ -372,9 +372,8 @@ void CMainFrame::BuildRibbon() {
     tools->AddSmall(kCmdTimers);
     tools->AddSmall(kCmdReceiverConfig);
 
-    // The category and panel names are the program's own, the same in every language.
-    CRibbonCategory* languages = m_ribbon->AddCategory(QStringLiteral("Language selection"));
-    CRibbonPanel* languagePanel = languages->AddPanel(QStringLiteral("Languages"));
+    CRibbonCategory* languages = m_ribbon->AddCategory(tr("Language selection"));
+    CRibbonPanel* languagePanel = languages->AddPanel(tr("Languages"));
     for (const int command : kLanguageButtonOrder) {
         languagePanel->AddSmall(command);
     }

@@ -30,8 +30,9 @@ COptionsConcretePage::COptionsConcretePage(CAppPreferences& preferences, QWidget
     auto* favouriteForm = new QFormLayout(favourites);
     favouriteForm->addRow(tr("Selection after a favourite command:"),
                           MakeBox(kFavHoldSelection, {tr("Cleared"), tr("Kept as it was")}));
-    favouriteForm->addRow(tr("Numbers in a favourite list:"),
-                          MakeBox(kFavSeqNum, {tr("Stored numbers"), tr("Running 1, 2, 3 ...")}));
+    favouriteForm->addRow(
+        tr("Numbers in a favourite list:"),
+        MakeBox(kFavSeqNum, {tr("Stored numbers"), tr("Sequential: 1, 2, 3 ...")}));
     favouriteForm->addRow(
         tr("Pasted channels:"),
         MakeBox(kFavDelChSelection,

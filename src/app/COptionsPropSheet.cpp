@@ -24,7 +24,7 @@ namespace tarnell {
 
 COptionsPropSheet::COptionsPropSheet(CMainFrame& frame, int startPage, QWidget* parent)
     : QDialog(parent ? parent : &frame), m_frame(frame) {
-    setWindowTitle(QStringLiteral("Weitere interessante Informationen"));
+    setWindowTitle(tr("Weitere interessante Informationen"));
     setModal(true);
 
     const CAppPreferences& prefs = frame.Preferences();

@@ -7,7 +7,7 @@
 #include "CTarnell1018Doc.h"
 #include "CommandIds.h"
 #include "IUserDialogs.h"
-#include "LinkMessageIcon.h"
+#include "LinkMessageTexts.h"
 #include "ReceiverRestart.h"
 #include "ReceiverTransfer.h"
 
@@ -16,38 +16,12 @@
 
 #include <cstdlib>
 #include <exception>
-#include <string_view>
 
 namespace tarnell {
 
 namespace {
 
 using namespace link_text;
-
-// The link's own texts, for the language packs; captions and the restart script's German
-// messages are shown exactly as they are.
-constexpr const char* kTranslatableLinkTexts[] = {
-    QT_TRANSLATE_NOOP("CReceiverCommands", "The receiver did not deliver a service list."),
-    QT_TRANSLATE_NOOP("CReceiverCommands",
-                      "No FTP connection to the receiver. Check the address, port, user name "
-                      "and password of the network profile."),
-    QT_TRANSLATE_NOOP("CReceiverCommands",
-                      "Restart the receiver now, so that it reads the new lists?"),
-    QT_TRANSLATE_NOOP("CReceiverCommands", "Restart receiver"),
-};
-static_assert(std::string_view(kTranslatableLinkTexts[0]) == kNoServiceList);
-static_assert(std::string_view(kTranslatableLinkTexts[1]) == kCannotConnect);
-static_assert(std::string_view(kTranslatableLinkTexts[2]) == kRestartQuestion);
-static_assert(std::string_view(kTranslatableLinkTexts[3]) == kRestartCaption);
-
-QString Translated(const std::string& text) {
-    for (const char* known : kTranslatableLinkTexts) {
-        if (text == known) {
-            return QCoreApplication::translate("CReceiverCommands", known);
-        }
-    }
-    return QString::fromStdString(text);
-}
 
 // As fdutool does: only a test or a demo against the simulator moves the login shell's port.
 LinkOptions DefaultOptions() {
@@ -68,8 +42,12 @@ template <class Result, class Work> void Guarded(Result& result, Work work) {
         work();
     } catch (const std::exception& error) {
         result.ok = false;
-        result.Add(
-            {kErrorCaption, std::string(error.what()).substr(0, 1024), MessageIcon::Stop, {}});
+        result.Add({kErrorCaption,
+                    std::string(error.what()).substr(0, 1024),
+                    MessageIcon::Stop,
+                    {},
+                    false,
+                    {}});
     }
 }
 
@@ -108,22 +86,6 @@ void CReceiverCommands::UpdateCommands() {
     m_commands.Get(kCmdFetchList)->setEnabled(idle);
     m_commands.Get(kCmdFetchListAndConfig)->setEnabled(idle);
     m_commands.Get(kCmdSendToReceiver)->setEnabled(idle && m_frame.ActiveChild() != nullptr);
-}
-
-void CReceiverCommands::ShowLinkMessages(QWidget* parent, IUserDialogs& dialogs,
-                                         const std::vector<LinkMessage>& messages,
-                                         const std::function<void(const QString&)>& alert) {
-    for (const auto& message : messages) {
-        const QString text = Translated(message.text);
-        if (message.desktopAlert && alert) {
-            alert(text);
-        }
-        // The exact cause goes below the text, for whoever has to find it.
-        const QString detail = QString::fromStdString(message.detail);
-        dialogs.ShowMessage(parent, ToMessageBoxIcon(message.icon),
-                            QString::fromStdString(message.caption),
-                            detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail);
-    }
 }
 
 void CReceiverCommands::ShowMessages(const std::vector<LinkMessage>& messages) {
@@ -249,7 +211,7 @@ void CReceiverCommands::SendToReceiver() {
         job->image = document.StoreToBytes();
         job->fileImage = document.StoreToBytes();
     } catch (const std::exception& error) {
-        m_dialogs.ShowMessage(&m_frame, QMessageBox::Critical, QString::fromLatin1(kErrorCaption),
+        m_dialogs.ShowMessage(&m_frame, QMessageBox::Critical, LinkText(kErrorCaption),
                               QString::fromStdString(error.what()));
         return;
     }
@@ -274,8 +236,7 @@ void CReceiverCommands::SendToReceiver() {
         },
         [this, job, profile] {
             if (job->copyDiffers) {
-                m_dialogs.ShowMessage(&m_frame, QMessageBox::Critical,
-                                      QString::fromLatin1(kErrorCaption),
+                m_dialogs.ShowMessage(&m_frame, QMessageBox::Critical, LinkText(kErrorCaption),
                                       tr("The service list could not be prepared for the "
                                          "receiver; nothing was sent."));
                 return;
@@ -300,7 +261,7 @@ void CReceiverCommands::SendToReceiver() {
 }
 
 void CReceiverCommands::OfferRestart() {
-    if (!m_dialogs.AskYesNo(&m_frame, Translated(kRestartQuestion), Translated(kRestartCaption))) {
+    if (!m_dialogs.AskYesNo(&m_frame, LinkText(kRestartQuestion), LinkText(kRestartCaption))) {
         return;
     }
     // The profile as it is now: the restart reads it afresh, as every transfer does.

@@ -47,10 +47,6 @@ public:
 
     // Enables the three commands: none while a transfer runs, send only with a document.
     void UpdateCommands();
-    // Shows the link's messages in order, translated where the program knows the text.
-    static void ShowLinkMessages(QWidget* parent, IUserDialogs& dialogs,
-                                 const std::vector<LinkMessage>& messages,
-                                 const std::function<void(const QString&)>& alert = {});
 
 signals:
     void TransferFinished(Transfer transfer);

@@ -40,15 +40,20 @@ QStringList CUserDialogs::AskOpenFileNames(QWidget* parent) {
                                          SettingsFileFilters().join(QStringLiteral(";;")));
 }
 
-QString CUserDialogs::AskExportFileName(QWidget* parent, const QString& suggestion) {
+std::optional<IUserDialogs::ExportTarget>
+CUserDialogs::AskExportFileName(QWidget* parent, const QString& suggestion, bool proposeUtf8) {
     QFileDialog dialog(parent, tr("Export Channel List"), suggestion);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("Vezi Exportliste (*.txt)")});
+    // Windows-1252 is what other tools read; UTF-8 keeps every name.
+    const QString ansi = tr("Vezi Exportliste (*.txt)");
+    const QString utf8 = tr("Vezi export list in UTF-8 (*.txt)");
+    dialog.setNameFilters({ansi, utf8});
+    dialog.selectNameFilter(proposeUtf8 ? utf8 : ansi);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
+        return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return ExportTarget{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == utf8};
 }
 
 QString CUserDialogs::AskSaveFileName(QWidget* parent, const QString& suggestion) {
@@ -81,7 +86,7 @@ void CUserDialogs::ShowNotice(QWidget* parent, const QString& text) {
 
 void CUserDialogs::ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                const QString& text) {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption.isEmpty() ? Caption() : caption, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "CCommandRegistry.h"
 #include "CommandIds.h"
+#include "LanguagePacks.h"
 
 #include <QCoreApplication>
 
@@ -34,7 +35,7 @@ constexpr Description kDescriptions[] = {
     {kCmdFilePrintSetup,
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Choose the printer and the paper.")},
     {kCmdImport, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
-                                   "Take over the channel list of another receiver.")},
+                                   "Import the channel list of another receiver.")},
     {kCmdImportEnigma2, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                           "Import an Enigma2 list (lamedb and bouquets).")},
     {kCmdImportOctagon918, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
@@ -58,9 +59,9 @@ constexpr Description kDescriptions[] = {
                                           "Open the receiver maker's web site in your browser.")},
     {kCmdStyleMenu,
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Choose the colours of the program.")},
-    {kCmdEditUndo, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Take back the last change.")},
+    {kCmdEditUndo, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Undo the last change.")},
     {kCmdEditRedo,
-     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Make the change taken back again.")},
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Redo the change you last undid.")},
     {kCmdEditPaste,
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Insert the channels from the clipboard.")},
     {kCmdEditCut, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
@@ -79,13 +80,13 @@ constexpr Description kDescriptions[] = {
     {kCmdToggleConfigOption,
      QT_TRANSLATE_NOOP(
          "tarnell::CommandDescriptions",
-         "Show and use the numbers stored with the channels instead of running numbers.")},
+         "Show and use the numbers stored with the channels instead of sequential numbers.")},
     {kCmdWindows, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                     "Arrange the open windows, show the panes, or pick a window.")},
     {kCmdShowTv, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Show the TV channels.")},
     {kCmdShowRadio, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Show the radio channels.")},
     {kCmdToggleNumbering, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
-                                            "Show running numbers in the search results.")},
+                                            "Show sequential numbers in the search results.")},
     {kCmdToggleSatelliteOnlyActive,
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "List only satellites that are in use.")},
     {kCmdToggleSatelliteShowNumber, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
@@ -115,8 +116,8 @@ constexpr Description kDescriptions[] = {
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Write the shown channels to a text file.")},
     {kCmdSortTemplate, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                          "Move the usual Astra 19.2° East channels to the top.")},
-    {kCmdTransponderMenu,
-     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Tidy up the transponders.")},
+    {kCmdTransponderMenu, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                            "Clear out the transponders no channel uses.")},
     {kCmdRemoveUnusedTransponders, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                                      "Delete every transponder no channel uses.")},
     {kCmdStatistics, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
@@ -144,6 +145,14 @@ void ApplyCommandDescriptions(CCommandRegistry& commands) {
                 QCoreApplication::translate("tarnell::CommandDescriptions", description.text);
             action->setStatusTip(text);
             action->setWhatsThis(text);
+        }
+    }
+    const QString language = QCoreApplication::translate(
+        "tarnell::CommandDescriptions", "Use this language from the next start of the program.");
+    for (const auto& info : kLanguages) {
+        if (QAction* action = commands.Find(info.command)) {
+            action->setStatusTip(language);
+            action->setWhatsThis(language);
         }
     }
 }

@@ -17,14 +17,21 @@ namespace tarnell {
 class IUserDialogs {
 public:
     enum class SaveChoice { Save, Discard, Cancel };
+    // The text export's file, and whether it is written in UTF-8 rather than Windows-1252.
+    struct ExportTarget {
+        QString path;
+        bool utf8 = false;
+    };
 
     virtual ~IUserDialogs() = default;
     virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& documentTitle) = 0;
     // Empty when the user cancelled.
     virtual QStringList AskOpenFileNames(QWidget* parent) = 0;
     virtual QString AskSaveFileName(QWidget* parent, const QString& suggestion) = 0;
-    // The text export's file; a name without an ending gets ".txt". Empty when cancelled.
-    virtual QString AskExportFileName(QWidget* parent, const QString& suggestion) = 0;
+    // The text export's file; a name without an ending gets ".txt". UTF-8 is the type offered
+    // first when proposeUtf8. Nothing when cancelled.
+    virtual std::optional<ExportTarget>
+    AskExportFileName(QWidget* parent, const QString& suggestion, bool proposeUtf8) = 0;
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
     // A message box without an icon.
@@ -45,7 +52,8 @@ public:
     SaveChoice AskSaveChanges(QWidget* parent, const QString& documentTitle) override;
     QStringList AskOpenFileNames(QWidget* parent) override;
     QString AskSaveFileName(QWidget* parent, const QString& suggestion) override;
-    QString AskExportFileName(QWidget* parent, const QString& suggestion) override;
+    std::optional<ExportTarget> AskExportFileName(QWidget* parent, const QString& suggestion,
+                                                  bool proposeUtf8) override;
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowInformation(QWidget* parent, const QString& text) override;
     void ShowNotice(QWidget* parent, const QString& text) override;

@@ -26,7 +26,7 @@ const LanguageInfo& LanguageForId(int id) {
 
 const LanguageInfo* LanguageForCommand(int command) {
     for (const auto& language : kLanguages) {
-        if (command != 0 && language.command == command) {
+        if (language.command == command) {
             return &language;
         }
     }

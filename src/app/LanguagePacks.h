@@ -8,8 +8,8 @@
 namespace tarnell {
 
 // One interface language: its stored identifier, the suffix of its pack, the command that
-// selects it (0: none), the name of Qt's own translations for it, and, for the languages a
-// command selects, the button label and the restart notice, both in that language (UTF-8).
+// selects it, the name of Qt's own translations for it, and the button label and the restart
+// notice, both in that language (UTF-8).
 struct LanguageInfo {
     int id;
     const char* suffix;
@@ -36,13 +36,14 @@ inline constexpr std::array<LanguageInfo, 9> kLanguages = {{
      "Reanude el programa para activar la nueva selección de lengua."},
     {0x13, "NLD", 32983, "nl", "Nederlands",
      "Start het programma opnieuw, om de nieuwe taalinstellingen door te voeren."},
-    {0x29, "FAR", 0, "fa", nullptr, nullptr},
-    {0x01, "ARA", 0, "ar", nullptr, nullptr},
+    {0x29, "FAR", 32986, "fa", "فارسی",
+     "برنامه را ببندید و دوباره اجرا کنید تا زبان تازه به کار گرفته شود."},
+    {0x01, "ARA", 32987, "ar", "العربية", "أعد تشغيل البرنامج لتفعيل اللغة الجديدة."},
 }};
 
 // The language buttons' order in the ribbon.
-inline constexpr std::array<int, 7> kLanguageButtonOrder = {32979, 32981, 32982, 32985,
-                                                            32980, 32984, 32983};
+inline constexpr std::array<int, 9> kLanguageButtonOrder = {32979, 32981, 32982, 32985, 32980,
+                                                            32984, 32983, 32986, 32987};
 
 const LanguageInfo& LanguageForId(int id);
 // nullptr for a command that selects no language.

@@ -55,6 +55,7 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
         bool json = false;
         bool receiverLayout = false;
         bool radio = false;
+        bool utf8 = false;
         bool transponders = false;
         bool names = false;
     };
@@ -89,6 +90,8 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
     exportText->add_option("FILE", args->inPath, "Settings file")->required();
     exportText->add_option("OUT", args->outPath, "Text file to write")->required();
     exportText->add_flag("--radio", args->radio, "Export the radio channels instead of TV");
+    exportText->add_flag("--utf8", args->utf8,
+                         "Write UTF-8 instead of Windows-1252 (names it cannot hold become ?)");
 
     auto* sortTemplate = app.add_subcommand("sort-template", "Move the usual Astra 19.2E "
                                                              "channels to the top");
@@ -139,12 +142,14 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
                             doc.Save(args->outPath);
                             return 0;
                         }});
-    commands.push_back({exportText, [args] {
-                            CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
-                            WriteFileAtomically(args->outPath, doc.ExportChannelText(!args->radio));
-                            return 0;
-                        }});
+    commands.push_back(
+        {exportText, [args] {
+             CTarnell1018Doc doc;
+             OpenDocument(doc, args->inPath);
+             const CodePage codePage = args->utf8 ? CodePage::Utf8 : CodePage::Windows1252;
+             WriteFileAtomically(args->outPath, doc.ExportChannelText(!args->radio, codePage));
+             return 0;
+         }});
     commands.push_back({sortTemplate, [args] {
                             CTarnell1018Doc doc;
                             OpenDocument(doc, args->inPath);

@@ -265,8 +265,12 @@ int CTarnell1018Doc::ApplySortTemplate() {
     return placed;
 }
 
-std::vector<uint8_t> CTarnell1018Doc::ExportChannelText(bool tv) const {
-    return tarnell::ExportChannelText(*m_file, tv);
+std::vector<uint8_t> CTarnell1018Doc::ExportChannelText(bool tv, CodePage codePage) const {
+    return tarnell::ExportChannelText(*m_file, tv, codePage);
+}
+
+bool CTarnell1018Doc::ChannelTextFits(bool tv, CodePage codePage) const {
+    return tarnell::ChannelTextFits(*m_file, tv, codePage);
 }
 
 void CTarnell1018Doc::MoveChannel(size_t from, size_t to) {

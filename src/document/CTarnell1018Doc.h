@@ -2,6 +2,7 @@
 
 #include "CSettingsFile.h"
 #include "CTimerLinks.h"
+#include "CodePage.h"
 #include "DocumentStatistics.h"
 #include "UndoHistory.h"
 #include "UpdateHints.h"
@@ -85,7 +86,9 @@ public:
     void ToggleConfigOption();
     void RenumberChannels();
     int ApplySortTemplate();
-    std::vector<uint8_t> ExportChannelText(bool tv) const;
+    std::vector<uint8_t> ExportChannelText(bool tv,
+                                           CodePage codePage = CodePage::Windows1252) const;
+    bool ChannelTextFits(bool tv, CodePage codePage) const;
 
     // --- the records the views and panes act on (borrowed; cleared when their record goes)
     CSatelliteInfo* GetCurrentSatellite() const { return m_currentSatellite; }

@@ -10,8 +10,9 @@ namespace tarnell {
 
 namespace {
 
-void Field(std::vector<uint8_t>& out, const std::string& utf8, const char* separator) {
-    const auto bytes = EncodeText(utf8, CodePage::Windows1252);
+void Field(std::vector<uint8_t>& out, const std::string& utf8, const char* separator,
+           CodePage codePage) {
+    const auto bytes = EncodeText(utf8, codePage);
     out.insert(out.end(), bytes.begin(), bytes.end());
     for (const char* p = separator; *p != 0; ++p) {
         out.push_back(static_cast<uint8_t>(*p));
@@ -24,21 +25,41 @@ std::string Format(const char* format, int value) {
     return text;
 }
 
+// The name of a channel the export writes; nullptr for one it passes over.
+const CChannelInfo* ExportedName(const CSettingsFile& file, const CChannelData& channel, bool tv) {
+    const uint16_t nameIndex = channel.GetNameIndex();
+    if (channel.IsTv() != tv || nameIndex >= file.m_channelNames.Size()) {
+        return nullptr;
+    }
+    return file.m_channelNames.At(nameIndex);
+}
+
 } // namespace
 
-std::vector<uint8_t> ExportChannelText(const CSettingsFile& file, bool tv) {
+bool ChannelTextFits(const CSettingsFile& file, bool tv, CodePage codePage) {
+    for (const auto& c : file.m_channels.Items()) {
+        const CChannelInfo* name = ExportedName(file, *c, tv);
+        if (name != nullptr && !CanEncode(name->GetDisplayName(NameMarks::Remove), codePage)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<uint8_t> ExportChannelText(const CSettingsFile& file, bool tv, CodePage codePage) {
     std::vector<uint8_t> out;
     size_t walked = 0;
+    auto field = [&out, codePage](const std::string& text, const char* separator) {
+        Field(out, text, separator, codePage);
+    };
     for (const auto& c : file.m_channels.Items()) {
         ++walked;
-        const uint16_t nameIndex = c->GetNameIndex();
-        if (c->IsTv() != tv || nameIndex >= file.m_channelNames.Size()) {
+        const CChannelInfo* name = ExportedName(file, *c, tv);
+        if (name == nullptr) {
             continue;
         }
-        const std::string name =
-            file.m_channelNames.At(nameIndex)->GetDisplayName(NameMarks::Remove);
-        Field(out, "\"" + name + "\"", ",\t");
-        Field(out, c->GetServiceIdText(), ",\t");
+        field("\"" + name->GetDisplayName(NameMarks::Remove) + "\"", ",\t");
+        field(c->GetServiceIdText(), ",\t");
         // A channel whose transponder or satellite is missing gets empty fields for them.
         const CTransponderData* t = c->GetTransponderIndex() < file.m_transponders.Size()
                                         ? file.m_transponders.At(c->GetTransponderIndex())
@@ -53,14 +74,14 @@ std::vector<uint8_t> ExportChannelText(const CSettingsFile& file, bool tv) {
             std::snprintf(text, sizeof(text), "%3.1f", p / 10.0);
             position = text;
         }
-        Field(out, position, ",\t");
-        Field(out, t ? Format("%i", t->GetFrequency()) : std::string(), ",\t");
-        Field(out, t ? Format("%i", t->GetPolarisation()) : std::string(), ",\t");
-        Field(out, t ? Format("%i", t->GetSymbolRate()) : std::string(), ",");
+        field(position, ",\t");
+        field(t ? Format("%i", t->GetFrequency()) : std::string(), ",\t");
+        field(t ? Format("%i", t->GetPolarisation()) : std::string(), ",\t");
+        field(t ? Format("%i", t->GetSymbolRate()) : std::string(), ",");
         out.push_back('\r');
         out.push_back('\n');
     }
-    Field(out, std::to_string(walked), "");
+    field(std::to_string(walked), "");
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "CFtpConnection.h"
 
+#include "LinkMessage.h"
+
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -176,15 +178,14 @@ void CFtpConnection::Fail(int result, FtpError::Kind onError) {
 
 void CFtpConnection::Open() {
     if (m_curl == nullptr) {
-        throw FtpError(FtpError::Kind::Connection, "The FTP client could not be set up.");
+        throw FtpError(FtpError::Kind::Connection, link_text::kClientNotSetUp);
     }
     if (m_endpoint.server.empty() || m_endpoint.port < 1 || m_endpoint.port > 65535) {
-        throw FtpError(FtpError::Kind::Connection, "No receiver address or port.");
+        throw FtpError(FtpError::Kind::Connection, link_text::kNoEndpoint);
     }
     // Each would end the command line early and start another one on the server.
     if (HasLineBreak(m_endpoint.user) || HasLineBreak(m_endpoint.password)) {
-        throw FtpError(FtpError::Kind::Connection,
-                       "The user name or the password contains a line break.");
+        throw FtpError(FtpError::Kind::Connection, link_text::kLineBreakInLogin);
     }
     Prepare("");
     curl_easy_setopt(Handle(m_curl), CURLOPT_NOBODY, 1L);

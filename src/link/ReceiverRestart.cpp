@@ -96,8 +96,9 @@ void Wait(int ms) {
 
 LinkResult RebootReceiver(const CNetworkProfileData& profile, const LinkOptions& options) {
     LinkResult result;
-    auto fail = [&result](const char* text, std::string detail) {
-        result.Add({"", text, MessageIcon::Stop, std::move(detail)});
+    auto fail = [&result](const char* text, std::string detail,
+                          std::vector<std::string> args = {}) {
+        result.Add({"", text, MessageIcon::Stop, std::move(detail), false, std::move(args)});
         return result;
     };
     Socket socket;
@@ -108,7 +109,7 @@ LinkResult RebootReceiver(const CNetworkProfileData& profile, const LinkOptions&
     }
     // 0.0.0.0 would reach this very machine on Linux.
     if (profile.m_address == 0) {
-        return fail(kNoConnect, "the profile \"" + profile.m_name + "\" has no receiver address");
+        return fail(kNoConnect, kNoAddress, {profile.m_name});
     }
     if (const int error = ConnectWithin(socket.Fd(), profile.m_address, options.restartPort,
                                         options.restartConnectTimeout)) {
@@ -137,8 +138,7 @@ LinkResult RebootReceiver(const CNetworkProfileData& profile, const LinkOptions&
     Wait(500);
     line(profile.m_forcedReboot != 0 ? "reboot -f" : "reboot");
     if (sendError != 0) {
-        return fail(kNoConnect,
-                    std::string("the receiver closed the connection: ") + std::strerror(sendError));
+        return fail(kNoConnect, kConnectionClosed, {std::strerror(sendError)});
     }
     Wait(10);
     // A receiver already going down may not take this line any more; that is fine.

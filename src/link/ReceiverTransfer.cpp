@@ -24,13 +24,14 @@ std::string Encoded(const std::string& utf8) {
     return {bytes.begin(), bytes.end()};
 }
 
-LinkMessage Stop(const std::string& caption, const std::string& text, std::string detail = {}) {
-    return {caption, text, MessageIcon::Stop, std::move(detail)};
+LinkMessage Stop(const std::string& caption, const std::string& text, std::string detail = {},
+                 std::vector<std::string> args = {}) {
+    return {caption, text, MessageIcon::Stop, std::move(detail), false, std::move(args)};
 }
 
 // A message the document's load gives, shown as it stands.
 LinkMessage Plain(const std::string& text) {
-    return {"", text, MessageIcon::None, {}};
+    return {"", text, MessageIcon::None, {}, false, {}};
 }
 
 // An internet error: its text, at most 1,024 characters.
@@ -40,9 +41,10 @@ LinkMessage InternetError(const std::string& text, bool desktopAlert = false) {
     return m;
 }
 
-// Reads the whole remote file. One larger than the receiver ever writes is not read at all.
+// Reads the whole remote file. One larger than the receiver ever writes is not read at all;
+// tooLarge says so, with the path and the limit.
 std::optional<std::vector<uint8_t>> ReadLimited(CFtpConnection& ftp, const std::string& path,
-                                                size_t maxBytes, const std::string& what,
+                                                size_t maxBytes, const char* tooLarge,
                                                 LinkResult& result) {
     try {
         return ftp.Read(path, maxBytes);
@@ -50,9 +52,7 @@ std::optional<std::vector<uint8_t>> ReadLimited(CFtpConnection& ftp, const std::
         if (e.GetKind() != FtpError::Kind::TooLarge) {
             throw;
         }
-        result.Add(Stop(kErrorCaption, path + " on the receiver is larger than " +
-                                           std::to_string(maxBytes) + " bytes, so it is not " +
-                                           what + "; it was not read."));
+        result.Add(Stop(kErrorCaption, tooLarge, {}, {path, std::to_string(maxBytes)}));
         return std::nullopt;
     }
 }
@@ -60,8 +60,7 @@ std::optional<std::vector<uint8_t>> ReadLimited(CFtpConnection& ftp, const std::
 bool OpenConnection(CFtpConnection& ftp, const CNetworkProfileData& profile, LinkResult& result) {
     // 0.0.0.0 reaches this very machine on Linux, never a receiver.
     if (profile.m_address == 0) {
-        result.Add(Stop(kConnectionErrorCaption, kCannotConnect,
-                        "the profile \"" + profile.m_name + "\" has no receiver address"));
+        result.Add(Stop(kConnectionErrorCaption, kCannotConnect, kNoAddress, {profile.m_name}));
         return false;
     }
     try {
@@ -160,22 +159,15 @@ RemoteReplace ReplaceRemoteFile(CFtpConnection& ftp, const std::string& path,
 
 LinkMessage ReplaceFailed(const std::string& path, const RemoteReplace& r,
                           const std::filesystem::path& backup, bool serviceSent) {
-    std::string text = (serviceSent ? "The service list was sent, but " : std::string()) + path +
-                       " could not be written";
-    if (r.targetTouched) {
-        text += "; the receiver's file may be incomplete now. Its previous files are in \"" +
-                backup.string() + "\".";
-    } else {
-        text += "; the receiver keeps its previous file.";
-    }
-    return Stop(kErrorCaption, text, r.error);
+    const char* text = r.targetTouched ? (serviceSent ? kSentButNotWrittenCut : kNotWrittenCut)
+                                       : (serviceSent ? kSentButNotWrittenKept : kNotWrittenKept);
+    return Stop(kErrorCaption, text, r.error, {path, backup.string()});
 }
 
 } // namespace
 
 LinkMessage NoProfileMessage() {
-    return Stop(kConnectionErrorCaption, "There is no network profile. Add one for the receiver "
-                                         "on the FTP page of the options.");
+    return Stop(kConnectionErrorCaption, kNoProfile);
 }
 
 FtpEndpoint EndpointOf(const CNetworkProfileData& profile) {
@@ -192,19 +184,18 @@ FetchResult FetchFromReceiver(const CNetworkProfileData& profile, bool withConfi
     }
     try {
         if (!ftp.Exists(kRemoteServicePath)) {
-            result.Add(Stop(kNoDataCaption, kNoServiceList,
-                            std::string("the receiver has no ") + kRemoteServicePath));
+            result.Add(Stop(kNoDataCaption, kNoServiceList, kNoRemoteFile, {kRemoteServicePath}));
             return result;
         }
-        const auto read =
-            ReadLimited(ftp, kRemoteServicePath, kMaxServiceFileBytes, "a service list", result);
+        const auto read = ReadLimited(ftp, kRemoteServicePath, kMaxServiceFileBytes,
+                                      kServiceListTooLarge, result);
         if (!read) {
             return result;
         }
         const auto& bytes = *read;
         if (bytes.empty()) {
-            result.Add(Stop(kNoDataEmptyCaption, kNoServiceList,
-                            std::string(kRemoteServicePath) + " on the receiver is empty"));
+            result.Add(
+                Stop(kNoDataEmptyCaption, kNoServiceList, kRemoteFileEmpty, {kRemoteServicePath}));
             return result;
         }
         auto document = std::make_unique<CTarnell1018Doc>();
@@ -213,9 +204,7 @@ FetchResult FetchFromReceiver(const CNetworkProfileData& profile, bool withConfi
                 result.Add(Plain(message));
             }
         } catch (const FileError& e) {
-            result.Add(Stop(kErrorCaption, std::string("The service list fetched from the "
-                                                       "receiver cannot be opened. ") +
-                                               e.what()));
+            result.Add(Stop(kErrorCaption, kFetchedListUnreadable, e.what()));
             return result;
         }
         document->SetModifiedFlag(true);
@@ -242,7 +231,7 @@ void FetchConfiguration(CFtpConnection& ftp, CTarnell1018Doc& document, LinkResu
         return;
     }
     const auto bytes =
-        ReadLimited(ftp, kRemoteConfigPath, kMaxConfigFileBytes, "a configuration", result);
+        ReadLimited(ftp, kRemoteConfigPath, kMaxConfigFileBytes, kConfigTooLarge, result);
     if (!bytes) {
         return;
     }
@@ -269,9 +258,8 @@ SendResult SendToReceiver(CTarnell1018Doc& document, const CNetworkProfileData& 
     try {
         if (!ftp.Exists(kRemoteServicePath)) {
             // Not a receiver we know how to fill; nothing is written.
-            result.Add(Stop(kNoDataCaption, kNoServiceList,
-                            std::string("the receiver has no ") + kRemoteServicePath +
-                                "; nothing was sent"));
+            result.Add(Stop(kNoDataCaption, kNoServiceList, kNoRemoteFileNothingSent,
+                            {kRemoteServicePath}));
             return result;
         }
         const bool receiverHasConfig = ftp.Exists(kRemoteConfigPath);
@@ -280,14 +268,10 @@ SendResult SendToReceiver(CTarnell1018Doc& document, const CNetworkProfileData& 
                 ftp, receiverHasConfig,
                 options.backupFolder.empty() ? ReceiverBackupFolder() : options.backupFolder);
         } catch (const FileError& e) {
-            result.Add(Stop(kErrorCaption,
-                            "The receiver's current files could not be kept; nothing was sent.",
-                            e.what()));
+            result.Add(Stop(kErrorCaption, kBackupNotKept, e.what()));
             return result;
         } catch (const FtpError& e) {
-            result.Add(Stop(kErrorCaption,
-                            "The receiver's current files could not be read; nothing was sent.",
-                            e.what()));
+            result.Add(Stop(kErrorCaption, kBackupNotRead, e.what()));
             return result;
         }
         const auto service = std::span<const uint8_t>(image).first(kServicePartSize);
@@ -331,7 +315,7 @@ LinkResult TestFtpConnection(const CNetworkProfileData& values, const LinkOption
     CFtpConnection ftp(EndpointOf(values), options.timeouts);
     if (OpenConnection(ftp, values, result)) {
         result.ok = true;
-        result.Add({kFtpTestCaption, kFtpTestPassed, MessageIcon::Information, {}});
+        result.Add({kFtpTestCaption, kFtpTestPassed, MessageIcon::Information, {}, false, {}});
     }
     return result;
 }

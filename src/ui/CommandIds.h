@@ -68,6 +68,7 @@ enum CommandId : int {
     kCmdStatistics = 32893,
     kCmdTimers = 33042,
     kCmdReceiverConfig = 32894,
+    // 32979 to 32987 select the nine interface languages (LanguagePacks.h).
 };
 
 // Docking panes, by the same numbering.

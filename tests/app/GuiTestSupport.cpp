@@ -29,13 +29,15 @@ QStringList FakeDialogs::AskOpenFileNames(QWidget*) {
     return answer;
 }
 
-QString FakeDialogs::AskExportFileName(QWidget*, const QString&) {
+std::optional<IUserDialogs::ExportTarget>
+FakeDialogs::AskExportFileName(QWidget*, const QString& suggestion, bool proposeUtf8) {
+    exportAsked.push_back({suggestion, proposeUtf8});
     if (exportAnswers.empty()) {
-        return {};
+        return std::nullopt;
     }
-    QString answer = exportAnswers.front();
+    const ExportAnswer answer = exportAnswers.front();
     exportAnswers.pop_front();
-    return answer;
+    return ExportTarget{answer.path, answer.utf8.value_or(proposeUtf8)};
 }
 
 std::optional<QColor> FakeDialogs::AskColour(QWidget*, const QColor&) {

@@ -22,7 +22,17 @@ public:
     std::deque<SaveChoice> saveAnswers;
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAsAnswers;
-    std::deque<QString> exportAnswers;
+    // A file for the text export, in the encoding given or else the one the dialog proposed.
+    struct ExportAnswer {
+        QString path;
+        std::optional<bool> utf8;
+    };
+    std::deque<ExportAnswer> exportAnswers;
+    struct ExportQuestion {
+        QString suggestion;
+        bool proposeUtf8;
+    };
+    std::vector<ExportQuestion> exportAsked;
     QStringList askedToSave;
     QStringList errors;
     QStringList informations;
@@ -38,7 +48,8 @@ public:
     SaveChoice AskSaveChanges(QWidget*, const QString& title) override;
     QStringList AskOpenFileNames(QWidget*) override;
     QString AskSaveFileName(QWidget*, const QString&) override;
-    QString AskExportFileName(QWidget*, const QString&) override;
+    std::optional<ExportTarget> AskExportFileName(QWidget*, const QString& suggestion,
+                                                  bool proposeUtf8) override;
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
     void ShowInformation(QWidget*, const QString& text) override { informations.append(text); }
     void ShowNotice(QWidget*, const QString& text) override { notices.append(text); }

@@ -10,6 +10,7 @@
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "LanguagePacks.h"
+#include "LinkMessageTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,9 +29,28 @@ namespace {
 
 constexpr const char* kFrameContext = "tarnell::CMainFrame";
 
-// Ribbon texts no language writes the English way, so an untranslated one shows.
-constexpr const char* kRibbonTexts[] = {"Clipboard", "Paste",      "Open...",
-                                        "Tools",     "Statistics", "Receiver Configuration"};
+// Texts whose source is written the way one pack shows them: that pack keeps the text, every
+// other one translates it, so that an English user never meets a German error, nor a German
+// user an English one.
+struct SourceText {
+    const char* context;
+    const char* source;
+    const char* keptBy;
+};
+constexpr SourceText kSourceTexts[] = {
+    {kFrameContext, "Clipboard", "ENU"},
+    {kFrameContext, "Open...", "ENU"},
+    {kFrameContext, "Receiver Configuration", "ENU"},
+    {kFrameContext, "Language selection", "ENU"},
+    {"LinkMessage",
+     "There is no network profile. Add one for the receiver on the Network page "
+     "of the options.",
+     "ENU"},
+    {"LinkMessage", "No Data", "ENU"},
+    {"LinkMessage", "Kein Connect", "DEU"},
+    {"tarnell::COptionsPropSheet", "Weitere interessante Informationen", "DEU"},
+    {"CUserDialogs", "Vezi Exportliste (*.txt)", "DEU"},
+};
 
 QString Translated(const QTranslator& pack, const char* context, const char* text) {
     return pack.translate(context, text);
@@ -47,10 +67,6 @@ QString LayoutDirectionEntry(const QTranslator& pack) {
 bool RightToLeft(const LanguageInfo& language) {
     return QLatin1String(language.suffix) == QLatin1String("FAR") ||
            QLatin1String(language.suffix) == QLatin1String("ARA");
-}
-
-bool English(const LanguageInfo& language) {
-    return QLatin1String(language.suffix) == QLatin1String("ENU");
 }
 
 QString PackPath(const LanguageInfo& language) {
@@ -98,13 +114,13 @@ TEST_P(LanguagePack, IsBuiltAndTranslatesTheRibbon) {
     // The pack is the language it is named after, not a copy of another one.
     EXPECT_TRUE(pack.language().startsWith(QLatin1String(Language().qtLocale)))
         << pack.language().toStdString();
-    for (const char* text : kRibbonTexts) {
-        const QString translated = Translated(pack, kFrameContext, text);
-        EXPECT_FALSE(translated.trimmed().isEmpty()) << text;
-        if (English(Language())) {
-            EXPECT_EQ(translated, QLatin1String(text));
+    for (const auto& text : kSourceTexts) {
+        const QString translated = Translated(pack, text.context, text.source);
+        EXPECT_FALSE(translated.trimmed().isEmpty()) << text.source;
+        if (QLatin1String(Language().suffix) == QLatin1String(text.keptBy)) {
+            EXPECT_EQ(translated, QString::fromUtf8(text.source));
         } else {
-            EXPECT_NE(translated, QLatin1String(text)) << text;
+            EXPECT_NE(translated, QString::fromUtf8(text.source)) << text.source;
         }
     }
     // The pack itself says the direction; Qt's own translations may be missing.
@@ -132,8 +148,7 @@ TEST_P(LanguagePack, StartsTheEditorInItsLanguageAndDirection) {
     ASSERT_FALSE(categories.front()->Panels().isEmpty());
     EXPECT_EQ(categories.front()->Panels().front()->Title(),
               Translated(pack, kFrameContext, "Clipboard"));
-    // The language page is the program's own, the same in every language.
-    EXPECT_EQ(categories.back()->Title(), QStringLiteral("Language selection"));
+    EXPECT_EQ(categories.back()->Title(), Translated(pack, kFrameContext, "Language selection"));
 
     const Qt::LayoutDirection direction =
         RightToLeft(Language()) ? Qt::RightToLeft : Qt::LeftToRight;
@@ -188,6 +203,35 @@ TEST_P(LanguagePack, OptionsSheetShowsEveryPageTitleWhole) {
         EXPECT_LE(needed.height() + pages->iconSize().height(), cell.height())
             << title.toStdString();
         KeepScreenshot(sheet.grab(), QStringLiteral("options-%1").arg(row));
+    }
+}
+
+TEST(LinkMessageTexts, ReachTheUserInThePacksLanguage) {
+    // The link speaks English and fills in its arguments; the editor shows its words translated.
+    const LinkMessage message{link_text::kNoDataCaption,
+                              link_text::kNoConnect,
+                              MessageIcon::Stop,
+                              link_text::kNoAddress,
+                              false,
+                              {"Wohnzimmer"}};
+    const struct {
+        int language;
+        const char* caption;
+        const char* text;
+        const char* detail;
+    } cases[] = {
+        {0x09, "No Data", "No connection", "the profile \"Wohnzimmer\" has no receiver address"},
+        {0x07, "Keine Daten", "Kein Connect",
+         "das Profil \"Wohnzimmer\" hat keine Receiver-Adresse"},
+    };
+    for (const auto& c : cases) {
+        QTranslator pack;
+        ASSERT_TRUE(pack.load(PackPath(LanguageForId(c.language))));
+        QCoreApplication::installTranslator(&pack);
+        EXPECT_EQ(LinkMessageCaption(message), QString::fromUtf8(c.caption));
+        EXPECT_EQ(LinkMessageText(message), QString::fromUtf8(c.text));
+        EXPECT_EQ(LinkMessageDetail(message), QString::fromUtf8(c.detail));
+        QCoreApplication::removeTranslator(&pack);
     }
 }
 

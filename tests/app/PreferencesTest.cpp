@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 using namespace tarnell;
 
 TEST(Preferences, AnEmptyStoreGivesTheDefaults) {
@@ -113,18 +111,6 @@ TEST(Languages, UnknownIdentifiersFallBackToEnglish) {
     EXPECT_STREQ(LanguageForId(0x55).suffix, "ENU");
     EXPECT_STREQ(LanguageForId(0).suffix, "ENU");
     EXPECT_EQ(LanguagePackFileName(LanguageForId(0x13)), QStringLiteral("tarnell1018NLD.qm"));
-}
-
-TEST(Languages, EveryCommandSelectsItsOwnLanguage) {
-    std::set<int> commands;
-    for (const auto& language : kLanguages) {
-        if (language.command != 0) {
-            EXPECT_GE(language.command, 32979);
-            EXPECT_LE(language.command, 32985);
-            EXPECT_TRUE(commands.insert(language.command).second) << language.suffix;
-        }
-    }
-    EXPECT_EQ(commands.size(), 7u);
 }
 
 TEST(RecentFiles, NewestFirstOnceEachAtMostFifteen) {

@@ -8,6 +8,7 @@
 #include "CTarnell1018Doc.h"
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
+#include "LanguagePacks.h"
 
 #include <QAbstractItemModelTester>
 #include <QLabel>
@@ -149,7 +150,8 @@ TEST_F(MainFrameRibbon, LanguageCategoryWithItsButtonsInOrder) {
     EXPECT_EQ(labels, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("Русский"),
                                    QStringLiteral("Français"), QStringLiteral("Italiano"),
                                    QStringLiteral("English"), QStringLiteral("Español"),
-                                   QStringLiteral("Nederlands")}));
+                                   QStringLiteral("Nederlands"), QStringLiteral("فارسی"),
+                                   QStringLiteral("العربية")}));
 }
 
 TEST_F(MainFrameRibbon, TheCurrentLanguageAgainSaysAndWritesNothing) {
@@ -185,7 +187,7 @@ TEST_P(LanguageCommand, ShowsItsRestartNoticeAndStoresTheLanguage) {
     EXPECT_EQ(OpenAppSettings()->value(QStringLiteral("Language/ActiveLanguage")).toInt(),
               c.language);
     EXPECT_EQ(prefs.activeLanguage, c.language);
-    for (const int other : {32979, 32980, 32981, 32982, 32983, 32984, 32985}) {
+    for (const int other : kLanguageButtonOrder) {
         EXPECT_EQ(frame.Commands().Get(other)->isChecked(), other == c.command) << other;
     }
 }
@@ -204,7 +206,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "Start het programma opnieuw, om de nieuwe taalinstellingen door te voeren."},
         LanguageCase{32984, 0x0A, "Reanude el programa para activar la nueva selección de lengua."},
         LanguageCase{32985, 0x10,
-                     "Riavviare il programma per attivare la nuova selezione della lingua."}));
+                     "Riavviare il programma per attivare la nuova selezione della lingua."},
+        LanguageCase{32986, 0x29,
+                     "برنامه را ببندید و دوباره اجرا کنید تا زبان تازه به کار گرفته شود."},
+        LanguageCase{32987, 0x01, "أعد تشغيل البرنامج لتفعيل اللغة الجديدة."}));
 
 TEST_F(MainFrameRibbon, CaptionBarAndDesktopAlert) {
     frame.show();

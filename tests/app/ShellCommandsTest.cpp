@@ -16,6 +16,7 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -140,18 +141,26 @@ TEST_F(ShellCommands, UndoAndRedoAnEditThroughTheRibbon) {
 }
 
 TEST_F(ShellCommands, TextExportWritesTheShownKindAndReportsFailures) {
-    CChildFrame* child = frame->NewDocument();
+    const QString listPath = sandbox.WriteFactoryList(QStringLiteral("liste.fdu"));
+    CChildFrame* child = frame->OpenDocument(listPath);
+    ASSERT_NE(child, nullptr);
     const QString base = sandbox.Path(QStringLiteral("liste"));
-    dialogs.exportAnswers.push_back(base);
+    dialogs.exportAnswers.push_back({base, std::nullopt});
     Command(kCmdTextExport)->trigger();
+    ASSERT_EQ(dialogs.exportAsked.size(), 1u);
+    EXPECT_EQ(dialogs.exportAsked[0].suggestion, base + QStringLiteral(".txt"))
+        << "the settings file's ending gives way to .txt";
+    EXPECT_FALSE(dialogs.exportAsked[0].proposeUtf8) << "every factory name fits Windows-1252";
     QFile tv(base + QStringLiteral(".txt"));
     ASSERT_TRUE(tv.open(QIODevice::ReadOnly)) << "a name without an ending gets .txt";
     const QByteArray tvText = tv.readAll();
-    EXPECT_TRUE(tvText.contains(",\t")) << tvText.left(200).toStdString();
+    EXPECT_TRUE(tvText.contains("\"BR S\xFC"
+                                "d HD\""))
+        << "Windows-1252 unless asked otherwise";
     EXPECT_TRUE(frame->CaptionText().contains(QStringLiteral("liste.txt")));
 
     child->SetShowTv(false);
-    dialogs.exportAnswers.push_back(sandbox.Path(QStringLiteral("radio.txt")));
+    dialogs.exportAnswers.push_back({sandbox.Path(QStringLiteral("radio.txt")), std::nullopt});
     Command(kCmdTextExport)->trigger();
     QFile radio(sandbox.Path(QStringLiteral("radio.txt")));
     ASSERT_TRUE(radio.open(QIODevice::ReadOnly));
@@ -161,9 +170,35 @@ TEST_F(ShellCommands, TextExportWritesTheShownKindAndReportsFailures) {
     Command(kCmdTextExport)->trigger();
     EXPECT_TRUE(dialogs.errors.isEmpty());
 
-    dialogs.exportAnswers.push_back(sandbox.Path(QStringLiteral("missing/folder/x.txt")));
+    dialogs.exportAnswers.push_back(
+        {sandbox.Path(QStringLiteral("missing/folder/x.txt")), std::nullopt});
     Command(kCmdTextExport)->trigger();
     EXPECT_EQ(dialogs.errors.size(), 1) << "a failed export must not pass for a good one";
+}
+
+TEST_F(ShellCommands, TextExportProposesUtf8WhenANameNeedsIt) {
+    CChildFrame* child = frame->NewDocument();
+    auto& file = child->Document().File();
+    CChannelInfo* name = file.m_channelNames.At(file.m_channels.At(0)->GetNameIndex());
+    name->SetCodePageCode(1); // ISO 8859-5
+    name->SetDisplayName("Первый канал");
+    // Proposed and taken: the name as it is. Windows-1252 stays available, with "?" for it.
+    for (const bool utf8 : {true, false}) {
+        const QString path = sandbox.Path(utf8 ? QStringLiteral("u.txt") : QStringLiteral("a.txt"));
+        dialogs.exportAnswers.push_back({path, utf8});
+        Command(kCmdTextExport)->trigger();
+        EXPECT_TRUE(dialogs.exportAsked.back().proposeUtf8);
+        EXPECT_EQ(dialogs.exportAsked.back().suggestion,
+                  QDir::home().filePath(child->Title() + QStringLiteral(".txt")));
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        EXPECT_EQ(text.contains("\"\xD0\x9F\xD0\xB5\xD1\x80"), utf8);
+        EXPECT_EQ(text.contains("\"?????? ?????\""), !utf8);
+        EXPECT_EQ(text.contains("\"BR S\xC3\xBC"
+                                "d HD\""),
+                  utf8);
+    }
 }
 
 TEST_F(ShellCommands, SortTemplateAndRenumberReportInTheCaptionBar) {
@@ -233,9 +268,8 @@ TEST_F(ShellCommands, HelpAndStyleMenusSitOnTheTabRow) {
 
 TEST_F(ShellCommands, EveryRibbonCommandHasADescriptionForItsTooltip) {
     for (const int id : frame->Commands().Ids()) {
-        const bool language = id >= 32979 && id <= 32985;
         const bool look = id >= 210 && id <= 219;
-        if (!language && !look) {
+        if (!look) {
             EXPECT_FALSE(Command(id)->statusTip().isEmpty()) << id;
         }
     }

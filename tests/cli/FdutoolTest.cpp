@@ -168,6 +168,12 @@ TEST_F(FdutoolTest, FactoryListSortCleanupStatsAndExport) {
     ASSERT_EQ(Fdutool("export-text --radio " + Q(factory) + " " + Q(text)).status, 0);
     const auto bytes = ReadWholeFile(text);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 197);
+    ASSERT_EQ(Fdutool("export-text --utf8 " + Q(factory) + " " + Q(text)).status, 0);
+    const auto utf8 = ReadWholeFile(text);
+    EXPECT_NE(std::string(utf8.begin(), utf8.end())
+                  .find("\"BR S\xC3\xBC"
+                        "d HD\""),
+              std::string::npos);
 }
 
 TEST_F(FdutoolTest, ImportReportsWhatCameAndWhatWasDropped) {

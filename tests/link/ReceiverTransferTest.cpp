@@ -34,7 +34,7 @@ ReceiverFiles MakeReceiverFiles(int configLength, int tvChannels = 20) {
 
 bool HasMessage(const LinkResult& r, const std::string& caption, const std::string& part = {}) {
     for (const auto& m : r.messages) {
-        if (m.caption == caption && (m.text + m.detail).find(part) != std::string::npos) {
+        if (m.caption == caption && (m.Text() + m.Detail()).find(part) != std::string::npos) {
             return true;
         }
     }

@@ -829,12 +829,12 @@ void CLeftView::OnNewTransponder() {
     const auto* record = static_cast<const CSatelliteInfo*>(m_model->RecordOf(node));
     const ptrdiff_t satellite = m_document.File().m_satellites.IndexOf(record);
     if (satellite < 0) {
-        ShowMessage(QStringLiteral("Kein SatArrayPos"));
+        ShowMessage(tr("Kein SatArrayPos"));
         return;
     }
     CTransponderData* transponder = m_document.NewTransponder(static_cast<size_t>(satellite));
     if (transponder == nullptr) {
-        ShowMessage(QStringLiteral("Es konnte kein neuer Transponder erzeugt werden."));
+        ShowMessage(tr("Es konnte kein neuer Transponder erzeugt werden."));
         return;
     }
     const QModelIndex added = m_model->IndexOfRecord(transponder);

@@ -280,7 +280,7 @@ void CTarnell1018View::Fill(const ListFill& fill) {
     }
     setUpdatesEnabled(true);
     if (badKind) {
-        emit MessageRequested(QStringLiteral("Hier sollten Sie eigentlich nie hinkommen..."));
+        emit MessageRequested(tr("Hier sollten Sie eigentlich nie hinkommen..."));
     }
     AnnounceStatus();
 }
