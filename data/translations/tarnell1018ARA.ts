@@ -909,6 +909,38 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>تعذّر فتح ملف الإعدادات.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>ملف الإعدادات %1 تالف. تعذّرت قراءة هذه الأجزاء منه:
+
+%2
+
+إذا فتحته فستكون القائمة بدونها، وحفظها أو إرسالها يفقدها نهائيًا. هل تريد فتحه على أي حال؟</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>ملف إعدادات تالف</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>قُرئت هذه القائمة من ملف تالف وتنقصها هذه الأجزاء: %1.
+
+سيتلقاها جهاز الاستقبال بدونها. هل تريد إرسالها على أي حال؟</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>قُرئت هذه القائمة من ملف تالف وتنقصها هذه الأجزاء: %1.
+
+ستُحفظ بدونها. هل تريد حفظها على أي حال؟</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>استيراد قوائم قنوات أخرى</translation>
     </message>

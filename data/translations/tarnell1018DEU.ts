@@ -901,6 +901,38 @@ Tasten: Strg+N Neu, Strg+O Öffnen, Strg+S Speichern, Strg+Z Rückgängig, Strg+
         <translation>Die Einstellungsdatei kann nicht geöffnet werden.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt. Diese Teile lassen sich nicht lesen:
+
+%2
+
+Wenn Sie sie öffnen, fehlen diese Teile in der Liste, und beim Speichern oder Senden gehen sie endgültig verloren. Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>Beschädigte Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>Diese Liste stammt aus einer beschädigten Datei, ihr fehlt: %1.
+
+Der Receiver bekäme sie ohne diese Teile. Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>Diese Liste stammt aus einer beschädigten Datei, ihr fehlt: %1.
+
+Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Import anderer Senderlisten</translation>
     </message>

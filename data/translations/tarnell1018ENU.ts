@@ -901,6 +901,38 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>The settings file cannot be opened.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>Damaged settings file</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Import of other channel lists</translation>
     </message>

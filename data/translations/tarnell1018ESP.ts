@@ -901,6 +901,38 @@ Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Z deshacer, Ctrl+Y reha
         <translation>No se puede abrir el archivo de ajustes.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>El archivo de configuración %1 está dañado. Estas partes no se pueden leer:
+
+%2
+
+Si lo abre, a la lista le faltarán, y al guardarla o enviarla se perderán para siempre. ¿Abrirlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>Archivo de configuración dañado</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>Esta lista se leyó de un archivo dañado y le falta: %1.
+
+El receptor la recibiría sin estas partes. ¿Enviarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>Esta lista se leyó de un archivo dañado y le falta: %1.
+
+Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Importación de otras listas de canales</translation>
     </message>

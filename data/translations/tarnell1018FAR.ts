@@ -899,6 +899,38 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>فایل تنظیمات باز نمی‌شود.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>فایل تنظیمات %1 آسیب دیده است. این بخش‌های آن خوانده نمی‌شوند:
+
+%2
+
+اگر آن را باز کنید، این بخش‌ها در فهرست نیستند و با ذخیره یا ارسال آن برای همیشه از دست می‌روند. با این حال باز شود؟</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>فایل تنظیمات آسیب‌دیده</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>این فهرست از یک فایل آسیب‌دیده خوانده شده و این بخش‌ها را ندارد: %1.
+
+گیرنده آن را بدون این بخش‌ها دریافت می‌کند. با این حال ارسال شود؟</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>این فهرست از یک فایل آسیب‌دیده خوانده شده و این بخش‌ها را ندارد: %1.
+
+بدون این بخش‌ها ذخیره می‌شود. با این حال ذخیره شود؟</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>وارد کردن فهرست‌های کانال دیگر</translation>
     </message>

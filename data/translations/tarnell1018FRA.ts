@@ -901,6 +901,38 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
         <translation>Impossible d'ouvrir le fichier de paramètres.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>Le fichier de réglages %1 est endommagé. Ces parties ne peuvent pas être lues :
+
+%2
+
+Si vous l'ouvrez, elles manqueront à la liste, et l'enregistrer ou l'envoyer les fera perdre définitivement. L'ouvrir quand même ?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>Fichier de réglages endommagé</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>Cette liste provient d'un fichier endommagé et il lui manque : %1.
+
+Le récepteur la recevrait sans ces parties. L'envoyer quand même ?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>Cette liste provient d'un fichier endommagé et il lui manque : %1.
+
+Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Importation d'autres listes de chaînes</translation>
     </message>

@@ -901,6 +901,38 @@ Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, C
         <translation>Impossibile aprire il file di impostazioni.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>Il file di impostazioni %1 è danneggiato. Queste sue parti non si possono leggere:
+
+%2
+
+Se lo apri, alla lista mancano, e salvandola o inviandola andranno perse per sempre. Aprirlo comunque?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>File di impostazioni danneggiato</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>Questa lista proviene da un file danneggiato e le manca: %1.
+
+Il ricevitore la riceverebbe senza queste parti. Inviarla comunque?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>Questa lista proviene da un file danneggiato e le manca: %1.
+
+Verrà salvata senza queste parti. Salvarla comunque?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Importazione di altre liste canali</translation>
     </message>

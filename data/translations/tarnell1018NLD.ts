@@ -901,6 +901,38 @@ Toetsen: Ctrl+N nieuw, Ctrl+O openen, Ctrl+S opslaan, Ctrl+Z ongedaan maken, Ctr
         <translation>Het instellingenbestand kan niet worden geopend.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>Het instellingenbestand %1 is beschadigd. Deze delen ervan zijn niet te lezen:
+
+%2
+
+Als u het opent, ontbreken ze in de lijst, en bij opslaan of verzenden gaan ze definitief verloren. Toch openen?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>Beschadigd instellingenbestand</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>Deze lijst komt uit een beschadigd bestand en mist: %1.
+
+De ontvanger zou hem zonder deze delen krijgen. Toch verzenden?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>Deze lijst komt uit een beschadigd bestand en mist: %1.
+
+Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Importeren van andere zenderlijsten</translation>
     </message>

@@ -903,6 +903,38 @@ Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A sel
         <translation>Не удаётся открыть файл настроек.</translation>
     </message>
     <message>
+        <source>The settings file %1 is damaged. These parts of it cannot be read:
+
+%2
+
+If you open it, the list lacks them, and saving or sending it loses them for good. Open it anyway?</source>
+        <translation>Файл настроек %1 повреждён. Эти его части не удаётся прочитать:
+
+%2
+
+Если открыть его, в списке их не будет, а при сохранении или отправке они будут потеряны безвозвратно. Всё равно открыть?</translation>
+    </message>
+    <message>
+        <source>Damaged settings file</source>
+        <translation>Повреждённый файл настроек</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+The receiver would get it without these parts. Send it anyway?</source>
+        <translation>Этот список прочитан из повреждённого файла, в нём нет: %1.
+
+Ресивер получит его без этих частей. Всё равно отправить?</translation>
+    </message>
+    <message>
+        <source>This list was read from a damaged file and lacks: %1.
+
+Saving writes it without these parts. Save it anyway?</source>
+        <translation>Этот список прочитан из повреждённого файла, в нём нет: %1.
+
+Он будет сохранён без этих частей. Всё равно сохранить?</translation>
+    </message>
+    <message>
         <source>Import of other channel lists</source>
         <translation>Импорт других списков каналов</translation>
     </message>

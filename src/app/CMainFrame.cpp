@@ -363,6 +363,9 @@ bool CMainFrame::OpenSettingsFileAsNew(const QString& path) {
                               text);
         return false;
     }
+    if (!AcceptDamagedFile(*document, QFileInfo(path).fileName())) {
+        return false;
+    }
     document->SetModifiedFlag(true);
     OpenAsNew(std::move(document));
     if (!messages.empty()) {
@@ -389,6 +392,9 @@ CChildFrame* CMainFrame::OpenDocument(const QString& path) {
         m_dialogs.ShowError(this, QString::fromStdString(error.what()));
         return nullptr;
     }
+    if (!AcceptDamagedFile(*document, info.fileName())) {
+        return nullptr;
+    }
     RememberFile(info.absoluteFilePath());
     CChildFrame* child = AddChild(std::move(document), QString());
     if (!messages.empty()) {
@@ -403,7 +409,39 @@ void CMainFrame::OpenWithDialog() {
     }
 }
 
+bool CMainFrame::AcceptDamagedFile(const CTarnell1018Doc& document, const QString& fileName) {
+    if (document.LostSections().empty()) {
+        return true;
+    }
+    return m_dialogs.AskYesNo(
+        this,
+        tr("The settings file %1 is damaged. These parts of it cannot be read:\n\n%2\n\nIf "
+           "you open it, the list lacks them, and saving or sending it loses them for good. "
+           "Open it anyway?")
+            .arg(fileName, QString::fromStdString(document.LostSectionsText())),
+        tr("Damaged settings file"));
+}
+
+bool CMainFrame::ConfirmStoreOfDamagedList(CChildFrame& child, bool send) {
+    const CTarnell1018Doc& document = child.Document();
+    if (document.LostSections().empty()) {
+        return true;
+    }
+    const QString lost = QString::fromStdString(document.LostSectionsText());
+    return m_dialogs.AskYesNo(
+        this,
+        (send ? tr("This list was read from a damaged file and lacks: %1.\n\nThe receiver "
+                   "would get it without these parts. Send it anyway?")
+              : tr("This list was read from a damaged file and lacks: %1.\n\nSaving writes it "
+                   "without these parts. Save it anyway?"))
+            .arg(lost),
+        tr("Damaged settings file"));
+}
+
 bool CMainFrame::SaveTo(CChildFrame& child, const QString& path) {
+    if (!ConfirmStoreOfDamagedList(child, false)) {
+        return false;
+    }
     try {
         child.Document().Save(ToPath(path));
     } catch (const std::exception& error) {

@@ -49,6 +49,8 @@ public:
     // The file's content as a new untitled, modified document; false (the message shown) when
     // the file cannot be read or loaded.
     bool OpenSettingsFileAsNew(const QString& path);
+    // Asks before a list that was read from a damaged file is saved or sent; true to go on.
+    bool ConfirmStoreOfDamagedList(CChildFrame& child, bool send);
     // false when the user cancelled or the file could not be written; the document then keeps
     // its modified mark.
     bool SaveDocument(CChildFrame& child);
@@ -110,6 +112,8 @@ private:
     CChildFrame* AddChild(std::unique_ptr<CTarnell1018Doc> document, const QString& untitledName);
     bool SaveModified(CChildFrame& child);
     bool SaveTo(CChildFrame& child, const QString& path);
+    // Warns that a file lost parts on loading; true when the user opens it anyway.
+    bool AcceptDamagedFile(const CTarnell1018Doc& document, const QString& fileName);
     void RememberFile(const QString& path);
     void ForgetFile(const QString& path);
     void RebuildRecentMenu();

@@ -195,7 +195,7 @@ void CReceiverCommands::SendToReceiver() {
         return;
     }
     const auto active = ActiveProfile();
-    if (!active) {
+    if (!active || !m_frame.ConfirmStoreOfDamagedList(*child, true)) {
         return;
     }
     struct SendJob {

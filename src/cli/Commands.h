@@ -18,7 +18,13 @@ struct Command {
 // Options every command may read.
 struct GlobalOptions {
     int favCodepage = 6;
+    bool salvage = false; // go on with a damaged file, without what could not be read
 };
+
+class CTarnell1018Doc;
+// Opens a settings file; its messages go to stderr. A damaged file is refused (FileError)
+// unless salvaging, which goes on with what could be read and says so.
+void OpenDocument(CTarnell1018Doc& doc, const std::string& path, const GlobalOptions& options);
 
 // Each family adds its subcommands to `app`.
 void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);

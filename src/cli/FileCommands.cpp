@@ -1,8 +1,11 @@
 // fdutool subcommands that work on settings files on disk.
 #include "CTarnell1018Doc.h"
 #include "Commands.h"
+#include "EnglishMessages.h"
+#include "FileError.h"
 #include "FileIo.h"
 #include "ModelJson.h"
+#include "SectionIds.h"
 
 #include <iostream>
 #include <memory>
@@ -10,13 +13,33 @@
 
 namespace tarnell {
 
+void OpenDocument(CTarnell1018Doc& doc, const std::string& path, const GlobalOptions& options) {
+    const auto messages = doc.Open(path);
+    // A refusal is the one line it says; the load's own messages would only repeat it.
+    if (!doc.LostSections().empty() && !options.salvage) {
+        throw FileError(path +
+                        " is damaged; these parts of it cannot be read: " + doc.LostSectionsText() +
+                        ". Nothing was done. To go on with what can be read, add --salvage "
+                        "(whatever is written then lacks those parts).");
+    }
+    for (const auto& message : messages) {
+        std::cerr << path << ": " << InEnglish(message) << "\n";
+    }
+    if (!doc.LostSections().empty()) {
+        std::cerr << "fdutool: " << path << " is damaged; going on with what can be read, without: "
+                  << doc.LostSectionsText() << "\n";
+    }
+}
+
 namespace {
 
-// Opens a settings file; the load's own messages (a damaged configuration) go to stderr.
-void OpenDocument(CTarnell1018Doc& doc, const std::string& path) {
-    for (const auto& message : doc.Open(path)) {
-        std::cerr << path << ": " << message << "\n";
+// "_service.fdu" goes with "_config.fdu", as on the receiver; "list.fdu" with "list_config.fdu".
+std::filesystem::path CompanionConfigPath(const std::filesystem::path& out) {
+    if (out.filename() == "_service.fdu") {
+        return out.parent_path() / "_config.fdu";
     }
+    auto name = out.stem().string() + "_config" + out.extension().string();
+    return out.parent_path() / name;
 }
 
 nlohmann::ordered_json StatisticsJson(const DocumentStatistics& s) {
@@ -74,7 +97,8 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
     store->add_option("IN", args->inPath, "Settings file to read")->required();
     store->add_option("OUT", args->outPath, "Settings file to write")->required();
     store->add_flag("--receiver-layout", args->receiverLayout,
-                    "Write the configuration as the receiver keeps it");
+                    "Write the files as the receiver keeps them: OUT holds the service list, "
+                    "a file beside it (_config.fdu, or NAME_config.fdu) the configuration");
 
     auto* create = app.add_subcommand("new", "Write the built-in factory list");
     create->add_option("OUT", args->outPath, "Settings file to write")->required();
@@ -104,22 +128,34 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
 
     commands.push_back({info, [args, global] {
                             CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
+                            OpenDocument(doc, args->inPath, *global);
                             const auto summary = InfoJson(doc.File(), global->favCodepage);
                             std::cout << (args->json ? summary.dump(2) + "\n" : InfoText(summary));
                             return 0;
                         }});
     commands.push_back({dump, [args, global] {
                             CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
+                            OpenDocument(doc, args->inPath, *global);
                             std::cout << DumpJson(doc.File(), global->favCodepage).dump(2) << "\n";
                             return 0;
                         }});
-    commands.push_back({store, [args] {
+    commands.push_back({store, [args, global] {
                             CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
+                            OpenDocument(doc, args->inPath, *global);
                             doc.SetReceiverLayout(args->receiverLayout);
-                            WriteFileAtomically(args->outPath, doc.StoreToBytes());
+                            const auto image = doc.StoreToBytes();
+                            if (!args->receiverLayout || image.size() <= kServicePartSize) {
+                                WriteFileAtomically(args->outPath, image);
+                                return 0;
+                            }
+                            // As the receiver keeps them: the service list, and the
+                            // configuration in a file of its own beside it.
+                            const auto config = CompanionConfigPath(args->outPath);
+                            WriteFileAtomically(config, std::span(image).subspan(kServicePartSize));
+                            WriteFileAtomically(args->outPath,
+                                                std::span(image).first(kServicePartSize));
+                            std::cout << "Service list written to " << args->outPath
+                                      << ", configuration to " << config.string() << "\n";
                             return 0;
                         }});
     commands.push_back({create, [args] {
@@ -128,9 +164,9 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
                             doc.Save(args->outPath);
                             return 0;
                         }});
-    commands.push_back({cleanup, [args] {
+    commands.push_back({cleanup, [args, global] {
                             CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
+                            OpenDocument(doc, args->inPath, *global);
                             const bool all = !args->transponders && !args->names;
                             if (all || args->transponders) {
                                 std::cout << "Removed " << doc.RemoveUnreferencedTransponders()
@@ -143,24 +179,24 @@ void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Co
                             return 0;
                         }});
     commands.push_back(
-        {exportText, [args] {
+        {exportText, [args, global] {
              CTarnell1018Doc doc;
-             OpenDocument(doc, args->inPath);
+             OpenDocument(doc, args->inPath, *global);
              const CodePage codePage = args->utf8 ? CodePage::Utf8 : CodePage::Windows1252;
              WriteFileAtomically(args->outPath, doc.ExportChannelText(!args->radio, codePage));
              return 0;
          }});
-    commands.push_back({sortTemplate, [args] {
+    commands.push_back({sortTemplate, [args, global] {
                             CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
+                            OpenDocument(doc, args->inPath, *global);
                             std::cout << "Moved " << doc.ApplySortTemplate()
                                       << " channels to the top\n";
                             doc.Save(args->outPath);
                             return 0;
                         }});
-    commands.push_back({stats, [args] {
+    commands.push_back({stats, [args, global] {
                             CTarnell1018Doc doc;
-                            OpenDocument(doc, args->inPath);
+                            OpenDocument(doc, args->inPath, *global);
                             const auto s = doc.GetStatistics();
                             std::cout << (args->json ? StatisticsJson(s).dump(2) + "\n"
                                                      : StatisticsText(s));

@@ -2,6 +2,7 @@
 #include "CEnigma2ImportManager.h"
 #include "CTarnell1018Doc.h"
 #include "Commands.h"
+#include "EnglishMessages.h"
 #include "FileError.h"
 #include "ImportMerge.h"
 
@@ -73,9 +74,13 @@ void AddImportCommands(CLI::App& app, const GlobalOptions& options,
              request.source = args->source;
              request.base = args->base;
              request.favCodepage = global->favCodepage;
+             request.salvage = global->salvage;
              CE2ImportBouquetArray bouquets;
              if (request.kind == ImportKind::Enigma2) {
                  ReadBouquets(bouquets, CEnigma2ImportManager::ResolveDatabase(request.source));
+                 for (const auto& skipped : bouquets.Skipped()) {
+                     std::cerr << "fdutool: " << skipped << "\n";
+                 }
                  const bool all = args->bouquets.size() == 1 && args->bouquets[0] == "all";
                  const bool none = args->bouquets.size() == 1 && args->bouquets[0] == "none";
                  for (const bool tv : {true, false}) {
@@ -94,12 +99,12 @@ void AddImportCommands(CLI::App& app, const GlobalOptions& options,
                  doc = ImportIntoNewDocument(request, report);
              } catch (const FileError& e) {
                  for (const auto& m : report.messages) {
-                     std::cerr << "fdutool: " << m << "\n";
+                     std::cerr << "fdutool: " << InEnglish(m) << "\n";
                  }
                  throw;
              }
              for (const auto& m : report.messages) {
-                 std::cerr << args->base << ": " << m << "\n";
+                 std::cerr << args->base << ": " << InEnglish(m) << "\n";
              }
              doc->Save(args->out);
              PrintReport(report, std::cout);

@@ -2,6 +2,7 @@
 #include "CNetworkProfileArray.h"
 #include "CTarnell1018Doc.h"
 #include "Commands.h"
+#include "EnglishMessages.h"
 #include "FileError.h"
 #include "ReceiverRestart.h"
 #include "ReceiverTransfer.h"
@@ -79,8 +80,8 @@ LinkOptions Options() {
 int Report(const LinkResult& result) {
     for (const auto& message : result.messages) {
         auto& out = message.icon == MessageIcon::Information ? std::cout : std::cerr;
-        out << (message.icon == MessageIcon::Information ? "" : "fdutool: ") << message.OneLine()
-            << "\n";
+        out << (message.icon == MessageIcon::Information ? "" : "fdutool: ")
+            << InEnglish(message.OneLine()) << "\n";
     }
     return result.ok && !result.HasError() ? 0 : 1;
 }
@@ -91,7 +92,9 @@ std::string Where(const CNetworkProfileData& profile) {
 
 } // namespace
 
-void AddLinkCommands(CLI::App& app, const GlobalOptions&, std::vector<Command>& commands) {
+void AddLinkCommands(CLI::App& app, const GlobalOptions& globalOptions,
+                     std::vector<Command>& commands) {
+    const GlobalOptions* global = &globalOptions;
     struct Args {
         std::string profile;
         std::string path;
@@ -164,14 +167,12 @@ void AddLinkCommands(CLI::App& app, const GlobalOptions&, std::vector<Command>& 
                                       << "\n";
                             return 0;
                         }});
-    commands.push_back({send, [args] {
+    commands.push_back({send, [args, global] {
                             const auto p = LoadProfiles();
                             const auto& profile = ChooseProfile(p.list, args->profile);
                             const auto options = Options();
                             CTarnell1018Doc doc;
-                            for (const auto& message : doc.Open(args->path)) {
-                                std::cerr << args->path << ": " << message << "\n";
-                            }
+                            OpenDocument(doc, args->path, *global);
                             const auto result = SendToReceiver(doc, profile, options);
                             const int status = Report(result);
                             if (!result.backupFolder.empty()) {

@@ -1,5 +1,6 @@
 // fdutool: the command-line front end over the settings-file engine and the document.
 #include "Commands.h"
+#include "EnglishMessages.h"
 
 #include <iostream>
 
@@ -9,10 +10,14 @@ int main(int argc, char** argv) {
     CLI::App app{"fdutool - reads and writes the settings files of Octagon SF 1018 / SF 1028 "
                  "receivers"};
     app.require_subcommand(1);
+    // Options of the tool itself are taken before or after the command's name.
+    app.fallthrough();
     GlobalOptions options;
     app.add_option("--fav-codepage", options.favCodepage,
                    "Code page of favourite-list names (0 ISO 6937, 1-5 ISO 8859-5..9, 6 UTF-8)")
         ->check(CLI::Range(0, 6));
+    app.add_flag("--salvage", options.salvage,
+                 "Go on with a damaged settings file, without the parts that could not be read");
 
     std::vector<Command> commands;
     AddFileCommands(app, options, commands);
@@ -32,7 +37,7 @@ int main(int argc, char** argv) {
             }
         }
     } catch (const std::exception& e) {
-        std::cerr << "fdutool: " << e.what() << "\n";
+        std::cerr << "fdutool: " << InEnglish(e.what()) << "\n";
         return 1;
     }
     return 0;

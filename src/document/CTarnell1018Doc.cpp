@@ -27,6 +27,7 @@ std::vector<std::string> CTarnell1018Doc::LoadFromBytes(std::span<const uint8_t>
     auto file = std::make_unique<CSettingsFile>();
     auto messages = file->Load(bytes);
     m_file = std::move(file);
+    m_lost = m_file->LostSections();
     m_currentSatellite = nullptr;
     m_currentTransponder = nullptr;
     m_currentChannel = nullptr;
@@ -71,6 +72,7 @@ void CTarnell1018Doc::Save(const std::filesystem::path& path) {
     const auto bytes = StoreToBytes();
     WriteFileAtomically(path, bytes);
     m_path = path;
+    m_lost.clear();
     SetModifiedFlag(false);
 }
 

@@ -38,8 +38,12 @@ public:
     // The file as the receiver reads it: timer links applied, configuration in file layout, or
     // in the receiver's own layout when receiverLayout is set (which the store clears).
     std::vector<uint8_t> StoreToBytes();
-    // Writes atomically; afterwards the document is unmodified and has that path.
+    // Writes atomically; afterwards the document is unmodified and has that path, and what
+    // its file lacked is no longer a loss to warn about.
     void Save(const std::filesystem::path& path);
+    // The parts the loaded file could not give whole; a store would go on without them.
+    const std::vector<LostSection>& LostSections() const { return m_lost; }
+    std::string LostSectionsText() const { return DescribeLostSections(m_lost); }
     // Reads the receiver's own configuration file into this document.
     std::vector<std::string> LoadConfiguration(std::span<const uint8_t> bytes);
 
@@ -133,6 +137,7 @@ private:
     UndoHistory m_history;
     std::vector<IDocumentListener*> m_listeners;
     std::filesystem::path m_path;
+    std::vector<LostSection> m_lost;
     uint32_t m_configOptionFlag = 0;
     bool m_configPresent = false;
     bool m_receiverLayout = false;

@@ -9,8 +9,6 @@ namespace tarnell {
 
 namespace {
 
-constexpr size_t kMaxNesting = 16;
-
 // Reads up to `count` numbers separated by ':' (decimal or hex) and returns how many were read.
 // `consumed` is the position behind the ':' after the last number read, 0 when none follows it.
 size_t ReadNumbers(std::string_view text, const bool* hex, size_t count, int64_t* out,
@@ -158,34 +156,105 @@ void ParseBouquetText(std::string_view text, CE2ImportBouquetArray& array, bool 
     }
 }
 
-void ParseBouquetFile(const std::filesystem::path& path, CE2ImportBouquetArray& array, bool tv,
-                      std::set<std::filesystem::path>& visited) {
-    if (path.empty() || visited.size() > 10000) {
-        return;
+namespace {
+
+// Where a bouquet reference leads, or empty with `why` set when it leaves the folder: bouquets
+// come from the lamedb's own folder, whatever a crafted line names.
+std::filesystem::path ResolveReference(const std::filesystem::path& root, const std::string& name,
+                                       std::string& why) {
+    const std::filesystem::path ref(name);
+    if (ref.is_absolute()) {
+        why = "an absolute path";
+        return {};
+    }
+    for (const auto& part : ref) {
+        if (part == "..") {
+            why = "it leads out of the folder";
+            return {};
+        }
     }
     std::error_code error;
-    const auto canonical = std::filesystem::weakly_canonical(path, error);
-    // A file that refers to itself, or files that refer to each other, are read once.
-    if (!visited.insert(error ? path : canonical).second) {
-        return;
+    const auto real = std::filesystem::weakly_canonical(root / ref, error);
+    if (error) {
+        why = error.message();
+        return {};
     }
-    std::vector<uint8_t> bytes;
-    try {
-        bytes = ReadWholeFile(path, 64u << 20);
-    } catch (const std::exception&) {
-        return; // a missing bouquet file is skipped
+    // A link inside the folder may still point outside it.
+    const auto inside = real.lexically_relative(root);
+    if (inside.empty() || *inside.begin() == "..") {
+        why = "a link that leads out of the folder";
+        return {};
     }
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    const auto folder = path.parent_path();
-    ParseBouquetText(text, array, tv, [&](const std::string& fileName) {
-        if (visited.size() < kMaxNesting * 1000) {
-            ParseBouquetFile(folder / fileName, array, tv, visited);
+    return real;
+}
+
+} // namespace
+
+void ParseBouquetFile(const std::filesystem::path& path, CE2ImportBouquetArray& array, bool tv,
+                      std::set<std::filesystem::path>& visited) {
+    std::error_code error;
+    auto root = std::filesystem::weakly_canonical(path.parent_path(), error);
+    if (error) {
+        root = path.parent_path();
+    }
+    struct Pending {
+        std::filesystem::path file;
+        size_t depth;
+    };
+    // Depth first, as the files refer to each other, but on a stack of our own: a chain of
+    // thousands of files must not exhaust the thread's stack.
+    std::vector<Pending> stack{{root / path.filename(), 1}};
+    bool tooDeep = false;
+    while (!stack.empty()) {
+        const Pending next = std::move(stack.back());
+        stack.pop_back();
+        // A file that refers to itself, or files that refer to each other, are read once.
+        if (visited.size() >= CE2ImportBouquetArray::kMaxFiles ||
+            !visited.insert(next.file).second) {
+            continue;
         }
-    });
+        std::vector<uint8_t> bytes;
+        try {
+            bytes = ReadWholeFile(next.file, 64u << 20);
+        } catch (const std::exception& e) {
+            // A missing bouquet file is skipped quietly, as the receiver does; anything else
+            // that cannot be read is said.
+            if (std::filesystem::exists(next.file, error)) {
+                array.Skipped().push_back(e.what());
+            }
+            continue;
+        }
+        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::vector<std::filesystem::path> includes;
+        ParseBouquetText(text, array, tv, [&](const std::string& fileName) {
+            std::string why;
+            auto resolved = ResolveReference(root, fileName, why);
+            if (resolved.empty()) {
+                array.Skipped().push_back("The bouquet \"" + fileName + "\" named in " +
+                                          next.file.filename().string() + " was skipped: " + why +
+                                          ".");
+            } else {
+                includes.push_back(std::move(resolved));
+            }
+        });
+        if (!includes.empty() && next.depth >= CE2ImportBouquetArray::kMaxNesting) {
+            tooDeep = true;
+            continue;
+        }
+        for (auto it = includes.rbegin(); it != includes.rend(); ++it) {
+            stack.push_back({std::move(*it), next.depth + 1});
+        }
+    }
+    if (tooDeep) {
+        array.Skipped().push_back("Bouquets nested deeper than " +
+                                  std::to_string(CE2ImportBouquetArray::kMaxNesting) +
+                                  " levels were left out.");
+    }
 }
 
 void ReadBouquets(CE2ImportBouquetArray& array, const std::filesystem::path& lamedbPath) {
-    const auto folder = lamedbPath.parent_path();
+    const auto folder =
+        lamedbPath.parent_path().empty() ? std::filesystem::path(".") : lamedbPath.parent_path();
     std::set<std::filesystem::path> visited;
     ParseBouquetFile(folder / "bouquets.tv", array, true, visited);
     ParseBouquetFile(folder / "bouquets.radio", array, false, visited);

@@ -77,6 +77,11 @@ std::unique_ptr<CTarnell1018Doc> ImportIntoNewDocument(const ImportRequest& requ
     for (auto& message : doc->LoadFromBytes(ReadWholeFile(request.base))) {
         report.messages.push_back(std::move(message));
     }
+    // A base without its transponder slots or satellites would turn into odd drops later.
+    if (!doc->LostSections().empty() && !request.salvage) {
+        throw FileError(request.base.string() + " is damaged; these parts of it cannot be read: " +
+                        doc->LostSectionsText() + ". Choose an intact base file.");
+    }
     CSettingsFile& file = doc->File();
     EmptyServiceList(file);
     bool ok = false;

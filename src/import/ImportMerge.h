@@ -23,6 +23,7 @@ struct ImportRequest {
     std::vector<const CE2ImportBouquet*> tvBouquets;
     std::vector<const CE2ImportBouquet*> radioBouquets;
     int favCodepage = 6;
+    bool salvage = false; // take a damaged base file as far as it can be read
 };
 
 // Empties the service list: channels, transponders, favourite lists and timers. Satellites and

@@ -149,7 +149,8 @@ void CFtpConnection::Fail(int result, FtpError::Kind onError) {
     // may be a harmless one from earlier in the command.
     if (!m_lastRefusal.empty()) {
         text += ": " + m_lastRefusal;
-    } else if (m_errorBuffer[0] != '\0') {
+    } else if (m_errorBuffer[0] != '\0' && std::strstr(m_errorBuffer, "inet_ntop") == nullptr) {
+        // (inet_ntop complaints are curl's own, about a local address, and no help to anyone.)
         text += ": ";
         text += m_errorBuffer;
     }

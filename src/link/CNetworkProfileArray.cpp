@@ -117,7 +117,8 @@ void CNetworkProfileArray::FromBytes(std::span<const uint8_t> bytes) {
     // A count the remaining bytes cannot hold would only make us allocate for nothing.
     if (count < 0 ||
         static_cast<size_t>(count) > (bytes.size() - in.Position()) / kSmallestRecord) {
-        throw FileError("it claims " + std::to_string(count) + " profiles");
+        throw FileError("it lists " + std::to_string(count) +
+                        " profile(s), more than its length can hold");
     }
     std::vector<std::unique_ptr<CNetworkProfileData>> items;
     for (int32_t i = 0; i < count; ++i) {
@@ -139,22 +140,36 @@ void CNetworkProfileArray::FromBytes(std::span<const uint8_t> bytes) {
 
 std::optional<std::string> CNetworkProfileArray::Load(const std::filesystem::path& path) {
     RemoveAll();
+    m_unreadable.clear();
     std::optional<std::string> message;
-    std::vector<uint8_t> bytes;
     try {
-        bytes = ReadWholeFile(path, kLargestFile);
+        // Never through a link: the file holds passwords, and a link could lead anywhere.
+        const auto bytes = ReadWholeFile(path, kLargestFile, false);
         if (!bytes.empty()) {
-            FromBytes(bytes);
-            return std::nullopt;
+            try {
+                FromBytes(bytes);
+                return std::nullopt;
+            } catch (const FileError& e) {
+                message = "The network profiles in \"" + path.string() +
+                          "\" cannot be read: the file is damaged (" + e.what() + ").";
+            }
         }
     } catch (const FileError& e) {
-        std::error_code ec;
-        // Not there (or not readable): the first start, silently.
-        if (std::filesystem::exists(path, ec) && access(path.c_str(), R_OK) == 0) {
-            message = "The network profiles in \"" + path.string() +
-                      "\" cannot be read: " + e.what() + ". The profile \"" + kDefaultName +
-                      "\" is used instead.";
+        struct stat st {};
+        // Only a file that is not there at all is the first start, which needs no word.
+        if (lstat(path.c_str(), &st) == 0 || errno != ENOENT) {
+            message = e.what();
+            if (message->back() != '.') {
+                *message += ".";
+            }
         }
+    }
+    if (message) {
+        m_unreadable = path;
+        *message += " The profile \"" + std::string(kDefaultName) +
+                    "\" stands in for now, and the file is left as it is: no change to the "
+                    "profiles is saved until it can be read. Repair it (or its permissions), or "
+                    "move it away to start with new profiles.";
     }
     AddProfile(kDefaultName);
     m_activeIndex = 0;
@@ -162,6 +177,11 @@ std::optional<std::string> CNetworkProfileArray::Load(const std::filesystem::pat
 }
 
 void CNetworkProfileArray::Save(const std::filesystem::path& path) const {
+    if (!m_unreadable.empty() && m_unreadable == path) {
+        throw FileError("The network profiles were not saved: \"" + path.string() +
+                        "\" could not be read, and it is not overwritten. Repair it or move it "
+                        "away, then add the profiles again.");
+    }
     const auto folder =
         path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
     std::error_code ec;
@@ -173,18 +193,30 @@ void CNetworkProfileArray::Save(const std::filesystem::path& path) const {
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
     }
     // The file holds passwords: create it owner-only before the atomic write, which keeps the
-    // permissions of the file it replaces.
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    // permissions of the file it replaces. A link in its place is neither followed nor replaced.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
+                        S_IRUSR | S_IWUSR);
     if (fd < 0) {
+        if (errno == ELOOP) {
+            throw FileError("\"" + path.string() +
+                            "\" is a symbolic link; the network profiles are not written "
+                            "through it. Put the file itself in its place.");
+        }
         CannotOpen(path, errno);
     }
-    const bool narrowed = fchmod(fd, S_IRUSR | S_IWUSR) == 0;
+    struct stat st {};
+    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const bool narrowed = regular && fchmod(fd, S_IRUSR | S_IWUSR) == 0;
     const int error = errno;
     close(fd);
+    if (!regular) {
+        throw FileError("\"" + path.string() +
+                        "\" is not a file; the network profiles were not written.");
+    }
     if (!narrowed) {
         CannotOpen(path, error);
     }
-    WriteFileAtomically(path, ToBytes());
+    WriteFileAtomically(path, ToBytes(), false);
 }
 
 } // namespace tarnell

@@ -48,8 +48,9 @@ public:
     // list as it was then.
     void FromBytes(std::span<const uint8_t> bytes);
 
-    // Fills the list from the file. A missing (or empty) file gives one "Default" profile
-    // silently; a damaged one gives it too, and the message saying so.
+    // Fills the list from the file (never through a symbolic link). A missing (or empty) file
+    // gives one "Default" profile silently; a damaged or unreadable one gives it too, and the
+    // message saying so, and is never overwritten by Save.
     std::optional<std::string> Load(const std::filesystem::path& path);
     // Writes atomically, readable by the owner only (it holds passwords). Throws FileError.
     void Save(const std::filesystem::path& path) const;
@@ -57,6 +58,7 @@ public:
 private:
     std::vector<std::unique_ptr<CNetworkProfileData>> m_items;
     int32_t m_activeIndex = -1;
+    std::filesystem::path m_unreadable; // the file Load could not read
 };
 
 } // namespace tarnell

@@ -164,6 +164,35 @@ LinkMessage ReplaceFailed(const std::string& path, const RemoteReplace& r,
     return Stop(kErrorCaption, text, r.error, {path, backup.string()});
 }
 
+// The newest folder of kept receiver files, or nothing.
+std::filesystem::path NewestBackup(const std::filesystem::path& root) {
+    std::filesystem::path newest;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(root, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        // The folders are named after the time, so the greatest name is the newest.
+        if (std::filesystem::is_regular_file(it->path() / "_service.fdu", ec) &&
+            it->path().filename() > newest.filename()) {
+            newest = it->path();
+        }
+    }
+    return newest;
+}
+
+// A list cut short on the receiver is not opened: saved or sent back it would lose the rest.
+LinkMessage DamagedReceiverList(const CTarnell1018Doc& document, const LinkOptions& options) {
+    const auto backup =
+        NewestBackup(options.backupFolder.empty() ? ReceiverBackupFolder() : options.backupFolder);
+    std::string text = std::string("The service list on the receiver is damaged: ") +
+                       document.LostSectionsText() + " cannot be read. It was not opened. ";
+    text += backup.empty()
+                ? "There is no copy of the receiver's files from an earlier send here; send an "
+                  "intact list to the receiver to repair it."
+                : "The receiver's files as they were before the last send are in \"" +
+                      backup.string() + "\"; send that list to the receiver to repair it.";
+    return Stop(kErrorCaption, text);
+}
+
 } // namespace
 
 LinkMessage NoProfileMessage() {
@@ -205,6 +234,10 @@ FetchResult FetchFromReceiver(const CNetworkProfileData& profile, bool withConfi
             }
         } catch (const FileError& e) {
             result.Add(Stop(kErrorCaption, kFetchedListUnreadable, e.what()));
+            return result;
+        }
+        if (!document->LostSections().empty()) {
+            result.Add(DamagedReceiverList(*document, options));
             return result;
         }
         document->SetModifiedFlag(true);

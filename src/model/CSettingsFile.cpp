@@ -4,23 +4,46 @@
 #include "FileError.h"
 #include "SectionIo.h"
 
+#include <algorithm>
+
 namespace tarnell {
 
+namespace {
+constexpr const char* kBeyondEnd = "beyond the end of the file";
+constexpr const char* kCutOff = "cut off by the end of the file";
+constexpr const char* kBrokenStream = "damaged compressed data";
+constexpr const char* kWrongLength = "a length other than its header gives";
+constexpr const char* kNoSection = "no section where the directory points";
+} // namespace
+
 std::vector<std::string> CSettingsFile::Load(std::span<const uint8_t> file) {
+    m_lost.clear();
     m_headers.Load(file);
     const size_t count = m_headers.SectionCount();
+    if (file.empty()) {
+        throw FileError("The file is empty, so it holds no channel list.");
+    }
     if (!m_headers.HasBlock() || count < kMinSections) {
-        throw FileError("This is not a settings file of the receiver: its directory lists " +
-                        std::to_string(m_headers.HasBlock() ? count : 0) +
-                        " sections, at least 6 are needed.");
+        throw FileError("This is not a settings file of the receiver: " +
+                        (m_headers.HasBlock() ? "its directory lists " + std::to_string(count) +
+                                                    " sections, at least 6 are needed."
+                                              : "it is too short (" + std::to_string(file.size()) +
+                                                    " bytes) to hold a directory."));
     }
     size_t known = 0;
     for (size_t i = 0; i < m_headers.UsableEntries(); ++i) {
         const CHeaderInfo& entry = m_headers.Entries()[i];
         const int64_t offset = entry.FileOffset();
-        if (offset >= 0 && static_cast<uint64_t>(offset) < file.size()) {
-            known += LoadSection(static_cast<size_t>(offset), file) ? 1 : 0;
+        if (offset < 0 || static_cast<uint64_t>(offset) + kSectionHeaderSize > file.size()) {
+            m_lost.push_back({SectionName(entry.Id()), kBeyondEnd});
+            continue;
         }
+        known += LoadSection(entry.Id(), static_cast<size_t>(offset), file) ? 1 : 0;
+    }
+    // A directory cut short by the end of the file: the sections it would name are gone too.
+    if (m_headers.SectionCount() > m_headers.UsableEntries() &&
+        m_headers.UsableEntries() < kDirectoryEntries) {
+        m_lost.push_back({"the rest of the directory", kCutOff});
     }
     // A foreign file would otherwise open as an empty list, which a save then writes over.
     if (known == 0) {
@@ -31,19 +54,34 @@ std::vector<std::string> CSettingsFile::Load(std::span<const uint8_t> file) {
     m_channels.AssignRunningNumbers();
 
     std::vector<std::string> messages;
-    if (file.size() > kConfigSectionOffset) {
+    // An upload image holds the configuration right behind the service part, without the gap.
+    const bool uploadImage = file.size() > kServicePartSize + kSectionHeaderSize &&
+                             ReadBE32(file.data() + kServicePartSize) == kIdConfiguration;
+    if (uploadImage) {
+        if (auto message = m_configuration.ReadConfiguration(file.subspan(kServicePartSize))) {
+            messages.push_back(*message);
+        }
+    } else if (file.size() > kConfigSectionOffset) {
         if (auto message = m_configuration.ReadConfiguration(file.subspan(kConfigSectionOffset))) {
             messages.push_back(*message);
+        }
+    }
+    // A .sys file cut inside its configuration part.
+    if (file.size() > kServicePartSize && !m_configuration.IsValid() && !uploadImage) {
+        const auto tail = file.subspan(std::min(file.size(), kConfigSectionOffset));
+        const bool cut = tail.size() >= 4 && ReadBE32(tail.data()) == kIdConfiguration &&
+                         (tail.size() < kSectionHeaderSize ||
+                          kSectionHeaderSize + uint64_t{ReadLE32(tail.data() + 4)} > tail.size());
+        if (cut) {
+            m_lost.push_back({SectionName(kIdConfiguration), kCutOff});
         }
     }
     return messages;
 }
 
-bool CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file) {
+bool CSettingsFile::LoadSection(uint32_t listedId, size_t fileOffset,
+                                std::span<const uint8_t> file) {
     const auto rest = file.subspan(fileOffset);
-    if (rest.size() < kSectionHeaderSize) {
-        return false;
-    }
     const uint32_t id = ReadBE32(rest.data());
     switch (id) {
     case kIdFduInfo:
@@ -61,11 +99,22 @@ bool CSettingsFile::LoadSection(size_t fileOffset, std::span<const uint8_t> file
     case kIdTimerInfo:
         break;
     default:
-        return false; // not a section this program knows
+        // A section this program knows, whose place holds something else: the file is damaged.
+        if (SectionName(listedId).rfind("section ", 0) != 0) {
+            m_lost.push_back({SectionName(listedId), kNoSection});
+        }
+        return false;
     }
     LoadedSection section;
     if (!ReadSection(rest, section)) {
         return false;
+    }
+    if (section.zlibResult != 0) {
+        const bool cut =
+            kSectionHeaderSize + uint64_t{section.header.CompressedLength()} > rest.size();
+        m_lost.push_back({SectionName(id), cut ? kCutOff : kBrokenStream});
+    } else if (section.payload.size() != section.header.PayloadLength()) {
+        m_lost.push_back({SectionName(id), kWrongLength});
     }
     switch (id) {
     case kIdFduInfo:

@@ -14,6 +14,7 @@
 #include "CSatelliteData.h"
 #include "CSatelliteInfoArray.h"
 #include "CTransponderDataArray.h"
+#include "LostSection.h"
 
 #include <span>
 #include <string>
@@ -29,14 +30,18 @@ public:
     CSettingsFile& operator=(const CSettingsFile&) = delete;
 
     // Loads a whole file into this (empty) model. Throws FileError when the directory is not
-    // one of a settings file; damaged sections are loaded as far as they go. Returns the
-    // messages the user should see (a damaged configuration, for instance).
+    // one of a settings file; damaged sections are loaded as far as they go and listed in
+    // LostSections(). Returns the messages the user should see (a damaged configuration, for
+    // instance).
     std::vector<std::string> Load(std::span<const uint8_t> file);
 
     // The service part (exactly 196,608 bytes), followed by the configuration in the given
     // layout when the file holds a valid one. Throws FileError when the lists do not fit; the
     // model is unchanged either way.
     std::vector<uint8_t> Store(ConfigLayout layout = ConfigLayout::File);
+
+    // What the last Load could not read whole; empty for an intact file.
+    const std::vector<LostSection>& LostSections() const { return m_lost; }
 
     // Recomputes every satellite's has-channels mark.
     void UpdateHasChannels();
@@ -85,8 +90,9 @@ public:
 private:
     static constexpr size_t kMinSections = 6;
     void AssembleSections(CFDUPrepackaging& assembler, bool emptyChannelSections);
-    // False when no section of a known id starts there.
-    bool LoadSection(size_t fileOffset, std::span<const uint8_t> file);
+    // False when no section of a known id starts there. Damage goes to m_lost.
+    bool LoadSection(uint32_t listedId, size_t fileOffset, std::span<const uint8_t> file);
+    std::vector<LostSection> m_lost;
 };
 
 } // namespace tarnell

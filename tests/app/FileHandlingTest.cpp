@@ -324,3 +324,34 @@ TEST_F(FileHandling, TheTvRadioSwitchBelongsToEachWindow) {
     EXPECT_TRUE(radio->isChecked());
     first->Document().RemoveListener(&listener);
 }
+
+TEST_F(FileHandling, ATruncatedFileOpensOnlyAfterAWarningAndSavingItAsksFirst) {
+    const QString intact = sandbox.WriteFactoryList(QStringLiteral("ganz.fdu"));
+    const QString path = sandbox.Path(QStringLiteral("halb.fdu"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Bytes(intact).left(20000));
+    file.close();
+
+    // No: nothing opens, and the file stays as it is.
+    dialogs.yesNoAnswers.push_back(false);
+    EXPECT_EQ(frame->OpenDocument(path), nullptr);
+    ASSERT_EQ(dialogs.yesNoAsked.size(), 1);
+    EXPECT_TRUE(dialogs.yesNoAsked[0].contains(QStringLiteral("halb.fdu")));
+    EXPECT_TRUE(dialogs.yesNoAsked[0].contains(QStringLiteral("channel names")))
+        << dialogs.yesNoAsked[0].toStdString();
+    EXPECT_TRUE(frame->Children().isEmpty());
+
+    // Yes: it opens; a save asks again, and No leaves the file alone.
+    dialogs.yesNoAnswers = {true, false};
+    CChildFrame* child = frame->OpenDocument(path);
+    ASSERT_NE(child, nullptr);
+    const QByteArray before = Bytes(path);
+    EXPECT_FALSE(frame->SaveDocument(*child));
+    EXPECT_EQ(dialogs.yesNoAsked.size(), 3);
+    EXPECT_EQ(Bytes(path), before);
+
+    // An intact file opens without a word.
+    ASSERT_NE(frame->OpenDocument(intact), nullptr);
+    EXPECT_EQ(dialogs.yesNoAsked.size(), 3);
+}

@@ -51,6 +51,7 @@
 
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -508,17 +509,15 @@ TEST_F(OptionsSheet, ProfileFileProblemsAreSaid) {
     EXPECT_TRUE(dialogs.errors.front().contains(QStringLiteral("Default")));
     EXPECT_EQ(sheet->FtpOptionPage()->Model()->rowCount(), 1);
 
-    // A folder that cannot hold the file: the sheet closes all the same, with the reason.
+    // Changes are never saved over it: the sheet closes all the same, with the reason, and the
+    // file stays as it was.
     sheet->FtpOptionPage()->NewButton()->click();
-    std::filesystem::remove_all(ProfileFile().parent_path());
-    {
-        std::ofstream blocker(ProfileFile().parent_path(), std::ios::binary);
-        blocker << "a file where the folder should be";
-    }
     sheet->accept();
     EXPECT_EQ(sheet->result(), QDialog::Accepted);
     ASSERT_EQ(dialogs.errors.size(), 2);
-    EXPECT_TRUE(dialogs.errors.back().startsWith(QStringLiteral("File could not be opened")));
+    EXPECT_TRUE(dialogs.errors.back().contains(QStringLiteral("not overwritten")));
+    std::ifstream kept(ProfileFile(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "not a profile file at all");
 }
 
 TEST_F(OptionsSheet, PortAndAddressAreChecked) {

@@ -99,13 +99,27 @@ TEST_F(FdutoolTest, StoreIsByteIdenticalInBothLayouts) {
     ASSERT_EQ(Fdutool("store " + Q(m_sys) + " " + Q(out)).status, 0);
     EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(m_sys));
 
-    const auto receiver = m_dir / "receiver.img";
-    ASSERT_EQ(Fdutool("store --receiver-layout " + Q(m_sys) + " " + Q(receiver)).status, 0);
-    const auto bytes = ReadWholeFile(receiver);
+    // The receiver's layout: the service list, and its configuration in a file beside it,
+    // named in the output; stored again, the pair gives the same .sys file.
+    const auto receiver = m_dir / "_service.fdu";
+    const auto run = Fdutool("store --receiver-layout " + Q(m_sys) + " " + Q(receiver));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find((m_dir / "_config.fdu").string()), std::string::npos) << run.out;
+    const auto service = ReadWholeFile(receiver);
+    const auto config = ReadWholeFile(m_dir / "_config.fdu");
     const auto original = ReadWholeFile(m_sys);
-    ASSERT_GT(bytes.size(), 196608u);
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 196608, original.begin()));
-    EXPECT_EQ(bytes.size(), 196608u + 16 + (bytes[196612] | bytes[196613] << 8));
+    ASSERT_EQ(service.size(), 196608u);
+    EXPECT_TRUE(std::equal(service.begin(), service.end(), original.begin()));
+    EXPECT_EQ(config.size(), 16u + (config[4] | config[5] << 8));
+    // An upload image (both parts back to back) keeps its configuration when stored again.
+    auto image = service;
+    image.insert(image.end(), config.begin(), config.end());
+    WriteFileAtomically(m_dir / "image.sys", image);
+    ASSERT_EQ(Fdutool("store " + Q(m_dir / "image.sys") + " " + Q(out)).status, 0);
+    EXPECT_EQ(ReadWholeFile(out), original);
+    EXPECT_EQ(Fdutool("store --receiver-layout " + Q(m_sys) + " " + Q(m_dir / "list.fdu")).status,
+              0);
+    EXPECT_EQ(ReadWholeFile(m_dir / "list_config.fdu"), config);
 }
 
 TEST_F(FdutoolTest, FailuresSayWhatAndKeepFiles) {
@@ -217,7 +231,7 @@ TEST_F(FdutoolTest, ImportReportsWhatCameAndWhatWasDropped) {
                                     " -o " + Q(m_dir / "x.fdu"),
                                 true);
     EXPECT_EQ(failed.status, 1);
-    EXPECT_NE(failed.out.find("Please check files"), std::string::npos) << failed.out;
+    EXPECT_NE(failed.out.find("Nothing was imported"), std::string::npos) << failed.out;
     EXPECT_FALSE(fs::exists(m_dir / "x.fdu"));
     EXPECT_EQ(Fdutool("import tar " + Q(folder) + " --base " + Q(base) + " -o " + Q(out)).status,
               2);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 using namespace tarnell;
@@ -141,4 +143,56 @@ TEST_F(BouquetFiles, MissingFolderGivesNothing) {
     CE2ImportBouquetArray array;
     ReadBouquets(array, m_dir / "nowhere" / "lamedb");
     EXPECT_TRUE(array.Items().empty());
+}
+
+TEST_F(BouquetFiles, ReferencesStayInsideTheFolder) {
+    // The list lies in m_dir/e2; around it, files a crafted bouquet might try to reach.
+    const auto e2 = m_dir / "e2";
+    fs::create_directories(e2 / "sub");
+    Write("secret.tv", "#NAME Outside\n");
+    fs::create_symlink(m_dir / "secret.tv", e2 / "userbouquet.link.tv");
+    fs::create_symlink("..", e2 / "sub" / "up");
+    Write("e2/sub/inner.tv", "#NAME Inner\n");
+    Write("e2/sub/userbouquet.near.tv", "#NAME Near\n");
+    fs::create_symlink("sub/userbouquet.near.tv", e2 / "userbouquet.alias.tv");
+    ASSERT_EQ(mkfifo((e2 / "userbouquet.fifo.tv").c_str(), 0600), 0);
+
+    const std::string top = "#SERVICE 1:7:1:0:0:0:0:0:0:0:";
+    Write("e2/bouquets.tv", "#NAME Top\n" + top + "../secret.tv\n" + top +
+                                (m_dir / "secret.tv").string() + "\n" + top + "/dev/stdin\n" + top +
+                                "FROM BOUQUET \"userbouquet.link.tv\" ORDER BY bouquet\n" + top +
+                                "sub/up/../secret.tv\n" + top + "sub/inner.tv\n" + top +
+                                "FROM BOUQUET \"userbouquet.alias.tv\" ORDER BY bouquet\n" + top +
+                                "FROM BOUQUET \"userbouquet.fifo.tv\" ORDER BY bouquet\n");
+    CE2ImportBouquetArray array;
+    ReadBouquets(array, e2 / "lamedb");
+    // Links that stay inside are followed; everything leading out is skipped and said.
+    EXPECT_EQ(Names(array), (std::vector<std::string>{"Top/tv:0", "Inner/tv:0", "Near/tv:0"}));
+    const std::vector<std::string> why{"../secret.tv\" named in bouquets.tv was skipped: it leads",
+                                       "secret.tv\" named in bouquets.tv was skipped: an absolute",
+                                       "\"/dev/stdin\" named in bouquets.tv was skipped: an abs",
+                                       "userbouquet.link.tv\" named in bouquets.tv was skipped: a "
+                                       "link that leads out",
+                                       "sub/up/../secret.tv\" named in bouquets.tv was skipped",
+                                       "userbouquet.fifo.tv\" is a pipe (FIFO)"};
+    ASSERT_EQ(array.Skipped().size(), why.size());
+    for (size_t i = 0; i < why.size(); ++i) {
+        EXPECT_NE(array.Skipped()[i].find(why[i]), std::string::npos) << array.Skipped()[i];
+    }
+}
+
+TEST_F(BouquetFiles, NestingEndsAtSixteenLevelsWithoutDeepRecursion) {
+    // A chain of 40 files, each naming the next: 16 levels are read, the rest is left out.
+    Write("bouquets.tv", "#NAME L0\n#SERVICE 1:7:1:0:0:0:0:0:0:0:u1.tv\n");
+    for (int i = 1; i < 40; ++i) {
+        Write("u" + std::to_string(i) + ".tv", "#NAME L" + std::to_string(i) +
+                                                   "\n#SERVICE 1:7:1:0:0:0:0:0:0:0:u" +
+                                                   std::to_string(i + 1) + ".tv\n");
+    }
+    CE2ImportBouquetArray array;
+    ReadBouquets(array, m_dir / "lamedb");
+    ASSERT_EQ(array.Items().size(), CE2ImportBouquetArray::kMaxNesting);
+    EXPECT_EQ(array.Items().back()->name, "L15");
+    ASSERT_EQ(array.Skipped().size(), 1u);
+    EXPECT_NE(array.Skipped()[0].find("deeper than 16 levels"), std::string::npos);
 }

@@ -10,8 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
 
 using namespace tarnell;
 namespace fs = std::filesystem;
@@ -291,4 +294,75 @@ TEST_F(NetworkProfileTest, AddressesParseOnlyAsFourOctets) {
     CNetworkProfileData p;
     p.m_address = 0x0A000107;
     EXPECT_EQ(p.ServerText(), "10.0.1.7");
+}
+
+TEST_F(NetworkProfileTest, AFileThatCannotBeReadIsSaidAndNeverOverwritten) {
+    CNetworkProfileArray mine;
+    mine.AddProfile("Mine", 0x0A000001);
+    const auto bytes = mine.ToBytes();
+    const auto folder = m_file.parent_path();
+    const auto elsewhere = m_dir / "elsewhere.i2k";
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        fs::path kept; // this file must keep `bytes`; or must not come into being when empty
+    };
+    const Case cases[] = {
+        {"no read permission",
+         [&] {
+             WriteFileAtomically(m_file, bytes);
+             fs::permissions(m_file, fs::perms::none);
+         },
+         m_file},
+        {"a link to a file",
+         [&] {
+             WriteFileAtomically(elsewhere, bytes);
+             fs::create_symlink(elsewhere, m_file);
+         },
+         elsewhere},
+        {"a dangling link", [&] { fs::create_symlink(elsewhere, m_file); }, {}},
+        {"a folder", [&] { fs::create_directories(m_file); }, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(folder);
+        fs::remove(elsewhere);
+        fs::create_directories(folder);
+        fs::permissions(folder, fs::perms::all); // so that even another user could replace it
+        c.make();
+        // Root reads every file: the permission case runs as nobody in a child process.
+        const bool drop = std::string(c.name) == "no read permission" && geteuid() == 0;
+        const pid_t child = drop ? fork() : 0;
+        if (child == 0) {
+            if (drop && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(3);
+            }
+            CNetworkProfileArray list;
+            const auto message = list.Load(m_file);
+            int failed = !message || message->find(m_file.string()) == std::string::npos ||
+                         message->find("stands in") == std::string::npos;
+            EXPECT_FALSE(failed) << (message ? *message : "no message");
+            list.AddProfile("New");
+            try {
+                list.Save(m_file);
+                failed |= 2;
+            } catch (const FileError& e) {
+                EXPECT_NE(std::string(e.what()).find(m_file.string()), std::string::npos);
+            }
+            if (drop) {
+                _exit(failed);
+            }
+            EXPECT_EQ(failed, 0);
+        } else {
+            int status = -1;
+            waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        }
+        if (c.kept.empty()) {
+            EXPECT_FALSE(fs::exists(elsewhere)) << "nothing created through the link";
+        } else {
+            fs::permissions(c.kept, fs::perms::owner_read);
+            EXPECT_EQ(ReadWholeFile(c.kept), bytes);
+        }
+    }
 }

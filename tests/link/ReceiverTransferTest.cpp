@@ -147,17 +147,32 @@ TEST_F(ReceiverTransferTest, ServiceFilesThatAreNoListGiveTheirMessageAndNoDocum
          "not a settings file"},
         {"too large", Bytes(kMaxServiceFileBytes + 1, 0), link_text::kErrorCaption,
          "larger than 200000"},
+        {"cut short", Bytes(0, 0), link_text::kErrorCaption,
+         "The service list on the receiver is damaged: "},
     };
+    // A list cut short names what it lost and the copy kept before the last send.
+    const auto kept = m_options.backupFolder / "2024-05-01_10-00-00";
+    fs::create_directories(kept);
+    m_sim->PutRemote(kRemoteServicePath, test::MakeSample()->Store());
+    fs::copy_file(m_sim->Remote(kRemoteServicePath), kept / "_service.fdu");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(m_sim->Remote(kRemoteServicePath));
-        if (c.service) {
-            m_sim->PutRemote(kRemoteServicePath, *c.service);
+        auto service = c.service;
+        if (service && service->empty() && std::string(c.name) == "cut short") {
+            service = ReadWholeFile(kept / "_service.fdu");
+            service->resize(7000);
+        }
+        if (service) {
+            m_sim->PutRemote(kRemoteServicePath, *service);
         }
         auto result = FetchFromReceiver(m_sim->Profile(), true, m_options);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.document, nullptr);
         EXPECT_TRUE(HasMessage(result, c.caption, c.part)) << Messages(result);
+        if (std::string(c.name) == "cut short") {
+            EXPECT_TRUE(HasMessage(result, c.caption, kept.string())) << Messages(result);
+        }
     }
 }
 
