@@ -135,6 +135,8 @@ public:
     // With the stored numbers on (configOptionFlag 1) the channels are numbered from
     // `position`; otherwise they move there among the channels of kind `tv`.
     void MoveChannelsToPosition(const ChannelSelection& channels, bool tv, int position);
+    // Moves them in the table whatever the numbering (a row up or down, for instance).
+    void MoveChannelsInTable(const ChannelSelection& channels, bool tv, int position);
     void AdoptListOrder(const ChannelSelection& rows);
     // nullptr when 10,000 channels exist.
     CChannelData* NewChannel(bool tv, uint16_t transponderIndex, const CChannelData* after);

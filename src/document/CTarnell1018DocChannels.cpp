@@ -86,6 +86,18 @@ void CTarnell1018Doc::MoveChannelsToPosition(const ChannelSelection& channels, b
         kHintRefillFromTree);
 }
 
+void CTarnell1018Doc::MoveChannelsInTable(const ChannelSelection& channels, bool tv, int position) {
+    if (channels.empty() || position < 1) {
+        return;
+    }
+    Edit(
+        CountedName("Move", channels.size()),
+        [&channels, tv, position](CSettingsFile& f) {
+            ChannelEdits::MoveToPosition(f, channels, tv, position);
+        },
+        kHintRefillFromTree);
+}
+
 void CTarnell1018Doc::AdoptListOrder(const ChannelSelection& rows) {
     if (rows.empty()) {
         return;

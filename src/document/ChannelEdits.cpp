@@ -51,8 +51,16 @@ void SetBit(uint8_t& byte, uint8_t bit, bool on) {
     byte = static_cast<uint8_t>(on ? byte | bit : byte & ~bit);
 }
 
-bool SamePosition(const CSatelliteInfo& a, const CSatelliteInfo& b) {
-    return a.IsWest() == b.IsWest() && a.GetPositionText() == b.GetPositionText();
+// Satellites are the same when they show the same position on the same side.
+std::string PositionKey(const CSatelliteInfo& satellite) {
+    return (satellite.IsWest() ? "W" : "E") + satellite.GetPositionText();
+}
+
+// Satellite, frequency, polarisation and symbol rate: what makes a transponder the same.
+uint64_t TransponderKey(const CTransponderData& t, uint16_t satellite) {
+    return (uint64_t{satellite} << 48) | (uint64_t{t.GetFrequency()} << 32) |
+           (uint64_t{static_cast<uint32_t>(t.GetPolarisation()) & 0xFFFFu} << 16) |
+           t.GetSymbolRate();
 }
 
 } // namespace
@@ -149,6 +157,27 @@ PasteResult Paste(CSettingsFile& file, const std::vector<ClipboardChannel>& chan
     const size_t insertAt =
         beforeIndex >= 0 ? static_cast<size_t>(beforeIndex) : file.m_channels.Size();
     Items made; // last clipboard channel first
+    // Looked up once: thousands of channels each searching 8,000 slots would take seconds.
+    std::unordered_map<std::string, int> satelliteAt;
+    for (size_t s = 0; s < file.m_satellites.Size(); ++s) {
+        satelliteAt.emplace(PositionKey(*file.m_satellites.At(s)), static_cast<int>(s));
+    }
+    std::unordered_map<uint64_t, int> transponderAt;
+    const auto& table = file.m_transponders.Items();
+    for (size_t t = 0; t < table.size(); ++t) {
+        if (!table[t]->IsFree()) {
+            transponderAt.emplace(TransponderKey(*table[t], table[t]->GetSatelliteIndex()),
+                                  static_cast<int>(t));
+        }
+    }
+    // Slots below it are in use; a paste only ever fills slots.
+    size_t freeFrom = 0;
+    auto firstFree = [&table, &freeFrom]() {
+        while (freeFrom < table.size() && !table[freeFrom]->IsFree()) {
+            ++freeFrom;
+        }
+        return freeFrom;
+    };
     for (auto it = channels.rbegin(); it != channels.rend(); ++it) {
         const ClipboardChannel& clip = *it;
         // Every limit is checked before anything is added for this channel.
@@ -161,51 +190,44 @@ PasteResult Paste(CSettingsFile& file, const std::vector<ClipboardChannel>& chan
             result.stop = PasteResult::Stop::ChannelsFull;
             break;
         }
-        const CSatelliteInfo wantedSatellite(clip.satellite, 0);
-        int satellite = -1;
-        for (size_t s = 0; s < file.m_satellites.Size(); ++s) {
-            if (SamePosition(*file.m_satellites.At(s), wantedSatellite)) {
-                satellite = static_cast<int>(s);
-                break;
-            }
-        }
-        if (satellite < 0 && file.m_satellites.Size() >= CSatelliteInfoArray::kMaxSatellites) {
+        const CTransponderData wanted(clip.transponder);
+        // A channel that had no transponder gets none here either.
+        const bool placed = !wanted.IsFree();
+        const std::string position = PositionKey(CSatelliteInfo(clip.satellite, 0));
+        const auto knownSatellite = satelliteAt.find(position);
+        int satellite = knownSatellite == satelliteAt.end() ? -1 : knownSatellite->second;
+        if (placed && satellite < 0 &&
+            file.m_satellites.Size() >= CSatelliteInfoArray::kMaxSatellites) {
             result.stop = PasteResult::Stop::SatellitesFull;
             break;
         }
-        const CTransponderData wanted(clip.transponder);
         int transponder = -1;
         if (satellite >= 0) {
-            const auto& slots = file.m_transponders.Items();
-            for (size_t t = 0; t < slots.size(); ++t) {
-                const CTransponderData& candidate = *slots[t];
-                if (!candidate.IsFree() &&
-                    candidate.GetSatelliteIndex() == static_cast<uint16_t>(satellite) &&
-                    candidate.GetFrequency() == wanted.GetFrequency() &&
-                    candidate.GetPolarisation() == wanted.GetPolarisation() &&
-                    candidate.GetSymbolRate() == wanted.GetSymbolRate()) {
-                    transponder = static_cast<int>(t);
-                    break;
-                }
-            }
+            const auto known =
+                transponderAt.find(TransponderKey(wanted, static_cast<uint16_t>(satellite)));
+            transponder = known == transponderAt.end() ? -1 : known->second;
         }
-        if (transponder < 0 && file.m_transponders.FindFreeTransponder() == nullptr) {
+        if (placed && transponder < 0 && firstFree() == table.size()) {
             result.stop = PasteResult::Stop::NoTransponderSlot;
             break;
         }
 
-        if (satellite < 0) {
+        if (placed && satellite < 0) {
             file.m_satellites.AddSatellite(clip.satellite);
             file.m_satellites.ArrayHeader()[0] = static_cast<uint8_t>(file.m_satellites.Size());
             satellite = static_cast<int>(file.m_satellites.Size() - 1);
+            satelliteAt.emplace(position, satellite);
             result.structureChanged = true;
         }
-        if (transponder < 0) {
+        if (placed && transponder < 0) {
+            // AddTransponder fills the first free slot.
+            transponder = static_cast<int>(firstFree());
             CTransponderData* slot = file.m_transponders.AddTransponder(
                 static_cast<uint16_t>(satellite), wanted.GetFrequency(), wanted.GetPolarisation(),
                 wanted.GetSymbolRate(), 0, 0, 0);
             slot->SetProviderIndex(CChannelData::kNone);
-            transponder = static_cast<int>(file.m_transponders.IndexOfTransponder(slot));
+            transponderAt.emplace(TransponderKey(*slot, static_cast<uint16_t>(satellite)),
+                                  transponder);
             result.structureChanged = true;
         }
 
@@ -216,7 +238,8 @@ PasteResult Paste(CSettingsFile& file, const std::vector<ClipboardChannel>& chan
 
         auto channel = std::make_unique<CChannelData>(clip.record, listTv);
         channel->SetNameIndex(static_cast<uint16_t>(file.m_channelNames.Size() - 1));
-        channel->SetTransponderIndex(static_cast<uint16_t>(transponder));
+        channel->SetTransponderIndex(placed ? static_cast<uint16_t>(transponder)
+                                            : CChannelData::kNone);
         if (clearFavourites) {
             channel->SetFavouriteMask(0);
         }
