@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar_SA">
 <context>
     <name>CTarnell1018View</name>
@@ -181,11 +182,11 @@
         <translation>تعذّر فتح قائمة القنوات التي تم جلبها من جهاز الاستقبال.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>تعذّر الاحتفاظ بنسخة من الملفات الحالية لجهاز الاستقبال؛ لم يُرسل شيء.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>تعذّرت قراءة الملفات الحالية لجهاز الاستقبال؛ لم يُرسل شيء.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>تعذّرت كتابة %1؛ يحتفظ جهاز الاستقبال بملفه السابق.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>تعذّرت كتابة %1؛ قد يكون ملف جهاز الاستقبال غير مكتمل الآن. ملفاته السابقة موجودة في "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>تعذّرت كتابة %1؛ قد يكون ملف جهاز الاستقبال غير مكتمل الآن. ملفاته السابقة موجودة في &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>أُرسلت قائمة القنوات، لكن تعذّرت كتابة %1؛ يحتفظ جهاز الاستقبال بملفه السابق.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>أُرسلت قائمة القنوات، لكن تعذّرت كتابة %1؛ قد يكون ملف جهاز الاستقبال غير مكتمل الآن. ملفاته السابقة موجودة في "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>أُرسلت قائمة القنوات، لكن تعذّرت كتابة %1؛ قد يكون ملف جهاز الاستقبال غير مكتمل الآن. ملفاته السابقة موجودة في &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>ملف التعريف "%1" ليس فيه عنوان لجهاز الاستقبال</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>ملف التعريف &quot;%1&quot; ليس فيه عنوان لجهاز الاستقبال</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>لا يوجد ملف تعريف للشبكة. أضف ملفًا لجهاز الاستقبال في صفحة "الشبكة" من الخيارات.</translation>
+        <translation>لا يوجد ملف تعريف للشبكة. أضف ملفًا لجهاز الاستقبال في صفحة &quot;الشبكة&quot; من الخيارات.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -340,6 +341,72 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>التلميحات وأشرطة النافذة الرئيسية وألوان الشجرة وقائمة القنوات. تتغير الأشرطة والألوان فورًا.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>اعتماد ترتيب القائمة</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>لا تحتوي الحافظة على قنوات أو ترانسبوندرات أو أقمار صناعية.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>إحدى القنوات في الحافظة من النوع الآخر (تلفزيون أو راديو) غير نوع القائمة المعروضة؛ توقف اللصق عندها.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>لم يبق ترانسبوندر شاغر لإحدى القنوات في الحافظة؛ توقف اللصق عندها.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>لا يمكن إضافة قمر صناعي لإحدى القنوات في الحافظة: تحتوي القائمة على 255 قمرًا صناعيًا. توقف اللصق عندها.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>تحتوي القائمة على 10٬000 قناة، وهو أقصى ما يقبله جهاز الاستقبال؛ توقف اللصق عندها.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>تحتوي القائمة على 10٬000 قناة، وهو أقصى ما يقبله جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>أُنشئت القناة الجديدة %1.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>لا يمكن اعتماد ترتيب القائمة إلا عندما تعرض القائمة جميع القنوات.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>هل تُرقَّم القنوات بالترتيب الذي تعرضه القائمة الآن؟</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>لم تُنقل القنوات.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>لم تُنقل أي قناة.</numerusform>
+            <numerusform>نُقلت قناة واحدة.</numerusform>
+            <numerusform>نُقلت قناتان.</numerusform>
+            <numerusform>نُقلت %n قنوات.</numerusform>
+            <numerusform>نُقلت %n قناةً.</numerusform>
+            <numerusform>نُقلت %n قناة.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -491,8 +558,8 @@
         <translation>جهاز الاستقبال</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>إعادة التشغيل بالأمر "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>إعادة التشغيل بالأمر &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -515,7 +582,7 @@
         <translation>كلمة المرور:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>يجب أن يتكون عنوان جهاز الاستقبال من أربعة أعداد من 0 إلى 255 تفصل بينها نقاط، مثل 192.168.0.10.</translation>
     </message>
     <message>
@@ -845,7 +912,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>يحرر Tarnell 1018 قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028.
 
 افتح ملف إعدادات (*.fdu, *.sys)‎ أو اجلب القائمة من جهاز الاستقبال، ثم اختر قمرًا صناعيًا أو ترانسبوندر أو مزودًا أو قائمة مفضلة في الشجرة على اليمين واعمل على قنواته في القائمة على اليسار. عند الانتهاء احفظ الملف أو أرسله مجددًا إلى جهاز الاستقبال.
@@ -975,8 +1042,8 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>يحتاج ملف تعريف الشبكة إلى اسم.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>يوجد بالفعل ملف تعريف شبكة باسم "%1".</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>يوجد بالفعل ملف تعريف شبكة باسم &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1152,8 +1219,8 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>أُرسلت قائمة القنوات إلى جهاز الاستقبال على %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>حُفظت ملفاته السابقة في "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>حُفظت ملفاته السابقة في &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1171,7 +1238,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>يحرر قوائم القنوات وإعدادات أجهزة الاستقبال Octagon SF 1018 و SF 1028‏: القنوات وقوائم المفضلة والأقمار الصناعية والترانسبوندرات والمؤقتات وتهيئة جهاز الاستقبال.</translation>
     </message>
     <message>
@@ -1339,6 +1406,25 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>لا ينبغي أن تصل إلى هنا أبدًا...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>تعرض هذه القائمة قنوات التلفزيون والراديو معًا: انقل القنوات في قائمة جميع القنوات، أو اعرض نوعًا واحدًا فقط (الخيارات).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>نقل إلى موضع</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>الموضع الجديد للقنوات المحددة (%1 إلى %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>يُرجى إدخال رقم من %1 إلى %2.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1485,7 +1571,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>انقر على أي جزء من النافذة لتعرف وظيفته.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>فتح موقع الشركة المصنعة لجهاز الاستقبال في المتصفح.</translation>
     </message>
     <message>
@@ -1541,15 +1627,15 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>عرض الأقمار الصناعية المستخدمة فقط.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
+        <source>Show the satellites&apos; numbers in the tree.</source>
         <translation>عرض أرقام الأقمار الصناعية في الشجرة.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>لون نص قنوات قائمة المفضلة المميزة.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>لون خلفية قنوات قائمة المفضلة المميزة.</translation>
     </message>
     <message>
@@ -1561,7 +1647,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>تحميل قائمة القنوات من جهاز الاستقبال في نافذة جديدة.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>تحميل قائمة القنوات وتهيئة جهاز الاستقبال في نافذة جديدة.</translation>
     </message>
     <message>
@@ -1593,11 +1679,11 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>عدّ القنوات والترانسبوندرات والأقمار الصناعية.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>عرض مؤقتات جهاز الاستقبال وتحريرها.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>تحرير تهيئة جهاز الاستقبال.</translation>
     </message>
     <message>
@@ -1643,6 +1729,98 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>إزالة الترانسبوندرات التي لا تستخدمها أي قناة.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>حذف القنوات المحددة أو إخراجها من قائمة المفضلة المعروضة.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>إضافة قناة جديدة بعد القناة المحددة.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>نقل القنوات المحددة إلى موضع تُدخله.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>نقل القنوات المحددة موضعًا واحدًا لأعلى.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>نقل القنوات المحددة موضعًا واحدًا لأسفل.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>ترقيم القنوات بالترتيب الذي تعرضه القائمة.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>إخراج القنوات المحددة من كل قوائم المفضلة.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>تحديد قنوات HD.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>تحديد القنوات المدفوعة.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>تحديد القنوات المعلَّمة M 1.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>تحديد القنوات المعلَّمة M 2.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>تعليم القنوات المحددة بـ M 1.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>إزالة العلامة M 1 من القنوات المحددة.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>تعيين T 1 للقنوات المحددة.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>إزالة T 1 من القنوات المحددة.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>تعيين T 2 للقنوات المحددة.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>إزالة T 2 من القنوات المحددة.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>جعل T 2 للقنوات المحددة مثل T 1 الخاص بها.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>جعل T 1 للقنوات المحددة مثل T 2 الخاص بها.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>فرز القائمة حسب اسم القناة.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>فرز القائمة حسب رقم القناة.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>عرض خصائص القناة المحددة.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>إضافة القنوات المحددة إلى قائمة المفضلة هذه؛ والعضو المنفرد يخرج منها.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>CTarnell1018View</name>
@@ -181,11 +182,11 @@
         <translation>Die vom Receiver geholte Senderliste kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>Die aktuellen Dateien des Receivers konnten nicht gesichert werden; es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>Die aktuellen Dateien des Receivers konnten nicht gelesen werden; es wurde nichts gesendet.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>%1 konnte nicht geschrieben werden; der Receiver behält seine bisherige Datei.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>%1 konnte nicht geschrieben werden; die Datei auf dem Receiver ist jetzt womöglich unvollständig. Die bisherigen Dateien des Receivers liegen in "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>%1 konnte nicht geschrieben werden; die Datei auf dem Receiver ist jetzt womöglich unvollständig. Die bisherigen Dateien des Receivers liegen in &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>Die Senderliste wurde gesendet, aber %1 konnte nicht geschrieben werden; der Receiver behält seine bisherige Datei.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>Die Senderliste wurde gesendet, aber %1 konnte nicht geschrieben werden; die Datei auf dem Receiver ist jetzt womöglich unvollständig. Die bisherigen Dateien des Receivers liegen in "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>Die Senderliste wurde gesendet, aber %1 konnte nicht geschrieben werden; die Datei auf dem Receiver ist jetzt womöglich unvollständig. Die bisherigen Dateien des Receivers liegen in &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>das Profil "%1" hat keine Receiver-Adresse</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>das Profil &quot;%1&quot; hat keine Receiver-Adresse</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>Es gibt kein Netzwerkprofil. Legen Sie auf der Seite "Netzwerk" der Optionen eines für den Receiver an.</translation>
+        <translation>Es gibt kein Netzwerkprofil. Legen Sie auf der Seite &quot;Netzwerk&quot; der Optionen eines für den Receiver an.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -340,6 +341,68 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>QuickInfos, die Leisten des Hauptfensters und die Farben von Baumansicht und Senderliste. Leisten und Farben ändern sich sofort.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Listenreihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>Die Zwischenablage enthält keine Sender, Transponder oder Satelliten.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>Ein Sender in der Zwischenablage ist von der anderen Art (TV oder Radio) als die gezeigte Liste; das Einfügen wurde dort beendet.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>Für einen Sender in der Zwischenablage ist kein Transponder mehr frei; das Einfügen wurde dort beendet.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>Für einen Sender in der Zwischenablage kann kein Satellit hinzugefügt werden: Die Liste enthält 255 Satelliten. Das Einfügen wurde dort beendet.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>Die Liste enthält 10.000 Sender, so viele, wie der Receiver aufnimmt; das Einfügen wurde dort beendet.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>Die Liste enthält 10.000 Sender, so viele, wie der Receiver aufnimmt.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>Neuer Sender %1 angelegt.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>Die Listenreihenfolge kann nur übernommen werden, während die Liste alle Sender zeigt.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>Sollen die Sender in der Reihenfolge nummeriert werden, in der die Liste sie jetzt zeigt?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>Die Sender wurden nicht verschoben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n Sender verschoben.</numerusform>
+            <numerusform>%n Sender verschoben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,8 +546,8 @@
         <translation>Receiver</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Neustart mit "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Neustart mit &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -507,7 +570,7 @@
         <translation>Passwort:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>Die Adresse des Receivers muss aus vier Zahlen von 0 bis 255 bestehen, durch Punkte getrennt, etwa 192.168.0.10.</translation>
     </message>
     <message>
@@ -869,7 +932,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 bearbeitet die Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028.
 
 Öffnen Sie eine Einstellungsdatei (*.fdu, *.sys) oder holen Sie die Liste vom Receiver, wählen Sie links in der Baumansicht einen Satelliten, Transponder, Anbieter oder eine Favoritenliste und bearbeiten Sie deren Sender rechts in der Liste. Speichern Sie anschließend die Datei oder senden Sie sie zurück an den Receiver.
@@ -967,8 +1030,8 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Ein Netzwerkprofil braucht einen Namen.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>Es gibt bereits ein Netzwerkprofil namens "%1".</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Es gibt bereits ein Netzwerkprofil namens &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1144,8 +1207,8 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Die Senderliste wurde an den Receiver unter %1 gesendet.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>Die bisherigen Dateien liegen in "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Die bisherigen Dateien liegen in &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1163,7 +1226,7 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>Bearbeitet die Senderlisten und Einstellungen der Receiver Octagon SF 1018 und SF 1028: Sender, Favoritenlisten, Satelliten, Transponder, Timer und die Konfiguration des Receivers.</translation>
     </message>
     <message>
@@ -1327,6 +1390,25 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>Hier sollten Sie eigentlich nie hinkommen...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>Diese Liste zeigt TV- und Radiosender gemeinsam: Verschieben Sie Sender in der Liste aller Sender, oder zeigen Sie nur eine Art (Optionen).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>An Position verschieben</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>Neue Position der ausgewählten Sender (%1 bis %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Bitte geben Sie eine Zahl von %1 bis %2 ein.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1473,7 +1555,7 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Klicken Sie auf einen Teil des Fensters, um zu erfahren, was er tut.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>Die Webseite des Receiver-Herstellers im Browser öffnen.</translation>
     </message>
     <message>
@@ -1529,15 +1611,15 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Nur Satelliten auflisten, die benutzt werden.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
+        <source>Show the satellites&apos; numbers in the tree.</source>
         <translation>Die Nummern der Satelliten in der Baumansicht anzeigen.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>Textfarbe der Sender der markierten Favoritenliste.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>Hintergrundfarbe der Sender der markierten Favoritenliste.</translation>
     </message>
     <message>
@@ -1549,7 +1631,7 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Die Senderliste vom Receiver in ein neues Fenster laden.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>Die Senderliste und die Konfiguration des Receivers in ein neues Fenster laden.</translation>
     </message>
     <message>
@@ -1581,11 +1663,11 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <translation>Sender, Transponder und Satelliten zählen.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>Die Timer des Receivers anzeigen und bearbeiten.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>Die Konfiguration des Receivers bearbeiten.</translation>
     </message>
     <message>
@@ -1631,6 +1713,98 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>Transponder entfernen, die kein Sender benutzt.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>Die ausgewählten Sender löschen oder aus der gezeigten Favoritenliste nehmen.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Einen neuen Sender hinter dem ausgewählten anlegen.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>Die ausgewählten Sender an eine eingegebene Position verschieben.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>Die ausgewählten Sender um eins nach oben verschieben.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>Die ausgewählten Sender um eins nach unten verschieben.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>Die Sender in der Reihenfolge nummerieren, in der die Liste sie zeigt.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>Die ausgewählten Sender aus allen Favoritenlisten nehmen.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>Die HD-Sender auswählen.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>Die Pay-TV-Sender auswählen.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>Die Sender mit Markierung M 1 auswählen.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>Die Sender mit Markierung M 2 auswählen.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>Die ausgewählten Sender mit M 1 markieren.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>Die Markierung M 1 der ausgewählten Sender löschen.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>T 1 bei den ausgewählten Sendern setzen.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>T 1 bei den ausgewählten Sendern löschen.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>T 2 bei den ausgewählten Sendern setzen.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>T 2 bei den ausgewählten Sendern löschen.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>T 2 der ausgewählten Sender wie ihr T 1 setzen.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>T 1 der ausgewählten Sender wie ihr T 2 setzen.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>Die Liste nach Sendernamen sortieren.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>Die Liste nach Sendernummer sortieren.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>Die Eigenschaften des ausgewählten Senders zeigen.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>Die ausgewählten Sender in diese Favoritenliste aufnehmen; ein einzelnes Mitglied verlässt sie.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
     <name>CTarnell1018View</name>
@@ -181,32 +182,32 @@
         <translation>The service list fetched from the receiver cannot be opened.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
-        <translation>The receiver's current files could not be kept; nothing was sent.</translation>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
+        <translation>The receiver&apos;s current files could not be kept; nothing was sent.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
-        <translation>The receiver's current files could not be read; nothing was sent.</translation>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
+        <translation>The receiver&apos;s current files could not be read; nothing was sent.</translation>
     </message>
     <message>
         <source>%1 could not be written; the receiver keeps its previous file.</source>
         <translation>%1 could not be written; the receiver keeps its previous file.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>the profile "%1" has no receiver address</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>the profile &quot;%1&quot; has no receiver address</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -249,7 +250,7 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -340,6 +341,68 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Adopt List Order</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>The clipboard holds no channels, transponders or satellites.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>No free transponder is left for a channel on the clipboard; the paste stopped there.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>The list holds 10,000 channels, as many as the receiver takes.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>New channel %1 created.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>The list order can only be adopted while the list shows all channels.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>Should the channels be numbered in the order the list shows them now?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>The channels were not moved.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n channel moved.</numerusform>
+            <numerusform>%n channels moved.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,8 +546,8 @@
         <translation>Receiver</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Restart with "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Restart with &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -507,8 +570,8 @@
         <translation>Password:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</translation>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</translation>
     </message>
     <message>
         <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
@@ -869,12 +932,12 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers.
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</translation>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</translation>
     </message>
     <message>
         <source>Community Web Page</source>
@@ -967,8 +1030,8 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>A network profile needs a name.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>There is a network profile named "%1" already.</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>There is a network profile named &quot;%1&quot; already.</translation>
     </message>
 </context>
 <context>
@@ -1144,8 +1207,8 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>The service list was sent to the receiver at %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>Its previous files are kept in "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Its previous files are kept in &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1163,8 +1226,8 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
-        <translation>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</translation>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
+        <translation>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</translation>
     </message>
     <message>
         <source>Thanks</source>
@@ -1327,6 +1390,25 @@ Saving writes it without these parts. Save it anyway?</translation>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>You should never get here...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Move to Position</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>New position of the selected channels (%1 to %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Please enter a number from %1 to %2.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1473,8 +1555,8 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>Click on any part of the window to learn what it does.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
-        <translation>Open the receiver maker's web site in your browser.</translation>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
+        <translation>Open the receiver maker&apos;s web site in your browser.</translation>
     </message>
     <message>
         <source>Choose the colours of the program.</source>
@@ -1529,16 +1611,16 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>List only satellites that are in use.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
-        <translation>Show the satellites' numbers in the tree.</translation>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Show the satellites&apos; numbers in the tree.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
-        <translation>Text colour of the marked favourite list's channels.</translation>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
+        <translation>Text colour of the marked favourite list&apos;s channels.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
-        <translation>Background colour of the marked favourite list's channels.</translation>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
+        <translation>Background colour of the marked favourite list&apos;s channels.</translation>
     </message>
     <message>
         <source>Fetch the list from the receiver or send it back.</source>
@@ -1549,8 +1631,8 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>Load the service list from the receiver into a new window.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
-        <translation>Load the service list and the receiver's configuration into a new window.</translation>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
+        <translation>Load the service list and the receiver&apos;s configuration into a new window.</translation>
     </message>
     <message>
         <source>Send the active service list to the receiver.</source>
@@ -1581,12 +1663,12 @@ Saving writes it without these parts. Save it anyway?</translation>
         <translation>Count channels, transponders and satellites.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
-        <translation>Show and edit the receiver's timers.</translation>
+        <source>Show and edit the receiver&apos;s timers.</source>
+        <translation>Show and edit the receiver&apos;s timers.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
-        <translation>Edit the receiver's configuration.</translation>
+        <source>Edit the receiver&apos;s configuration.</source>
+        <translation>Edit the receiver&apos;s configuration.</translation>
     </message>
     <message>
         <source>Show or hide the satellite and LNB properties.</source>
@@ -1631,6 +1713,98 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>Clear out the transponders no channel uses.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>Delete the selected channels, or take them out of the favourite list shown.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Add a new channel behind the selected one.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>Move the selected channels to a position you enter.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>Move the selected channels up by one.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>Move the selected channels down by one.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>Number the channels in the order the list shows them.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>Take the selected channels out of every favourite list.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>Select the HD channels.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>Select the pay channels.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>Select the channels marked M 1.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>Select the channels marked M 2.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>Mark the selected channels M 1.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>Clear the mark M 1 of the selected channels.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>Set T 1 on the selected channels.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>Clear T 1 on the selected channels.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>Set T 2 on the selected channels.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>Clear T 2 on the selected channels.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>Give the selected channels T 2 as their T 1 is.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>Give the selected channels T 1 as their T 2 is.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>Sort the list by channel name.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>Sort the list by channel number.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>Show the properties of the selected channel.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>Add the selected channels to this favourite list; a single member leaves it.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
     <name>CTarnell1018View</name>
@@ -181,11 +182,11 @@
         <translation>La lista de canales obtenida del receptor no se puede abrir.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>No se han podido guardar los archivos actuales del receptor; no se ha enviado nada.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>No se han podido leer los archivos actuales del receptor; no se ha enviado nada.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>No se ha podido escribir %1; el receptor conserva su archivo anterior.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>No se ha podido escribir %1; puede que el archivo del receptor esté incompleto ahora. Sus archivos anteriores están en "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>No se ha podido escribir %1; puede que el archivo del receptor esté incompleto ahora. Sus archivos anteriores están en &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>La lista de canales se ha enviado, pero no se ha podido escribir %1; el receptor conserva su archivo anterior.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>La lista de canales se ha enviado, pero no se ha podido escribir %1; puede que el archivo del receptor esté incompleto ahora. Sus archivos anteriores están en "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>La lista de canales se ha enviado, pero no se ha podido escribir %1; puede que el archivo del receptor esté incompleto ahora. Sus archivos anteriores están en &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>el perfil "%1" no tiene dirección del receptor</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>el perfil &quot;%1&quot; no tiene dirección del receptor</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>No hay ningún perfil de red. Añada uno para el receptor en la página "Red" de las opciones.</translation>
+        <translation>No hay ningún perfil de red. Añada uno para el receptor en la página &quot;Red&quot; de las opciones.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -340,6 +341,68 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>Información sobre herramientas, barras de la ventana principal y colores del árbol y de la lista de canales. Las barras y los colores cambian al instante.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Adoptar el orden de la lista</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>El portapapeles no contiene canales, transpondedores ni satélites.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>Un canal del portapapeles es de otro tipo (TV o radio) que la lista mostrada; el pegado se detuvo ahí.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>No queda ningún transpondedor libre para un canal del portapapeles; el pegado se detuvo ahí.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>No se puede añadir un satélite para un canal del portapapeles: la lista contiene 255 satélites. El pegado se detuvo ahí.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>La lista contiene 10.000 canales, el máximo que admite el receptor; el pegado se detuvo ahí.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>La lista contiene 10.000 canales, el máximo que admite el receptor.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>Nuevo canal %1 creado.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>El orden de la lista solo se puede adoptar mientras la lista muestra todos los canales.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>¿Numerar los canales en el orden en que la lista los muestra ahora?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>Los canales no se han movido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n canal movido.</numerusform>
+            <numerusform>%n canales movidos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,8 +546,8 @@
         <translation>Receptor</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Reiniciar con "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Reiniciar con &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -507,7 +570,7 @@
         <translation>Contraseña:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>La dirección del receptor debe constar de cuatro números del 0 al 255 separados por puntos, por ejemplo 192.168.0.10.</translation>
     </message>
     <message>
@@ -837,7 +900,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 edita las listas de canales y los ajustes de los receptores Octagon SF 1018 y SF 1028.
 
 Abra un archivo de ajustes (*.fdu, *.sys) u obtenga la lista del receptor, elija un satélite, un transpondedor, un proveedor o una lista de favoritos en el árbol de la izquierda y trabaje con sus canales en la lista de la derecha. Cuando termine, guarde el archivo o envíelo de vuelta al receptor.
@@ -967,8 +1030,8 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>Un perfil de red necesita un nombre.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>Ya existe un perfil de red llamado "%1".</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Ya existe un perfil de red llamado &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1144,8 +1207,8 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>La lista de canales se ha enviado al receptor en %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>Sus archivos anteriores se guardan en "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Sus archivos anteriores se guardan en &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1163,7 +1226,7 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>Edita las listas de canales y los ajustes de los receptores Octagon SF 1018 y SF 1028: canales, listas de favoritos, satélites, transpondedores, temporizadores y la configuración del receptor.</translation>
     </message>
     <message>
@@ -1327,6 +1390,25 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>Nunca debería llegar aquí...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>Esta lista muestra juntos canales de TV y de radio: mueva los canales en la lista de todos los canales, o muestre solo un tipo (Opciones).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Mover a la posición</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>Nueva posición de los canales seleccionados (%1 a %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Introduzca un número de %1 a %2.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1473,7 +1555,7 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>Haga clic en cualquier parte de la ventana para saber qué hace.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>Abrir el sitio web del fabricante del receptor en el navegador.</translation>
     </message>
     <message>
@@ -1529,15 +1611,15 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>Mostrar solo los satélites en uso.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
+        <source>Show the satellites&apos; numbers in the tree.</source>
         <translation>Mostrar los números de los satélites en el árbol.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>Color del texto de los canales de la lista de favoritos marcada.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>Color de fondo de los canales de la lista de favoritos marcada.</translation>
     </message>
     <message>
@@ -1549,7 +1631,7 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>Cargar la lista de canales del receptor en una ventana nueva.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>Cargar la lista de canales y la configuración del receptor en una ventana nueva.</translation>
     </message>
     <message>
@@ -1581,11 +1663,11 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <translation>Contar canales, transpondedores y satélites.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>Mostrar y editar los temporizadores del receptor.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>Editar la configuración del receptor.</translation>
     </message>
     <message>
@@ -1631,6 +1713,98 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>Quitar los transpondedores que no usa ningún canal.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>Eliminar los canales seleccionados o quitarlos de la lista de favoritos mostrada.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Añadir un canal nuevo detrás del seleccionado.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>Mover los canales seleccionados a la posición que indique.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>Subir una posición los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>Bajar una posición los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>Numerar los canales en el orden en que la lista los muestra.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>Quitar los canales seleccionados de todas las listas de favoritos.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>Seleccionar los canales HD.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>Seleccionar los canales de pago.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>Seleccionar los canales marcados M 1.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>Seleccionar los canales marcados M 2.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>Marcar M 1 en los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>Quitar la marca M 1 de los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>Activar T 1 en los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>Quitar T 1 de los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>Activar T 2 en los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>Quitar T 2 de los canales seleccionados.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>Dar a T 2 de los canales seleccionados el valor de su T 1.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>Dar a T 1 de los canales seleccionados el valor de su T 2.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>Ordenar la lista por nombre de canal.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>Ordenar la lista por número de canal.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>Mostrar las propiedades del canal seleccionado.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>Añadir los canales seleccionados a esta lista de favoritos; un único miembro sale de ella.</translation>
     </message>
 </context>
 </TS>

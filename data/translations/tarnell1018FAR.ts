@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fa_IR">
 <context>
     <name>CTarnell1018View</name>
@@ -181,11 +182,11 @@
         <translation>فهرست کانالی که از گیرنده دریافت شد باز نمی‌شود.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>از فایل‌های کنونی گیرنده نسخه‌ای نگه داشته نشد؛ چیزی ارسال نشد.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>فایل‌های کنونی گیرنده خوانده نشدند؛ چیزی ارسال نشد.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>%1 نوشته نشد؛ گیرنده فایل پیشین خود را نگه می‌دارد.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>%1 نوشته نشد؛ ممکن است فایل گیرنده اکنون ناقص باشد. فایل‌های پیشین آن در "%2" هستند.</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>%1 نوشته نشد؛ ممکن است فایل گیرنده اکنون ناقص باشد. فایل‌های پیشین آن در &quot;%2&quot; هستند.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>فهرست کانال ارسال شد، اما %1 نوشته نشد؛ گیرنده فایل پیشین خود را نگه می‌دارد.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>فهرست کانال ارسال شد، اما %1 نوشته نشد؛ ممکن است فایل گیرنده اکنون ناقص باشد. فایل‌های پیشین آن در "%2" هستند.</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>فهرست کانال ارسال شد، اما %1 نوشته نشد؛ ممکن است فایل گیرنده اکنون ناقص باشد. فایل‌های پیشین آن در &quot;%2&quot; هستند.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>نمایهٔ "%1" نشانی گیرنده ندارد</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>نمایهٔ &quot;%1&quot; نشانی گیرنده ندارد</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>هیچ نمایهٔ شبکه‌ای وجود ندارد. در صفحهٔ "شبکه" در گزینه‌ها یک نمایه برای گیرنده بیفزایید.</translation>
+        <translation>هیچ نمایهٔ شبکه‌ای وجود ندارد. در صفحهٔ &quot;شبکه&quot; در گزینه‌ها یک نمایه برای گیرنده بیفزایید.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -340,6 +341,67 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>راهنمای ابزار، نوارهای پنجرهٔ اصلی و رنگ‌های درخت و فهرست کانال‌ها. نوارها و رنگ‌ها بی‌درنگ تغییر می‌کنند.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>انتقال به بالا</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>انتقال به پایین</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>پذیرفتن ترتیب فهرست</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>کلیپ‌بورد هیچ کانال، ترانسپوندر یا ماهواره‌ای ندارد.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>یک کانال در کلیپ‌بورد از نوع دیگری (تلویزیون یا رادیو) نسبت به فهرست نمایش‌داده‌شده است؛ چسباندن همان‌جا متوقف شد.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>برای یک کانال در کلیپ‌بورد هیچ ترانسپوندر آزادی نمانده است؛ چسباندن همان‌جا متوقف شد.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>برای یک کانال در کلیپ‌بورد نمی‌توان ماهواره افزود: فهرست 255 ماهواره دارد. چسباندن همان‌جا متوقف شد.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>فهرست 10٬000 کانال دارد؛ بیشترین تعدادی که گیرنده می‌پذیرد. چسباندن همان‌جا متوقف شد.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>فهرست 10٬000 کانال دارد؛ بیشترین تعدادی که گیرنده می‌پذیرد.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>کانال جدید %1 ساخته شد.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>ترتیب فهرست را تنها وقتی می‌توان پذیرفت که فهرست همهٔ کانال‌ها را نشان دهد.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>کانال‌ها به ترتیبی که اکنون فهرست نشان می‌دهد شماره‌گذاری شوند؟</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>کانال‌ها جابه‌جا نشدند.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n کانال جابه‌جا شد.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -481,8 +543,8 @@
         <translation>گیرنده</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>راه‌اندازی دوباره با "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>راه‌اندازی دوباره با &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -505,7 +567,7 @@
         <translation>گذرواژه:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>نشانی گیرنده باید چهار عدد از 0 تا 255 باشد که با نقطه از هم جدا شده‌اند، مانند 192.168.0.10.</translation>
     </message>
     <message>
@@ -835,7 +897,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند.
 
 یک فایل تنظیمات (*.fdu, *.sys)‎ را باز کنید یا فهرست را از گیرنده دریافت کنید، در درخت سمت راست یک ماهواره، ترانسپوندر، ارائه‌دهنده یا فهرست علاقه‌مندی‌ها را برگزینید و کانال‌های آن را در فهرست سمت چپ ویرایش کنید. در پایان، فایل را ذخیره کنید یا آن را به گیرنده برگردانید.
@@ -965,8 +1027,8 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>نمایهٔ شبکه باید نام داشته باشد.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>نمایهٔ شبکه‌ای با نام "%1" از پیش وجود دارد.</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>نمایهٔ شبکه‌ای با نام &quot;%1&quot; از پیش وجود دارد.</translation>
     </message>
 </context>
 <context>
@@ -1142,8 +1204,8 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>فهرست کانال‌ها به گیرنده در %1 ارسال شد.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>فایل‌های پیشین آن در "%1" نگهداری می‌شوند.</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>فایل‌های پیشین آن در &quot;%1&quot; نگهداری می‌شوند.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1161,7 +1223,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>فهرست کانال‌ها و تنظیمات گیرنده‌های Octagon SF 1018 و SF 1028 را ویرایش می‌کند: کانال‌ها، فهرست‌های علاقه‌مندی، ماهواره‌ها، ترانسپوندرها، زمان‌سنج‌ها و پیکربندی گیرنده.</translation>
     </message>
     <message>
@@ -1324,6 +1386,25 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>در واقع هرگز نباید به اینجا برسید...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>این فهرست کانال‌های تلویزیونی و رادیویی را با هم نشان می‌دهد: کانال‌ها را در فهرست همهٔ کانال‌ها جابه‌جا کنید، یا فقط یک نوع را نشان دهید (گزینه‌ها).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>انتقال به جایگاه</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>جایگاه تازهٔ کانال‌های انتخاب‌شده (%1 تا %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>لطفاً عددی از %1 تا %2 وارد کنید.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1470,7 +1551,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>روی هر بخشی از پنجره کلیک کنید تا بدانید چه کاری انجام می‌دهد.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>باز کردن وب‌سایت سازندهٔ گیرنده در مرورگر.</translation>
     </message>
     <message>
@@ -1526,15 +1607,15 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>فهرست کردن فقط ماهواره‌های در حال استفاده.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
+        <source>Show the satellites&apos; numbers in the tree.</source>
         <translation>نمایش شمارهٔ ماهواره‌ها در درخت.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>رنگ متن کانال‌های فهرست علاقه‌مندی نشانه‌گذاری‌شده.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>رنگ پس‌زمینهٔ کانال‌های فهرست علاقه‌مندی نشانه‌گذاری‌شده.</translation>
     </message>
     <message>
@@ -1546,7 +1627,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>بارگذاری فهرست کانال‌ها از گیرنده در پنجره‌ای تازه.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>بارگذاری فهرست کانال‌ها و پیکربندی گیرنده در پنجره‌ای تازه.</translation>
     </message>
     <message>
@@ -1578,11 +1659,11 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>شمارش کانال‌ها، ترانسپوندرها و ماهواره‌ها.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>نمایش و ویرایش زمان‌سنج‌های گیرنده.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>ویرایش پیکربندی گیرنده.</translation>
     </message>
     <message>
@@ -1628,6 +1709,98 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>پاک کردن ترانسپوندرهایی که هیچ کانالی از آن‌ها استفاده نمی‌کند.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>کانال‌های انتخاب‌شده را حذف کنید یا از فهرست علاقه‌مندی‌های نمایش‌داده‌شده بیرون ببرید.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>یک کانال تازه پس از کانال انتخاب‌شده بیفزایید.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>کانال‌های انتخاب‌شده را به جایگاهی که وارد می‌کنید ببرید.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>کانال‌های انتخاب‌شده را یک جایگاه بالا ببرید.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>کانال‌های انتخاب‌شده را یک جایگاه پایین ببرید.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>کانال‌ها را به ترتیبی که فهرست نشان می‌دهد شماره‌گذاری کنید.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>کانال‌های انتخاب‌شده را از همهٔ فهرست‌های علاقه‌مندی بیرون ببرید.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>کانال‌های HD را انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>کانال‌های پولی را انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>کانال‌های دارای نشان M 1 را انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>کانال‌های دارای نشان M 2 را انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>کانال‌های انتخاب‌شده را با M 1 نشان بزنید.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>نشان M 1 را از کانال‌های انتخاب‌شده بردارید.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>T 1 را روی کانال‌های انتخاب‌شده بگذارید.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>T 1 را از کانال‌های انتخاب‌شده بردارید.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>T 2 را روی کانال‌های انتخاب‌شده بگذارید.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>T 2 را از کانال‌های انتخاب‌شده بردارید.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>T 2 کانال‌های انتخاب‌شده را مانند T 1 آن‌ها کنید.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>T 1 کانال‌های انتخاب‌شده را مانند T 2 آن‌ها کنید.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>فهرست را بر پایهٔ نام کانال مرتب کنید.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>فهرست را بر پایهٔ شمارهٔ کانال مرتب کنید.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>ویژگی‌های کانال انتخاب‌شده را نشان دهید.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>کانال‌های انتخاب‌شده را به این فهرست علاقه‌مندی بیفزایید؛ یک عضو تنها از آن بیرون می‌رود.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>CTarnell1018View</name>
@@ -111,11 +112,11 @@
     </message>
     <message>
         <source>Vezi Exportliste (*.txt)</source>
-        <translation>Liste d'exportation Vezi (*.txt)</translation>
+        <translation>Liste d&apos;exportation Vezi (*.txt)</translation>
     </message>
     <message>
         <source>Vezi export list in UTF-8 (*.txt)</source>
-        <translation>Liste d'exportation Vezi en UTF-8 (*.txt)</translation>
+        <translation>Liste d&apos;exportation Vezi en UTF-8 (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -126,7 +127,7 @@
     </message>
     <message>
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
-        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l'adresse, le port, le nom d'utilisateur et le mot de passe du profil réseau.</translation>
+        <translation>Aucune connexion FTP avec le récepteur. Vérifiez l&apos;adresse, le port, le nom d&apos;utilisateur et le mot de passe du profil réseau.</translation>
     </message>
     <message>
         <source>ftp Connection Error</source>
@@ -162,59 +163,59 @@
     </message>
     <message>
         <source>The receiver did not deliver a service list.</source>
-        <translation>Le récepteur n'a fourni aucune liste de chaînes.</translation>
+        <translation>Le récepteur n&apos;a fourni aucune liste de chaînes.</translation>
     </message>
     <message>
         <source>Restart the receiver now, so that it reads the new lists?</source>
-        <translation>Redémarrer le récepteur maintenant pour qu'il lise les nouvelles listes ?</translation>
+        <translation>Redémarrer le récepteur maintenant pour qu&apos;il lise les nouvelles listes ?</translation>
     </message>
     <message>
         <source>%1 on the receiver is larger than %2 bytes, so it is not a service list; it was not read.</source>
-        <translation>%1 sur le récepteur dépasse %2 octets : ce n'est donc pas une liste de chaînes ; il n'a pas été lu.</translation>
+        <translation>%1 sur le récepteur dépasse %2 octets : ce n&apos;est donc pas une liste de chaînes ; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>%1 on the receiver is larger than %2 bytes, so it is not a configuration; it was not read.</source>
-        <translation>%1 sur le récepteur dépasse %2 octets : ce n'est donc pas une configuration ; il n'a pas été lu.</translation>
+        <translation>%1 sur le récepteur dépasse %2 octets : ce n&apos;est donc pas une configuration ; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>The service list fetched from the receiver cannot be opened.</source>
         <translation>La liste de chaînes récupérée sur le récepteur ne peut pas être ouverte.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
-        <translation>Les fichiers actuels du récepteur n'ont pas pu être sauvegardés ; rien n'a été envoyé.</translation>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
+        <translation>Les fichiers actuels du récepteur n&apos;ont pas pu être sauvegardés ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
-        <translation>Les fichiers actuels du récepteur n'ont pas pu être lus ; rien n'a été envoyé.</translation>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
+        <translation>Les fichiers actuels du récepteur n&apos;ont pas pu être lus ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>%1 could not be written; the receiver keeps its previous file.</source>
-        <translation>Impossible d'écrire %1 ; le récepteur garde son fichier précédent.</translation>
+        <translation>Impossible d&apos;écrire %1 ; le récepteur garde son fichier précédent.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>Impossible d'écrire %1 ; le fichier du récepteur est peut-être incomplet maintenant. Ses fichiers précédents se trouvent dans "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>Impossible d&apos;écrire %1 ; le fichier du récepteur est peut-être incomplet maintenant. Ses fichiers précédents se trouvent dans &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
-        <translation>La liste de chaînes a été envoyée, mais %1 n'a pas pu être écrit ; le récepteur garde son fichier précédent.</translation>
+        <translation>La liste de chaînes a été envoyée, mais %1 n&apos;a pas pu être écrit ; le récepteur garde son fichier précédent.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>La liste de chaînes a été envoyée, mais %1 n'a pas pu être écrit ; le fichier du récepteur est peut-être incomplet maintenant. Ses fichiers précédents se trouvent dans "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>La liste de chaînes a été envoyée, mais %1 n&apos;a pas pu être écrit ; le fichier du récepteur est peut-être incomplet maintenant. Ses fichiers précédents se trouvent dans &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>le profil "%1" n'a pas d'adresse de récepteur</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>le profil &quot;%1&quot; n&apos;a pas d&apos;adresse de récepteur</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
-        <translation>le récepteur n'a pas de fichier %1</translation>
+        <translation>le récepteur n&apos;a pas de fichier %1</translation>
     </message>
     <message>
         <source>the receiver has no %1; nothing was sent</source>
-        <translation>le récepteur n'a pas de fichier %1 ; rien n'a été envoyé</translation>
+        <translation>le récepteur n&apos;a pas de fichier %1 ; rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>%1 on the receiver is empty</source>
@@ -226,7 +227,7 @@
     </message>
     <message>
         <source>The FTP client could not be set up.</source>
-        <translation>Le client FTP n'a pas pu être initialisé.</translation>
+        <translation>Le client FTP n&apos;a pas pu être initialisé.</translation>
     </message>
     <message>
         <source>No receiver address or port.</source>
@@ -234,7 +235,7 @@
     </message>
     <message>
         <source>The user name or the password contains a line break.</source>
-        <translation>Le nom d'utilisateur ou le mot de passe contient un saut de ligne.</translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe contient un saut de ligne.</translation>
     </message>
     <message>
         <source>Die Systemdaten sind fehlerhaft!</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>Il n'existe aucun profil réseau. Ajoutez-en un pour le récepteur sur la page "Réseau" des options.</translation>
+        <translation>Il n&apos;existe aucun profil réseau. Ajoutez-en un pour le récepteur sur la page &quot;Réseau&quot; des options.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -299,7 +300,7 @@
     </message>
     <message>
         <source>Status Bar On/Off</source>
-        <translation>Barre d'état oui/non</translation>
+        <translation>Barre d&apos;état oui/non</translation>
     </message>
     <message>
         <source>Message Bar On/Off</source>
@@ -319,11 +320,11 @@
     </message>
     <message>
         <source>Tree background</source>
-        <translation>Fond de l'arborescence</translation>
+        <translation>Fond de l&apos;arborescence</translation>
     </message>
     <message>
         <source>Tree text</source>
-        <translation>Texte de l'arborescence</translation>
+        <translation>Texte de l&apos;arborescence</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -339,14 +340,76 @@
     </message>
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
-        <translation>Info-bulles, barres de la fenêtre principale et couleurs de l'arborescence et de la liste des chaînes. Les barres et les couleurs changent immédiatement.</translation>
+        <translation>Info-bulles, barres de la fenêtre principale et couleurs de l&apos;arborescence et de la liste des chaînes. Les barres et les couleurs changent immédiatement.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Adopter l&apos;ordre de la liste</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>Le presse-papiers ne contient ni chaînes, ni transpondeurs, ni satellites.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>Une chaîne du presse-papiers est d&apos;un autre type (TV ou radio) que la liste affichée ; le collage s&apos;est arrêté là.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>Aucun transpondeur libre ne reste pour une chaîne du presse-papiers ; le collage s&apos;est arrêté là.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>Aucun satellite ne peut être ajouté pour une chaîne du presse-papiers : la liste contient 255 satellites. Le collage s&apos;est arrêté là.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>La liste contient 10 000 chaînes, le maximum que le récepteur accepte ; le collage s&apos;est arrêté là.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>La liste contient 10 000 chaînes, le maximum que le récepteur accepte.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>Nouvelle chaîne %1 créée.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>L&apos;ordre de la liste ne peut être adopté que lorsque la liste affiche toutes les chaînes.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>Numéroter les chaînes dans l&apos;ordre où la liste les affiche maintenant ?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>Les chaînes n&apos;ont pas été déplacées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n chaîne déplacée.</numerusform>
+            <numerusform>%n chaînes déplacées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tarnell::CChannelListCommands</name>
     <message>
         <source>Column width of the list style</source>
-        <translation>Largeur des colonnes de l'affichage en liste</translation>
+        <translation>Largeur des colonnes de l&apos;affichage en liste</translation>
     </message>
 </context>
 <context>
@@ -357,7 +420,7 @@
     </message>
     <message>
         <source>Select a satellite in the tree to edit it here.</source>
-        <translation>Sélectionnez un satellite dans l'arborescence pour le modifier ici.</translation>
+        <translation>Sélectionnez un satellite dans l&apos;arborescence pour le modifier ici.</translation>
     </message>
     <message>
         <source>Transponder</source>
@@ -365,7 +428,7 @@
     </message>
     <message>
         <source>Select a transponder in the tree to edit it here.</source>
-        <translation>Sélectionnez un transpondeur dans l'arborescence pour le modifier ici.</translation>
+        <translation>Sélectionnez un transpondeur dans l&apos;arborescence pour le modifier ici.</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -381,7 +444,7 @@
     </message>
     <message>
         <source>Type part of a channel name to find it.</source>
-        <translation>Tapez une partie du nom d'une chaîne pour la trouver.</translation>
+        <translation>Tapez une partie du nom d&apos;une chaîne pour la trouver.</translation>
     </message>
 </context>
 <context>
@@ -483,8 +546,8 @@
         <translation>Récepteur</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Redémarrer avec "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Redémarrer avec &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -507,8 +570,8 @@
         <translation>Mot de passe :</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>L'adresse du récepteur doit se composer de quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>L&apos;adresse du récepteur doit se composer de quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
     </message>
     <message>
         <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
@@ -524,7 +587,7 @@
     </message>
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
-        <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s'appliquent immédiatement et restent même après Annuler.</translation>
+        <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s&apos;appliquent immédiatement et restent même après Annuler.</translation>
     </message>
 </context>
 <context>
@@ -551,7 +614,7 @@
     </message>
     <message>
         <source>Favourite Sequence Numbers</source>
-        <translation>Numéros d'ordre des favoris</translation>
+        <translation>Numéros d&apos;ordre des favoris</translation>
     </message>
     <message>
         <source>Delete Favourite List</source>
@@ -599,7 +662,7 @@
     </message>
     <message>
         <source>In Stored Order</source>
-        <translation>Dans l'ordre enregistré</translation>
+        <translation>Dans l&apos;ordre enregistré</translation>
     </message>
     <message>
         <source>By Number</source>
@@ -702,7 +765,7 @@
     </message>
     <message>
         <source>Print Setup...</source>
-        <translation>Configuration de l'impression...</translation>
+        <translation>Configuration de l&apos;impression...</translation>
     </message>
     <message>
         <source>Import</source>
@@ -837,12 +900,12 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 modifie les listes de chaînes et les paramètres des récepteurs Octagon SF 1018 et SF 1028.
 
-Ouvrez un fichier de paramètres (*.fdu, *.sys) ou récupérez la liste depuis le récepteur, choisissez un satellite, un transpondeur, un fournisseur ou une liste de favoris dans l'arborescence à gauche et travaillez sur ses chaînes dans la liste à droite. Une fois terminé, enregistrez le fichier ou renvoyez-le au récepteur.
+Ouvrez un fichier de paramètres (*.fdu, *.sys) ou récupérez la liste depuis le récepteur, choisissez un satellite, un transpondeur, un fournisseur ou une liste de favoris dans l&apos;arborescence à gauche et travaillez sur ses chaînes dans la liste à droite. Une fois terminé, enregistrez le fichier ou renvoyez-le au récepteur.
 
-Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctrl+Y rétablir, Ctrl+A tout sélectionner, Ctrl+W fermer, Maj+F1 qu'est-ce que c'est.</translation>
+Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctrl+Y rétablir, Ctrl+A tout sélectionner, Ctrl+W fermer, Maj+F1 qu&apos;est-ce que c&apos;est.</translation>
     </message>
     <message>
         <source>Community Web Page</source>
@@ -898,7 +961,7 @@ Touches : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+Z annuler, Ctr
     </message>
     <message>
         <source>The settings file cannot be opened.</source>
-        <translation>Impossible d'ouvrir le fichier de paramètres.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier de paramètres.</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged. These parts of it cannot be read:
@@ -934,7 +997,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Import of other channel lists</source>
-        <translation>Importation d'autres listes de chaînes</translation>
+        <translation>Importation d&apos;autres listes de chaînes</translation>
     </message>
     <message>
         <source>Language selection</source>
@@ -967,8 +1030,8 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
         <translation>Un profil réseau doit avoir un nom.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>Un profil réseau nommé "%1" existe déjà.</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Un profil réseau nommé &quot;%1&quot; existe déjà.</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1114,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Its antenna settings are in use</source>
-        <translation>Ses réglages d'antenne sont utilisés</translation>
+        <translation>Ses réglages d&apos;antenne sont utilisés</translation>
     </message>
     <message>
         <source>Channels are stored on it</source>
@@ -1071,7 +1134,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Order of the satellites in the tree:</source>
-        <translation>Ordre des satellites dans l'arborescence :</translation>
+        <translation>Ordre des satellites dans l&apos;arborescence :</translation>
     </message>
     <message>
         <source>By name</source>
@@ -1091,7 +1154,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
-        <translation>Comment les listes de favoris sont numérotées, nommées et conservées, et quels satellites l'arborescence affiche, dans quel ordre.</translation>
+        <translation>Comment les listes de favoris sont numérotées, nommées et conservées, et quels satellites l&apos;arborescence affiche, dans quel ordre.</translation>
     </message>
     <message>
         <source>Sequential: 1, 2, 3 ...</source>
@@ -1133,7 +1196,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>The service list could not be prepared for the receiver; nothing was sent.</source>
-        <translation>La liste des chaînes n'a pas pu être préparée pour le récepteur ; rien n'a été envoyé.</translation>
+        <translation>La liste des chaînes n&apos;a pas pu être préparée pour le récepteur ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The service list and the configuration were sent to the receiver at %1.</source>
@@ -1144,8 +1207,8 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
         <translation>La liste des chaînes a été envoyée au récepteur %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>Ses fichiers précédents sont conservés dans "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Ses fichiers précédents sont conservés dans &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1153,7 +1216,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
-        <translation>Le récepteur %1 a reçu l'ordre de redémarrer (%2).</translation>
+        <translation>Le récepteur %1 a reçu l&apos;ordre de redémarrer (%2).</translation>
     </message>
 </context>
 <context>
@@ -1163,7 +1226,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>Modifie les listes de chaînes et les paramètres des récepteurs Octagon SF 1018 et SF 1028 : chaînes, listes de favoris, satellites, transpondeurs, programmations et configuration du récepteur.</translation>
     </message>
     <message>
@@ -1192,7 +1255,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>About this program, the people who helped to make it, and where to find the receiver maker.</source>
-        <translation>À propos de ce programme, des personnes qui ont aidé à le réaliser et de l'endroit où trouver le fabricant du récepteur.</translation>
+        <translation>À propos de ce programme, des personnes qui ont aidé à le réaliser et de l&apos;endroit où trouver le fabricant du récepteur.</translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1390,25 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>Vous ne devriez jamais arriver ici...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>Cette liste affiche ensemble chaînes TV et radio : déplacez les chaînes dans la liste de toutes les chaînes, ou n&apos;affichez qu&apos;un seul type (Options).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Déplacer à la position</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>Nouvelle position des chaînes sélectionnées (%1 à %2) :</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Veuillez saisir un nombre de %1 à %2.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1398,7 +1480,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     <name>tarnell::CommandDescriptions</name>
     <message>
         <source>Start a new service list from the factory list.</source>
-        <translation>Commencer une nouvelle liste de chaînes à partir de la liste d'usine.</translation>
+        <translation>Commencer une nouvelle liste de chaînes à partir de la liste d&apos;usine.</translation>
     </message>
     <message>
         <source>Open a settings file (*.fdu, *.sys) from disk.</source>
@@ -1422,15 +1504,15 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Print the channel list on the default printer at once.</source>
-        <translation>Imprimer immédiatement la liste des chaînes sur l'imprimante par défaut.</translation>
+        <translation>Imprimer immédiatement la liste des chaînes sur l&apos;imprimante par défaut.</translation>
     </message>
     <message>
         <source>Show the pages as they will be printed.</source>
-        <translation>Afficher les pages telles qu'elles seront imprimées.</translation>
+        <translation>Afficher les pages telles qu&apos;elles seront imprimées.</translation>
     </message>
     <message>
         <source>Choose the printer and the paper.</source>
-        <translation>Choisir l'imprimante et le papier.</translation>
+        <translation>Choisir l&apos;imprimante et le papier.</translation>
     </message>
     <message>
         <source>Import an Enigma2 list (lamedb and bouquets).</source>
@@ -1458,7 +1540,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Quit the program; it asks about unsaved changes first.</source>
-        <translation>Quitter le programme ; il demande d'abord quoi faire des modifications non enregistrées.</translation>
+        <translation>Quitter le programme ; il demande d&apos;abord quoi faire des modifications non enregistrées.</translation>
     </message>
     <message>
         <source>Version and credits.</source>
@@ -1473,7 +1555,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
         <translation>Cliquez sur une partie de la fenêtre pour savoir à quoi elle sert.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>Ouvrir le site web du fabricant du récepteur dans votre navigateur.</translation>
     </message>
     <message>
@@ -1526,18 +1608,18 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>List only satellites that are in use.</source>
-        <translation>N'afficher que les satellites utilisés.</translation>
+        <translation>N&apos;afficher que les satellites utilisés.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
-        <translation>Afficher les numéros des satellites dans l'arborescence.</translation>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Afficher les numéros des satellites dans l&apos;arborescence.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>Couleur du texte des chaînes de la liste de favoris marquée.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>Couleur de fond des chaînes de la liste de favoris marquée.</translation>
     </message>
     <message>
@@ -1549,7 +1631,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
         <translation>Charger la liste des chaînes du récepteur dans une nouvelle fenêtre.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>Charger la liste des chaînes et la configuration du récepteur dans une nouvelle fenêtre.</translation>
     </message>
     <message>
@@ -1558,11 +1640,11 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Number the channels again in list order.</source>
-        <translation>Renuméroter les chaînes dans l'ordre de la liste.</translation>
+        <translation>Renuméroter les chaînes dans l&apos;ordre de la liste.</translation>
     </message>
     <message>
         <source>Unlink channels from names that do not exist.</source>
-        <translation>Détacher les chaînes des noms qui n'existent pas.</translation>
+        <translation>Détacher les chaînes des noms qui n&apos;existent pas.</translation>
     </message>
     <message>
         <source>Write the shown channels to a text file.</source>
@@ -1570,22 +1652,22 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Move the usual Astra 19.2° East channels to the top.</source>
-        <translation>Placer en tête les chaînes habituelles d'Astra 19,2° Est.</translation>
+        <translation>Placer en tête les chaînes habituelles d&apos;Astra 19,2° Est.</translation>
     </message>
     <message>
         <source>Delete every transponder no channel uses.</source>
-        <translation>Supprimer tous les transpondeurs qu'aucune chaîne n'utilise.</translation>
+        <translation>Supprimer tous les transpondeurs qu&apos;aucune chaîne n&apos;utilise.</translation>
     </message>
     <message>
         <source>Count channels, transponders and satellites.</source>
         <translation>Compter les chaînes, transpondeurs et satellites.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>Afficher et modifier les programmations du récepteur.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>Modifier la configuration du récepteur.</translation>
     </message>
     <message>
@@ -1610,7 +1692,7 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Import the channel list of another receiver.</source>
-        <translation>Importer la liste de chaînes d'un autre récepteur.</translation>
+        <translation>Importer la liste de chaînes d&apos;un autre récepteur.</translation>
     </message>
     <message>
         <source>Undo the last change.</source>
@@ -1630,7 +1712,99 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     </message>
     <message>
         <source>Clear out the transponders no channel uses.</source>
-        <translation>Retirer les transpondeurs qu'aucune chaîne n'utilise.</translation>
+        <translation>Retirer les transpondeurs qu&apos;aucune chaîne n&apos;utilise.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>Supprimer les chaînes sélectionnées ou les retirer de la liste de favoris affichée.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Ajouter une nouvelle chaîne après celle sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>Déplacer les chaînes sélectionnées à la position saisie.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>Monter les chaînes sélectionnées d&apos;une position.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>Descendre les chaînes sélectionnées d&apos;une position.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>Numéroter les chaînes dans l&apos;ordre où la liste les affiche.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>Retirer les chaînes sélectionnées de toutes les listes de favoris.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>Sélectionner les chaînes HD.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>Sélectionner les chaînes payantes.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>Sélectionner les chaînes marquées M 1.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>Sélectionner les chaînes marquées M 2.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>Marquer M 1 les chaînes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>Effacer la marque M 1 des chaînes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>Activer T 1 sur les chaînes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>Désactiver T 1 sur les chaînes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>Activer T 2 sur les chaînes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>Désactiver T 2 sur les chaînes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>Donner à T 2 des chaînes sélectionnées la valeur de leur T 1.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>Donner à T 1 des chaînes sélectionnées la valeur de leur T 2.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>Trier la liste par nom de chaîne.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>Trier la liste par numéro de chaîne.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>Afficher les propriétés de la chaîne sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>Ajouter les chaînes sélectionnées à cette liste de favoris ; un seul membre sélectionné en sort.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
     <name>CTarnell1018View</name>
@@ -122,7 +123,7 @@
     <name>LinkMessage</name>
     <message>
         <source>The receiver accepted the FTP login.</source>
-        <translation>Il ricevitore ha accettato l'accesso FTP.</translation>
+        <translation>Il ricevitore ha accettato l&apos;accesso FTP.</translation>
     </message>
     <message>
         <source>No FTP connection to the receiver. Check the address, port, user name and password of the network profile.</source>
@@ -181,11 +182,11 @@
         <translation>La lista canali scaricata dal ricevitore non può essere aperta.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>Non è stato possibile conservare una copia dei file attuali del ricevitore; non è stato inviato nulla.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>Non è stato possibile leggere i file attuali del ricevitore; non è stato inviato nulla.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>Impossibile scrivere %1; il ricevitore conserva il file precedente.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>Impossibile scrivere %1; ora il file sul ricevitore potrebbe essere incompleto. I file precedenti si trovano in "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>Impossibile scrivere %1; ora il file sul ricevitore potrebbe essere incompleto. I file precedenti si trovano in &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>La lista canali è stata inviata, ma non è stato possibile scrivere %1; il ricevitore conserva il file precedente.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>La lista canali è stata inviata, ma non è stato possibile scrivere %1; ora il file sul ricevitore potrebbe essere incompleto. I file precedenti si trovano in "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>La lista canali è stata inviata, ma non è stato possibile scrivere %1; ora il file sul ricevitore potrebbe essere incompleto. I file precedenti si trovano in &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>il profilo "%1" non ha un indirizzo del ricevitore</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>il profilo &quot;%1&quot; non ha un indirizzo del ricevitore</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -230,7 +231,7 @@
     </message>
     <message>
         <source>No receiver address or port.</source>
-        <translation>Manca l'indirizzo o la porta del ricevitore.</translation>
+        <translation>Manca l&apos;indirizzo o la porta del ricevitore.</translation>
     </message>
     <message>
         <source>The user name or the password contains a line break.</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>Non esiste alcun profilo di rete. Aggiungerne uno per il ricevitore nella pagina "Rete" delle opzioni.</translation>
+        <translation>Non esiste alcun profilo di rete. Aggiungerne uno per il ricevitore nella pagina &quot;Rete&quot; delle opzioni.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -319,11 +320,11 @@
     </message>
     <message>
         <source>Tree background</source>
-        <translation>Sfondo dell'albero</translation>
+        <translation>Sfondo dell&apos;albero</translation>
     </message>
     <message>
         <source>Tree text</source>
-        <translation>Testo dell'albero</translation>
+        <translation>Testo dell&apos;albero</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -339,7 +340,69 @@
     </message>
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
-        <translation>Descrizioni comandi, barre della finestra principale e colori dell'albero e della lista canali. Barre e colori cambiano subito.</translation>
+        <translation>Descrizioni comandi, barre della finestra principale e colori dell&apos;albero e della lista canali. Barre e colori cambiano subito.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Adotta l&apos;ordine della lista</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>Gli appunti non contengono canali, transponder o satelliti.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>Un canale negli appunti è di tipo diverso (TV o radio) dalla lista mostrata; l&apos;inserimento si è fermato lì.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>Non resta alcun transponder libero per un canale negli appunti; l&apos;inserimento si è fermato lì.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>Non si può aggiungere un satellite per un canale negli appunti: la lista contiene 255 satelliti. L&apos;inserimento si è fermato lì.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>La lista contiene 10.000 canali, il massimo che il ricevitore accetta; l&apos;inserimento si è fermato lì.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>La lista contiene 10.000 canali, il massimo che il ricevitore accetta.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>Nuovo canale %1 creato.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>L&apos;ordine della lista si può adottare solo mentre la lista mostra tutti i canali.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>Numerare i canali nell&apos;ordine in cui la lista li mostra ora?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>I canali non sono stati spostati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n canale spostato.</numerusform>
+            <numerusform>%n canali spostati.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -357,7 +420,7 @@
     </message>
     <message>
         <source>Select a satellite in the tree to edit it here.</source>
-        <translation>Selezionare un satellite nell'albero per modificarlo qui.</translation>
+        <translation>Selezionare un satellite nell&apos;albero per modificarlo qui.</translation>
     </message>
     <message>
         <source>Transponder</source>
@@ -365,7 +428,7 @@
     </message>
     <message>
         <source>Select a transponder in the tree to edit it here.</source>
-        <translation>Selezionare un transponder nell'albero per modificarlo qui.</translation>
+        <translation>Selezionare un transponder nell&apos;albero per modificarlo qui.</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -483,8 +546,8 @@
         <translation>Ricevitore</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Riavvia con "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Riavvia con &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -507,8 +570,8 @@
         <translation>Password:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
-        <translation>L'indirizzo del ricevitore deve essere formato da quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.0.10.</translation>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>L&apos;indirizzo del ricevitore deve essere formato da quattro numeri da 0 a 255 separati da punti, ad esempio 192.168.0.10.</translation>
     </message>
     <message>
         <source>The port must be a whole number from %1 to %2; FTP usually uses %3.</source>
@@ -524,7 +587,7 @@
     </message>
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
-        <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell'elenco; le modifiche valgono subito e restano anche dopo Annulla.</translation>
+        <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell&apos;elenco; le modifiche valgono subito e restano anche dopo Annulla.</translation>
     </message>
 </context>
 <context>
@@ -599,7 +662,7 @@
     </message>
     <message>
         <source>In Stored Order</source>
-        <translation>Nell'ordine memorizzato</translation>
+        <translation>Nell&apos;ordine memorizzato</translation>
     </message>
     <message>
         <source>By Number</source>
@@ -837,10 +900,10 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 modifica le liste canali e le impostazioni dei ricevitori Octagon SF 1018 e SF 1028.
 
-Aprire un file di impostazioni (*.fdu, *.sys) o scaricare la lista dal ricevitore, scegliere un satellite, un transponder, un provider o una lista preferiti nell'albero a sinistra e lavorare sui suoi canali nella lista a destra. Al termine salvare il file o rimandarlo al ricevitore.
+Aprire un file di impostazioni (*.fdu, *.sys) o scaricare la lista dal ricevitore, scegliere un satellite, un transponder, un provider o una lista preferiti nell&apos;albero a sinistra e lavorare sui suoi canali nella lista a destra. Al termine salvare il file o rimandarlo al ricevitore.
 
 Tasti: Ctrl+N nuovo, Ctrl+O apri, Ctrl+S salva, Ctrl+Z annulla, Ctrl+Y ripeti, Ctrl+A seleziona tutto, Ctrl+W chiudi, Maiusc+F1 guida rapida.</translation>
     </message>
@@ -967,8 +1030,8 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>Un profilo di rete deve avere un nome.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>Esiste già un profilo di rete chiamato "%1".</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Esiste già un profilo di rete chiamato &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -987,7 +1050,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
     <message>
         <source>Kept as it was</source>
-        <translation>Mantenuta com'era</translation>
+        <translation>Mantenuta com&apos;era</translation>
     </message>
     <message>
         <source>Numbers in a favourite list:</source>
@@ -1051,7 +1114,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
     <message>
         <source>Its antenna settings are in use</source>
-        <translation>Le sue impostazioni d'antenna sono in uso</translation>
+        <translation>Le sue impostazioni d&apos;antenna sono in uso</translation>
     </message>
     <message>
         <source>Channels are stored on it</source>
@@ -1071,7 +1134,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
     <message>
         <source>Order of the satellites in the tree:</source>
-        <translation>Ordine dei satelliti nell'albero:</translation>
+        <translation>Ordine dei satelliti nell&apos;albero:</translation>
     </message>
     <message>
         <source>By name</source>
@@ -1091,7 +1154,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
     <message>
         <source>How favourite lists are numbered, named and kept, and which satellites the tree shows in which order.</source>
-        <translation>Come vengono numerate, nominate e mantenute le liste preferiti, e quali satelliti l'albero mostra e in quale ordine.</translation>
+        <translation>Come vengono numerate, nominate e mantenute le liste preferiti, e quali satelliti l&apos;albero mostra e in quale ordine.</translation>
     </message>
     <message>
         <source>Sequential: 1, 2, 3 ...</source>
@@ -1144,8 +1207,8 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>La lista canali è stata inviata al ricevitore %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>I file precedenti sono conservati in "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>I file precedenti sono conservati in &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1163,7 +1226,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>Modifica le liste canali e le impostazioni dei ricevitori Octagon SF 1018 e SF 1028: canali, liste preferiti, satelliti, transponder, timer e configurazione del ricevitore.</translation>
     </message>
     <message>
@@ -1327,6 +1390,25 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>Non si dovrebbe mai arrivare qui...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>Questa lista mostra insieme canali TV e radio: sposta i canali nella lista di tutti i canali, oppure mostrane un solo tipo (Opzioni).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Sposta alla posizione</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>Nuova posizione dei canali selezionati (da %1 a %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Inserisci un numero da %1 a %2.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1473,7 +1555,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>Fare clic su una parte qualsiasi della finestra per sapere a cosa serve.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>Apri il sito web del produttore del ricevitore nel browser.</translation>
     </message>
     <message>
@@ -1529,15 +1611,15 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>Elenca solo i satelliti in uso.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
-        <translation>Mostra i numeri dei satelliti nell'albero.</translation>
+        <source>Show the satellites&apos; numbers in the tree.</source>
+        <translation>Mostra i numeri dei satelliti nell&apos;albero.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>Colore del testo dei canali della lista preferiti contrassegnata.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>Colore di sfondo dei canali della lista preferiti contrassegnata.</translation>
     </message>
     <message>
@@ -1549,7 +1631,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>Carica la lista canali dal ricevitore in una nuova finestra.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>Carica la lista canali e la configurazione del ricevitore in una nuova finestra.</translation>
     </message>
     <message>
@@ -1558,7 +1640,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
     <message>
         <source>Number the channels again in list order.</source>
-        <translation>Rinumera i canali nell'ordine della lista.</translation>
+        <translation>Rinumera i canali nell&apos;ordine della lista.</translation>
     </message>
     <message>
         <source>Unlink channels from names that do not exist.</source>
@@ -1581,11 +1663,11 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <translation>Conta canali, transponder e satelliti.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>Mostra e modifica i timer del ricevitore.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>Modifica la configurazione del ricevitore.</translation>
     </message>
     <message>
@@ -1614,7 +1696,7 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
     <message>
         <source>Undo the last change.</source>
-        <translation>Annulla l'ultima modifica.</translation>
+        <translation>Annulla l&apos;ultima modifica.</translation>
     </message>
     <message>
         <source>Redo the change you last undid.</source>
@@ -1631,6 +1713,98 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>Rimuovi i transponder che nessun canale usa.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>Elimina i canali selezionati o toglili dalla lista preferiti mostrata.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Aggiungi un nuovo canale dopo quello selezionato.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>Sposta i canali selezionati alla posizione indicata.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>Sposta i canali selezionati in su di uno.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>Sposta i canali selezionati in giù di uno.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>Numera i canali nell&apos;ordine in cui la lista li mostra.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>Togli i canali selezionati da tutte le liste preferiti.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>Seleziona i canali HD.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>Seleziona i canali a pagamento.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>Seleziona i canali con il segno M 1.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>Seleziona i canali con il segno M 2.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>Segna M 1 sui canali selezionati.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>Togli il segno M 1 dai canali selezionati.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>Imposta T 1 sui canali selezionati.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>Togli T 1 dai canali selezionati.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>Imposta T 2 sui canali selezionati.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>Togli T 2 dai canali selezionati.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>Imposta T 2 dei canali selezionati come il loro T 1.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>Imposta T 1 dei canali selezionati come il loro T 2.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>Ordina la lista per nome del canale.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>Ordina la lista per numero del canale.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>Mostra le proprietà del canale selezionato.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>Aggiungi i canali selezionati a questa lista preferiti; un singolo membro ne esce.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
     <name>CTarnell1018View</name>
@@ -181,11 +182,11 @@
         <translation>De van de ontvanger opgehaalde zenderlijst kan niet worden geopend.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>De huidige bestanden van de ontvanger konden niet worden bewaard; er is niets verzonden.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>De huidige bestanden van de ontvanger konden niet worden gelezen; er is niets verzonden.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>%1 kon niet worden geschreven; de ontvanger houdt zijn vorige bestand.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>%1 kon niet worden geschreven; het bestand op de ontvanger is nu mogelijk onvolledig. De vorige bestanden staan in "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>%1 kon niet worden geschreven; het bestand op de ontvanger is nu mogelijk onvolledig. De vorige bestanden staan in &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>De zenderlijst is verzonden, maar %1 kon niet worden geschreven; de ontvanger houdt zijn vorige bestand.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>De zenderlijst is verzonden, maar %1 kon niet worden geschreven; het bestand op de ontvanger is nu mogelijk onvolledig. De vorige bestanden staan in "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>De zenderlijst is verzonden, maar %1 kon niet worden geschreven; het bestand op de ontvanger is nu mogelijk onvolledig. De vorige bestanden staan in &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>het profiel "%1" heeft geen adres van de ontvanger</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>het profiel &quot;%1&quot; heeft geen adres van de ontvanger</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>Er is geen netwerkprofiel. Voeg er een toe voor de ontvanger op de pagina "Netwerk" van de opties.</translation>
+        <translation>Er is geen netwerkprofiel. Voeg er een toe voor de ontvanger op de pagina &quot;Netwerk&quot; van de opties.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -340,6 +341,68 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>Knopinfo, de balken van het hoofdvenster en de kleuren van de boomstructuur en de zenderlijst. Balken en kleuren veranderen meteen.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Lijstvolgorde overnemen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>Het klembord bevat geen zenders, transponders of satellieten.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>Een zender op het klembord is van de andere soort (tv of radio) dan de getoonde lijst; het plakken is daar gestopt.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>Er is geen vrije transponder meer voor een zender op het klembord; het plakken is daar gestopt.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>Voor een zender op het klembord kan geen satelliet worden toegevoegd: de lijst bevat 255 satellieten. Het plakken is daar gestopt.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>De lijst bevat 10.000 zenders, zoveel als de ontvanger aankan; het plakken is daar gestopt.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>De lijst bevat 10.000 zenders, zoveel als de ontvanger aankan.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>Nieuwe zender %1 aangemaakt.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>De lijstvolgorde kan alleen worden overgenomen terwijl de lijst alle zenders toont.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>De zenders nummeren in de volgorde waarin de lijst ze nu toont?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>De zenders zijn niet verplaatst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>%n zender verplaatst.</numerusform>
+            <numerusform>%n zenders verplaatst.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -483,8 +546,8 @@
         <translation>Ontvanger</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Herstarten met "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Herstarten met &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -507,7 +570,7 @@
         <translation>Wachtwoord:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>Het adres van de ontvanger moet bestaan uit vier getallen van 0 tot 255, gescheiden door punten, bijvoorbeeld 192.168.0.10.</translation>
     </message>
     <message>
@@ -837,7 +900,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 bewerkt de zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028.
 
 Open een instellingenbestand (*.fdu, *.sys) of haal de lijst op van de ontvanger, kies links in de boomstructuur een satelliet, transponder, aanbieder of favorietenlijst en bewerk de zenders ervan rechts in de lijst. Sla daarna het bestand op of stuur het terug naar de ontvanger.
@@ -967,8 +1030,8 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>Een netwerkprofiel heeft een naam nodig.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>Er bestaat al een netwerkprofiel met de naam "%1".</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Er bestaat al een netwerkprofiel met de naam &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1144,8 +1207,8 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>De zenderlijst is naar de ontvanger op %1 gestuurd.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>De vorige bestanden staan in "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>De vorige bestanden staan in &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1163,7 +1226,7 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>Bewerkt de zenderlijsten en instellingen van de ontvangers Octagon SF 1018 en SF 1028: zenders, favorietenlijsten, satellieten, transponders, timers en de configuratie van de ontvanger.</translation>
     </message>
     <message>
@@ -1327,6 +1390,25 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>Hier zou u eigenlijk nooit moeten komen...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>Deze lijst toont tv- en radiozenders samen: verplaats zenders in de lijst van alle zenders, of toon maar één soort (Opties).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Verplaatsen naar positie</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>Nieuwe positie van de geselecteerde zenders (%1 tot %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Voer een getal van %1 tot %2 in.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1426,7 +1508,7 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     </message>
     <message>
         <source>Show the pages as they will be printed.</source>
-        <translation>De pagina's tonen zoals ze worden afgedrukt.</translation>
+        <translation>De pagina&apos;s tonen zoals ze worden afgedrukt.</translation>
     </message>
     <message>
         <source>Choose the printer and the paper.</source>
@@ -1473,7 +1555,7 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>Klik op een deel van het venster om te zien wat het doet.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>De website van de fabrikant van de ontvanger in uw browser openen.</translation>
     </message>
     <message>
@@ -1529,15 +1611,15 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>Alleen satellieten tonen die in gebruik zijn.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
+        <source>Show the satellites&apos; numbers in the tree.</source>
         <translation>De nummers van de satellieten in de boomstructuur tonen.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>Tekstkleur van de zenders van de gemarkeerde favorietenlijst.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>Achtergrondkleur van de zenders van de gemarkeerde favorietenlijst.</translation>
     </message>
     <message>
@@ -1549,7 +1631,7 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>De zenderlijst van de ontvanger in een nieuw venster laden.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>De zenderlijst en de configuratie van de ontvanger in een nieuw venster laden.</translation>
     </message>
     <message>
@@ -1581,11 +1663,11 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <translation>Zenders, transponders en satellieten tellen.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>De timers van de ontvanger tonen en bewerken.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>De configuratie van de ontvanger bewerken.</translation>
     </message>
     <message>
@@ -1631,6 +1713,98 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>Transponders weghalen die door geen enkele zender worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>De geselecteerde zenders verwijderen of uit de getoonde favorietenlijst halen.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Een nieuwe zender achter de geselecteerde toevoegen.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>De geselecteerde zenders naar een opgegeven positie verplaatsen.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>De geselecteerde zenders één plaats omhoog verplaatsen.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>De geselecteerde zenders één plaats omlaag verplaatsen.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>De zenders nummeren in de volgorde waarin de lijst ze toont.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>De geselecteerde zenders uit alle favorietenlijsten halen.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>De HD-zenders selecteren.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>De betaalzenders selecteren.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>De zenders met markering M 1 selecteren.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>De zenders met markering M 2 selecteren.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>De geselecteerde zenders met M 1 markeren.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>De markering M 1 van de geselecteerde zenders wissen.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>T 1 bij de geselecteerde zenders zetten.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>T 1 bij de geselecteerde zenders wissen.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>T 2 bij de geselecteerde zenders zetten.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>T 2 bij de geselecteerde zenders wissen.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>T 2 van de geselecteerde zenders gelijk aan hun T 1 zetten.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>T 1 van de geselecteerde zenders gelijk aan hun T 2 zetten.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>De lijst op zendernaam sorteren.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>De lijst op zendernummer sorteren.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>De eigenschappen van de geselecteerde zender tonen.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>De geselecteerde zenders aan deze favorietenlijst toevoegen; één enkel lid verlaat haar.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>CTarnell1018View</name>
@@ -181,11 +182,11 @@
         <translation>Список каналов, загруженный с ресивера, не удаётся открыть.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be kept; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be kept; nothing was sent.</source>
         <translation>Не удалось сохранить копию текущих файлов ресивера; ничего не отправлено.</translation>
     </message>
     <message>
-        <source>The receiver's current files could not be read; nothing was sent.</source>
+        <source>The receiver&apos;s current files could not be read; nothing was sent.</source>
         <translation>Не удалось прочитать текущие файлы ресивера; ничего не отправлено.</translation>
     </message>
     <message>
@@ -193,20 +194,20 @@
         <translation>Не удалось записать %1; на ресивере остаётся прежний файл.</translation>
     </message>
     <message>
-        <source>%1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>Не удалось записать %1; файл на ресивере теперь может быть неполным. Прежние файлы находятся в "%2".</translation>
+        <source>%1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>Не удалось записать %1; файл на ресивере теперь может быть неполным. Прежние файлы находятся в &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The service list was sent, but %1 could not be written; the receiver keeps its previous file.</source>
         <translation>Список каналов отправлен, но записать %1 не удалось; на ресивере остаётся прежний файл.</translation>
     </message>
     <message>
-        <source>The service list was sent, but %1 could not be written; the receiver's file may be incomplete now. Its previous files are in "%2".</source>
-        <translation>Список каналов отправлен, но записать %1 не удалось; файл на ресивере теперь может быть неполным. Прежние файлы находятся в "%2".</translation>
+        <source>The service list was sent, but %1 could not be written; the receiver&apos;s file may be incomplete now. Its previous files are in &quot;%2&quot;.</source>
+        <translation>Список каналов отправлен, но записать %1 не удалось; файл на ресивере теперь может быть неполным. Прежние файлы находятся в &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>the profile "%1" has no receiver address</source>
-        <translation>у профиля "%1" нет адреса ресивера</translation>
+        <source>the profile &quot;%1&quot; has no receiver address</source>
+        <translation>у профиля &quot;%1&quot; нет адреса ресивера</translation>
     </message>
     <message>
         <source>the receiver has no %1</source>
@@ -242,14 +243,14 @@
     </message>
     <message>
         <source>There is no network profile. Add one for the receiver on the Network page of the options.</source>
-        <translation>Нет ни одного сетевого профиля. Добавьте профиль для ресивера на странице "Сеть" в параметрах.</translation>
+        <translation>Нет ни одного сетевого профиля. Добавьте профиль для ресивера на странице &quot;Сеть&quot; в параметрах.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -340,6 +341,69 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>Подсказки, панели главного окна и цвета дерева и списка каналов. Панели и цвета меняются сразу.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CChannelEditCommands</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Adopt List Order</source>
+        <translation>Принять порядок списка</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels, transponders or satellites.</source>
+        <translation>В буфере обмена нет каналов, транспондеров или спутников.</translation>
+    </message>
+    <message>
+        <source>A channel on the clipboard is of the other kind (TV or radio) than the list shown; the paste stopped there.</source>
+        <translation>Канал в буфере обмена другого вида (ТВ или радио), чем показанный список; вставка остановлена на нём.</translation>
+    </message>
+    <message>
+        <source>No free transponder is left for a channel on the clipboard; the paste stopped there.</source>
+        <translation>Для канала из буфера обмена не осталось свободного транспондера; вставка остановлена на нём.</translation>
+    </message>
+    <message>
+        <source>No satellite can be added for a channel on the clipboard: the list holds 255 satellites. The paste stopped there.</source>
+        <translation>Для канала из буфера обмена нельзя добавить спутник: в списке 255 спутников. Вставка остановлена на нём.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes; the paste stopped there.</source>
+        <translation>В списке 10 000 каналов — столько, сколько принимает ресивер; вставка остановлена.</translation>
+    </message>
+    <message>
+        <source>The list holds 10,000 channels, as many as the receiver takes.</source>
+        <translation>В списке 10 000 каналов — столько, сколько принимает ресивер.</translation>
+    </message>
+    <message>
+        <source>New channel %1 created.</source>
+        <translation>Создан новый канал %1.</translation>
+    </message>
+    <message>
+        <source>The list order can only be adopted while the list shows all channels.</source>
+        <translation>Порядок списка можно принять, только когда список показывает все каналы.</translation>
+    </message>
+    <message>
+        <source>Should the channels be numbered in the order the list shows them now?</source>
+        <translation>Пронумеровать каналы в том порядке, в каком их сейчас показывает список?</translation>
+    </message>
+    <message>
+        <source>The channels were not moved.</source>
+        <translation>Каналы не перемещены.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved.</source>
+        <translation>
+            <numerusform>Перемещён %n канал.</numerusform>
+            <numerusform>Перемещено %n канала.</numerusform>
+            <numerusform>Перемещено %n каналов.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -485,8 +549,8 @@
         <translation>Ресивер</translation>
     </message>
     <message>
-        <source>Restart with "reboot -f"</source>
-        <translation>Перезапуск командой "reboot -f"</translation>
+        <source>Restart with &quot;reboot -f&quot;</source>
+        <translation>Перезапуск командой &quot;reboot -f&quot;</translation>
     </message>
     <message>
         <source>Test FTP Login</source>
@@ -509,7 +573,7 @@
         <translation>Пароль:</translation>
     </message>
     <message>
-        <source>The receiver's address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <source>The receiver&apos;s address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
         <translation>Адрес ресивера должен состоять из четырёх чисел от 0 до 255, разделённых точками, например 192.168.0.10.</translation>
     </message>
     <message>
@@ -839,7 +903,7 @@
 
 Open a settings file (*.fdu, *.sys) or fetch the list from the receiver, choose a satellite, transponder, provider or favourite list in the tree on the left and work on its channels in the list on the right. Save the file or send it back to the receiver when you are done.
 
-Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what's this.</source>
+Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+A select all, Ctrl+W close, Shift+F1 what&apos;s this.</source>
         <translation>Tarnell 1018 редактирует списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028.
 
 Откройте файл настроек (*.fdu, *.sys) или загрузите список с ресивера, выберите в дереве слева спутник, транспондер, провайдера или список избранного и работайте с его каналами в списке справа. Когда закончите, сохраните файл или отправьте его обратно на ресивер.
@@ -969,8 +1033,8 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Сетевому профилю нужно имя.</translation>
     </message>
     <message>
-        <source>There is a network profile named "%1" already.</source>
-        <translation>Сетевой профиль с именем "%1" уже существует.</translation>
+        <source>There is a network profile named &quot;%1&quot; already.</source>
+        <translation>Сетевой профиль с именем &quot;%1&quot; уже существует.</translation>
     </message>
 </context>
 <context>
@@ -1146,8 +1210,8 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Список каналов отправлен на ресивер %1.</translation>
     </message>
     <message>
-        <source>Its previous files are kept in "%1".</source>
-        <translation>Прежние файлы сохранены в "%1".</translation>
+        <source>Its previous files are kept in &quot;%1&quot;.</source>
+        <translation>Прежние файлы сохранены в &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Restarting the receiver at %1...</source>
@@ -1165,7 +1229,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Tarnell 1018</translation>
     </message>
     <message>
-        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver's configuration.</source>
+        <source>Edits the service lists and settings of Octagon SF 1018 and SF 1028 receivers: channels, favourite lists, satellites, transponders, timers and the receiver&apos;s configuration.</source>
         <translation>Редактирует списки каналов и настройки ресиверов Octagon SF 1018 и SF 1028: каналы, списки избранного, спутники, транспондеры, таймеры и конфигурацию ресивера.</translation>
     </message>
     <message>
@@ -1330,6 +1394,25 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Hier sollten Sie eigentlich nie hinkommen...</source>
         <translation>Сюда вы никогда не должны были попасть...</translation>
     </message>
+    <message>
+        <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
+        <translation>Этот список показывает теле- и радиоканалы вместе: перемещайте каналы в списке всех каналов или показывайте только один вид (Параметры).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CVerschiebenAufPosDlg</name>
+    <message>
+        <source>Move to Position</source>
+        <translation>Переместить на позицию</translation>
+    </message>
+    <message>
+        <source>New position of the selected channels (%1 to %2):</source>
+        <translation>Новая позиция выбранных каналов (от %1 до %2):</translation>
+    </message>
+    <message>
+        <source>Please enter a number from %1 to %2.</source>
+        <translation>Введите число от %1 до %2.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CVisualStyle</name>
@@ -1476,7 +1559,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Щёлкните по любой части окна, чтобы узнать, что она делает.</translation>
     </message>
     <message>
-        <source>Open the receiver maker's web site in your browser.</source>
+        <source>Open the receiver maker&apos;s web site in your browser.</source>
         <translation>Открыть сайт производителя ресивера в браузере.</translation>
     </message>
     <message>
@@ -1532,15 +1615,15 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Показывать только используемые спутники.</translation>
     </message>
     <message>
-        <source>Show the satellites' numbers in the tree.</source>
+        <source>Show the satellites&apos; numbers in the tree.</source>
         <translation>Показывать номера спутников в дереве.</translation>
     </message>
     <message>
-        <source>Text colour of the marked favourite list's channels.</source>
+        <source>Text colour of the marked favourite list&apos;s channels.</source>
         <translation>Цвет текста каналов отмеченного списка избранного.</translation>
     </message>
     <message>
-        <source>Background colour of the marked favourite list's channels.</source>
+        <source>Background colour of the marked favourite list&apos;s channels.</source>
         <translation>Цвет фона каналов отмеченного списка избранного.</translation>
     </message>
     <message>
@@ -1552,7 +1635,7 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Загрузить список каналов с ресивера в новое окно.</translation>
     </message>
     <message>
-        <source>Load the service list and the receiver's configuration into a new window.</source>
+        <source>Load the service list and the receiver&apos;s configuration into a new window.</source>
         <translation>Загрузить список каналов и конфигурацию ресивера в новое окно.</translation>
     </message>
     <message>
@@ -1584,11 +1667,11 @@ Saving writes it without these parts. Save it anyway?</source>
         <translation>Подсчитать каналы, транспондеры и спутники.</translation>
     </message>
     <message>
-        <source>Show and edit the receiver's timers.</source>
+        <source>Show and edit the receiver&apos;s timers.</source>
         <translation>Показать и изменить таймеры ресивера.</translation>
     </message>
     <message>
-        <source>Edit the receiver's configuration.</source>
+        <source>Edit the receiver&apos;s configuration.</source>
         <translation>Изменить конфигурацию ресивера.</translation>
     </message>
     <message>
@@ -1634,6 +1717,98 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Clear out the transponders no channel uses.</source>
         <translation>Убрать транспондеры, которые не использует ни один канал.</translation>
+    </message>
+    <message>
+        <source>Delete the selected channels, or take them out of the favourite list shown.</source>
+        <translation>Удалить выбранные каналы или убрать их из показанного списка избранного.</translation>
+    </message>
+    <message>
+        <source>Add a new channel behind the selected one.</source>
+        <translation>Добавить новый канал после выбранного.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels to a position you enter.</source>
+        <translation>Переместить выбранные каналы на введённую позицию.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one.</source>
+        <translation>Переместить выбранные каналы на одну позицию вверх.</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one.</source>
+        <translation>Переместить выбранные каналы на одну позицию вниз.</translation>
+    </message>
+    <message>
+        <source>Number the channels in the order the list shows them.</source>
+        <translation>Пронумеровать каналы в порядке, в котором их показывает список.</translation>
+    </message>
+    <message>
+        <source>Take the selected channels out of every favourite list.</source>
+        <translation>Убрать выбранные каналы из всех списков избранного.</translation>
+    </message>
+    <message>
+        <source>Select the HD channels.</source>
+        <translation>Выбрать HD-каналы.</translation>
+    </message>
+    <message>
+        <source>Select the pay channels.</source>
+        <translation>Выбрать платные каналы.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 1.</source>
+        <translation>Выбрать каналы с отметкой M 1.</translation>
+    </message>
+    <message>
+        <source>Select the channels marked M 2.</source>
+        <translation>Выбрать каналы с отметкой M 2.</translation>
+    </message>
+    <message>
+        <source>Mark the selected channels M 1.</source>
+        <translation>Отметить выбранные каналы M 1.</translation>
+    </message>
+    <message>
+        <source>Clear the mark M 1 of the selected channels.</source>
+        <translation>Снять отметку M 1 с выбранных каналов.</translation>
+    </message>
+    <message>
+        <source>Set T 1 on the selected channels.</source>
+        <translation>Установить T 1 у выбранных каналов.</translation>
+    </message>
+    <message>
+        <source>Clear T 1 on the selected channels.</source>
+        <translation>Снять T 1 у выбранных каналов.</translation>
+    </message>
+    <message>
+        <source>Set T 2 on the selected channels.</source>
+        <translation>Установить T 2 у выбранных каналов.</translation>
+    </message>
+    <message>
+        <source>Clear T 2 on the selected channels.</source>
+        <translation>Снять T 2 у выбранных каналов.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 2 as their T 1 is.</source>
+        <translation>Сделать T 2 выбранных каналов таким же, как их T 1.</translation>
+    </message>
+    <message>
+        <source>Give the selected channels T 1 as their T 2 is.</source>
+        <translation>Сделать T 1 выбранных каналов таким же, как их T 2.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel name.</source>
+        <translation>Отсортировать список по названию канала.</translation>
+    </message>
+    <message>
+        <source>Sort the list by channel number.</source>
+        <translation>Отсортировать список по номеру канала.</translation>
+    </message>
+    <message>
+        <source>Show the properties of the selected channel.</source>
+        <translation>Показать свойства выбранного канала.</translation>
+    </message>
+    <message>
+        <source>Add the selected channels to this favourite list; a single member leaves it.</source>
+        <translation>Добавить выбранные каналы в этот список избранного; единственный выбранный участник покидает его.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "CAboutDlg.h"
 #include "CAppPreferences.h"
+#include "CChannelEditCommands.h"
 #include "CChannelListCommands.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
@@ -86,6 +87,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     RegisterCommands();
     m_panes = new CDockPanes(*this, *m_commands);
     m_documentCommands = new CDocumentCommands(*this, *m_commands, m_dialogs);
+    m_editCommands = new CChannelEditCommands(*this, *m_commands, m_dialogs, m_preferences);
     m_favouriteColours = new CFavouriteColours(*this, m_preferences, m_dialogs);
     m_receiver = new CReceiverCommands(*this, *m_commands, m_dialogs);
     RegisterStyleCommands();
@@ -308,6 +310,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CTarnell1018Doc> document,
         [this](CChildFrame& frame) { return m_closingAll || SaveModified(frame); });
     child->Tree()->SetMessageSink(
         [this](const QString& text) { m_dialogs.ShowNotice(this, text); });
+    m_editCommands->AttachChild(*child);
     connect(child, &CChildFrame::TitleChanged, this, &CMainFrame::OnActiveChildChanged);
     connect(child, &QObject::destroyed, this, [this] {
         if (!m_closingAll) {
@@ -546,6 +549,7 @@ void CMainFrame::UpdateCommands() {
     if (m_listCommands) {
         m_listCommands->UpdateCommands();
     }
+    m_editCommands->Update();
     const bool hasDocument = ActiveChild() != nullptr;
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio,
                          kCmdToggleSatelliteOnlyActive, kCmdToggleSatelliteShowNumber}) {

@@ -16,6 +16,7 @@ class QMenu;
 
 namespace tarnell {
 
+class CChannelEditCommands;
 class CChannelListCommands;
 class CChildFrame;
 class CDockPanes;
@@ -92,6 +93,7 @@ public:
     CFavouriteColours& FavouriteColours() const { return *m_favouriteColours; }
     CReceiverCommands& ReceiverCommands() const { return *m_receiver; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
+    CChannelEditCommands& EditCommands() const { return *m_editCommands; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CDocumentWindows& Windows() const { return *m_windows; }
@@ -143,6 +145,7 @@ private:
     QPointer<CDesktopAlert> m_alert;
     CDockPanes* m_panes = nullptr;
     CChannelListCommands* m_listCommands = nullptr;
+    CChannelEditCommands* m_editCommands = nullptr;
     CDocumentCommands* m_documentCommands = nullptr;
     CFavouriteColours* m_favouriteColours = nullptr;
     CReceiverCommands* m_receiver = nullptr;

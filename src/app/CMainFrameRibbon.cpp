@@ -326,6 +326,8 @@ void CMainFrame::BuildRibbon() {
     CRibbonPanel* view = home->AddPanel(tr("View"));
     auto* sorting = new QMenu(this);
     sorting->addActions({cmd(kCmdSortTemplate), cmd(kCmdRenumber)});
+    sorting->addSeparator();
+    sorting->addActions({cmd(kCmdSortByName), cmd(kCmdSortByNumber), cmd(kCmdAdoptListOrder)});
     view->AddLarge(kCmdViewMenu, sorting);
     auto* styles = new QMenu(this);
     styles->addActions({cmd(kCmdViewList), cmd(kCmdViewDetails)});

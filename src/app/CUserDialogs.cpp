@@ -1,5 +1,7 @@
 #include "IUserDialogs.h"
 
+#include "CVerschiebenAufPosDlg.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -101,6 +103,14 @@ std::optional<QColor> CUserDialogs::AskColour(QWidget* parent, const QColor& cur
         return std::nullopt;
     }
     return colour;
+}
+
+std::optional<int> CUserDialogs::AskPosition(QWidget* parent, int maximum) {
+    CVerschiebenAufPosDlg dialog(1, 1, maximum, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Value();
 }
 
 } // namespace tarnell

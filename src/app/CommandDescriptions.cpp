@@ -134,7 +134,58 @@ constexpr Description kDescriptions[] = {
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Show or hide the channel properties.")},
     {kCmdSearchPane,
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Show or hide the channel search.")},
+    {kCmdDeleteChannels,
+     QT_TRANSLATE_NOOP(
+         "tarnell::CommandDescriptions",
+         "Delete the selected channels, or take them out of the favourite list shown.")},
+    {kCmdNewChannel, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                       "Add a new channel behind the selected one.")},
+    {kCmdMoveToPosition, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                           "Move the selected channels to a position you enter.")},
+    {kCmdMoveUp,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Move the selected channels up by one.")},
+    {kCmdMoveDown,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Move the selected channels down by one.")},
+    {kCmdAdoptListOrder,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                       "Number the channels in the order the list shows them.")},
+    {kCmdRemoveFromAllFavourites,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                       "Take the selected channels out of every favourite list.")},
+    {kCmdSelectHd, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Select the HD channels.")},
+    {kCmdSelectPay, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Select the pay channels.")},
+    {kCmdSelectM1,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Select the channels marked M 1.")},
+    {kCmdSelectM2,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Select the channels marked M 2.")},
+    {kCmdSetM1,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Mark the selected channels M 1.")},
+    {kCmdClearM1, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                    "Clear the mark M 1 of the selected channels.")},
+    {kCmdSetT1,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Set T 1 on the selected channels.")},
+    {kCmdClearT1,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Clear T 1 on the selected channels.")},
+    {kCmdSetT2,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Set T 2 on the selected channels.")},
+    {kCmdClearT2,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Clear T 2 on the selected channels.")},
+    {kCmdCopyT1ToT2, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                       "Give the selected channels T 2 as their T 1 is.")},
+    {kCmdCopyT2ToT1, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                       "Give the selected channels T 1 as their T 2 is.")},
+    {kCmdSortByName,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Sort the list by channel name.")},
+    {kCmdSortByNumber,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Sort the list by channel number.")},
+    {kCmdChannelProperties, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                              "Show the properties of the selected channel.")},
 };
+
+// Every favourite list's command says the same.
+constexpr const char* kFavouriteListDescription = QT_TRANSLATE_NOOP(
+    "tarnell::CommandDescriptions",
+    "Add the selected channels to this favourite list; a single member leaves it.");
 
 } // namespace
 
@@ -153,6 +204,14 @@ void ApplyCommandDescriptions(CCommandRegistry& commands) {
         if (QAction* action = commands.Find(info.command)) {
             action->setStatusTip(language);
             action->setWhatsThis(language);
+        }
+    }
+    const QString favourite =
+        QCoreApplication::translate("tarnell::CommandDescriptions", kFavouriteListDescription);
+    for (int id = kCmdFirstFavouriteList; id <= kCmdLastFavouriteList; ++id) {
+        if (QAction* action = commands.Find(id)) {
+            action->setStatusTip(favourite);
+            action->setWhatsThis(favourite);
         }
     }
 }

@@ -43,6 +43,8 @@ public:
     virtual std::optional<QColor> AskColour(QWidget* parent, const QColor& current) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // The move-to-position dialog: a position from 1 to maximum; nothing when cancelled.
+    virtual std::optional<int> AskPosition(QWidget* parent, int maximum) = 0;
 };
 
 // The real dialogs.
@@ -61,6 +63,7 @@ public:
                      const QString& text) override;
     std::optional<QColor> AskColour(QWidget* parent, const QColor& current) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
+    std::optional<int> AskPosition(QWidget* parent, int maximum) override;
 
     // "Settings files (*.fdu *.sys)" and its companions, for both file dialogs.
     static QStringList SettingsFileFilters();

@@ -290,12 +290,13 @@ void CTarnell1018Doc::MoveChannel(size_t from, size_t to) {
         kHintRefillFromTree);
 }
 
-void CTarnell1018Doc::DeleteChannels(const std::vector<const CChannelData*>& channels) {
+void CTarnell1018Doc::DeleteChannels(const std::vector<const CChannelData*>& channels,
+                                     std::string_view verb) {
     if (channels.empty()) {
         return;
     }
     Edit(
-        "Delete channels",
+        CountedName(verb, channels.size()),
         [&channels](CSettingsFile& f) {
             f.DeleteChannels(channels);
             f.m_channels.AssignRunningNumbers();

@@ -2,6 +2,7 @@
 
 #include "CSettingsFile.h"
 #include "CTimerLinks.h"
+#include "ChannelEdits.h"
 #include "CodePage.h"
 #include "DocumentStatistics.h"
 #include "UndoHistory.h"
@@ -77,6 +78,8 @@ public:
     void Undo();
     void Redo();
     const UndoHistory& History() const { return m_history; }
+    // A step's name for `count` channels: "Delete 12 channels", "Delete 1 channel".
+    static std::string CountedName(std::string_view verb, size_t count, std::string_view tail = {});
 
     // --- document commands
     void RepairChannelNameReferences();
@@ -120,9 +123,31 @@ public:
 
     // --- channel edits used by the views and the command-line tool
     void MoveChannel(size_t from, size_t to);
-    void DeleteChannels(const std::vector<const CChannelData*>& channels);
+    // `verb` names the step: "Delete 12 channels", "Cut 3 channels".
+    void DeleteChannels(const std::vector<const CChannelData*>& channels,
+                        std::string_view verb = "Delete");
     void RenameChannel(CChannelData* channel, std::string_view utf8);
     void SetFavourite(CChannelData* channel, int listNumber, bool on);
+
+    // --- the channel list's editing commands; each is one step of the history, named for
+    // what the user did, and refills the list from the tree. Empty selections change nothing.
+    using ChannelSelection = std::vector<CChannelData*>;
+    void RemoveFromFavouriteList(const ChannelSelection& channels, int list);
+    void RemoveFromAllFavouriteLists(const ChannelSelection& channels);
+    void SetFavourites(const ChannelSelection& channels, int list, bool on);
+    void ChangeChannelFlags(const ChannelSelection& channels, ChannelEdits::FlagEdit edit);
+    // With the stored numbers on (configOptionFlag 1) the channels are numbered from
+    // `position`; otherwise they move there among the channels of kind `tv`.
+    void MoveChannelsToPosition(const ChannelSelection& channels, bool tv, int position);
+    // Moves them in the table whatever the numbering (a row up or down, for instance).
+    void MoveChannelsInTable(const ChannelSelection& channels, bool tv, int position);
+    void AdoptListOrder(const ChannelSelection& rows);
+    // nullptr when 10,000 channels exist.
+    CChannelData* NewChannel(bool tv, uint16_t transponderIndex, const CChannelData* after);
+    // One step however far it got; no step when nothing was inserted.
+    ChannelEdits::PasteResult PasteChannels(const std::vector<ClipboardChannel>& channels,
+                                            bool listTv, const CChannelData* before,
+                                            bool clearFavourites);
 
 private:
     std::vector<uint8_t> TakeState() const;

@@ -69,6 +69,33 @@ enum CommandId : int {
     kCmdTimers = 33042,
     kCmdReceiverConfig = 32894,
     // 32979 to 32987 select the nine interface languages (LanguagePacks.h).
+
+    // The channel list's editing commands.
+    kCmdDeleteChannels = 32900,
+    kCmdNewChannel = 32901,
+    kCmdMoveToPosition = 32902,
+    kCmdSelectHd = 32903,
+    kCmdSelectPay = 32904,
+    kCmdSelectM1 = 32905,
+    kCmdSelectM2 = 32906,
+    kCmdSetM1 = 32907,
+    kCmdClearM1 = 32908,
+    kCmdSetT1 = 32909,
+    kCmdClearT1 = 32910,
+    kCmdSetT2 = 32911,
+    kCmdClearT2 = 32912,
+    kCmdCopyT1ToT2 = 32913,
+    kCmdCopyT2ToT1 = 32914,
+    kCmdSortByName = 32915,
+    kCmdSortByNumber = 32916,
+    kCmdChannelProperties = 32917,
+    kCmdMoveUp = 32918,
+    kCmdMoveDown = 32919,
+    kCmdAdoptListOrder = 32862,
+    kCmdRemoveFromAllFavourites = 32939,
+    // One per favourite list: 32827 + list index, at most 32.
+    kCmdFirstFavouriteList = 32827,
+    kCmdLastFavouriteList = 32858,
 };
 
 // Docking panes, by the same numbering.

@@ -516,10 +516,10 @@ TEST_F(ChannelListTest, ContextMenuWithTheFavouriteLists) {
     ASSERT_NE(favourites, nullptr);
     const QList<QAction*> lists = favourites->actions();
     ASSERT_EQ(lists.size(), 2 + 4);
-    EXPECT_EQ(lists.at(0)->data().toInt(), CTarnell1018View::kCmdRemoveFromAllFavourites);
+    EXPECT_EQ(lists.at(0)->data().toInt(), kCmdRemoveFromAllFavourites);
     EXPECT_TRUE(lists.at(1)->isSeparator());
     EXPECT_EQ(lists.at(2)->text(), QStringLiteral("Fav 0"));
-    EXPECT_EQ(lists.at(3)->data().toInt(), CTarnell1018View::kCmdFirstFavouriteList + 1);
+    EXPECT_EQ(lists.at(3)->data().toInt(), kCmdFirstFavouriteList + 1);
     EXPECT_FALSE(lists.at(2)->isChecked());
     EXPECT_TRUE(lists.at(3)->isChecked());
     // The editing commands come later: shown, disabled.
@@ -709,23 +709,20 @@ TEST_F(ChannelListCommandsTest, StatusPaneCountsTheRowsAfterAFill) {
     EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), Status(197));
 }
 
-TEST_F(ChannelListCommandsTest, KeysAndDoubleClickAskForTheChannelPane) {
+TEST_F(ChannelListCommandsTest, EnterAndDoubleClickAskForTheChannelPaneOnceItExists) {
     CChildFrame* child = frame->NewDocument();
     CTarnell1018View* view = child->List();
     QSignalSpy pane(view, &CTarnell1018View::ChannelPaneRequested);
-    QSignalSpy deletes(view, &CTarnell1018View::DeleteRequested);
     view->Table()->selectRow(2);
-    QTest::keyClick(view->Table(), Qt::Key_Return);
-    EXPECT_EQ(pane.count(), 1);
-    QTest::keyClick(view->Table(), Qt::Key_Delete);
-    EXPECT_EQ(deletes.count(), 1);
-    // Nothing is deleted before the editing commands exist.
-    EXPECT_EQ(child->ListModel()->rowCount(), 128);
     const QRect cell = view->Table()->visualRect(view->Model()->index(2, col::kColName));
-    // A double click is a press, a release and the double click on the same row.
-    QTest::mouseClick(view->Table()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(view->Table()->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(pane.count(), 2);
+    for (const bool available : {false, true}) {
+        view->SetChannelPaneAvailable(available);
+        QTest::keyClick(view->Table(), Qt::Key_Return);
+        // A double click is a press, a release and the double click on the same row.
+        QTest::mouseClick(view->Table()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->Table()->viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_EQ(pane.count(), available ? 2 : 0);
+    }
 }
 
 } // namespace

@@ -60,6 +60,18 @@ public:
     std::optional<QColor> AskColour(QWidget*, const QColor&) override;
     // Answers from yesNoAnswers; a question nobody expected fails the test and says No.
     bool AskYesNo(QWidget*, const QString& text, const QString& caption) override;
+    // Answers from positionAnswers (nothing: Cancel) and records each maximum asked with.
+    std::deque<std::optional<int>> positionAnswers;
+    std::vector<int> positionMaximums;
+    std::optional<int> AskPosition(QWidget*, int maximum) override {
+        positionMaximums.push_back(maximum);
+        if (positionAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = positionAnswers.front();
+        positionAnswers.pop_front();
+        return answer;
+    }
 };
 
 // A private settings store and scratch folder for one test: the user's real settings are

@@ -666,7 +666,7 @@ TEST_F(NavigationTree, ContextMenusFollowTheNodeKind) {
                 C::DeleteTransponderChannels, C::DeleteTransponder}) {
         EXPECT_TRUE(onTransponder.contains(c));
     }
-    EXPECT_FALSE(tree->Action(C::NewChannel)->isEnabled());
+    EXPECT_TRUE(tree->Action(C::NewChannel)->isEnabled());
     EXPECT_TRUE(commands(Root(NodeKind::ProvidersRoot)).contains(C::ProviderOrderNumber));
     EXPECT_TRUE(commands(Child(NodeKind::ProvidersRoot, 0)).contains(C::FavouriteListFromProvider));
     EXPECT_TRUE(commands(Root(NodeKind::FavouritesRoot)).contains(C::FavouriteCodepage0));

@@ -3,7 +3,13 @@
 #include "BidiText.h"
 #include "CSettingsFile.h"
 
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
 #include <algorithm>
+#include <unordered_map>
 
 namespace tarnell {
 
@@ -287,6 +293,103 @@ void CChannelListModel::sort(int column, Qt::SortOrder order) {
         return;
     }
     SortRows(column, ChannelList::Info(column).comparison, order == Qt::AscendingOrder);
+}
+
+QString CChannelListModel::RowsMimeType() {
+    return QStringLiteral("application/x-tarnell-channel-rows");
+}
+
+QByteArray CChannelListModel::DragTokenFor(const void* document) {
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(document));
+}
+
+QByteArray CChannelListModel::DragTokenOf(const QMimeData* data) {
+    if (!data || !data->hasFormat(RowsMimeType())) {
+        return {};
+    }
+    QDataStream in(data->data(RowsMimeType()));
+    QByteArray token;
+    in >> token;
+    return in.status() == QDataStream::Ok ? token : QByteArray();
+}
+
+Qt::ItemFlags CChannelListModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return index.isValid() ? base | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled
+                           : base | Qt::ItemIsDropEnabled;
+}
+
+QStringList CChannelListModel::mimeTypes() const {
+    return {RowsMimeType()};
+}
+
+QMimeData* CChannelListModel::mimeData(const QModelIndexList& indexes) const {
+    if (!m_file || m_dragToken.isEmpty()) {
+        return nullptr;
+    }
+    std::unordered_map<const CChannelData*, size_t> tableIndex;
+    const auto& items = m_file->m_channels.Items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        tableIndex.emplace(items[i].get(), i);
+    }
+    // One entry per row, although every column of a row comes as an index of its own.
+    std::vector<int> rows;
+    for (const QModelIndex& index : indexes) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QByteArray payload;
+    QDataStream out(&payload, QIODevice::WriteOnly);
+    out << m_dragToken << static_cast<quint32>(rows.size());
+    for (const int row : rows) {
+        const auto it = tableIndex.find(ChannelAt(row));
+        out << static_cast<quint32>(it == tableIndex.end() ? 0xFFFFFFFFu : it->second);
+    }
+    auto* data = new QMimeData;
+    data->setData(RowsMimeType(), payload);
+    return data;
+}
+
+std::vector<size_t> CChannelListModel::DraggedIndices(const QMimeData* data) const {
+    std::vector<size_t> indices;
+    if (!data || !m_file || !data->hasFormat(RowsMimeType())) {
+        return indices;
+    }
+    QDataStream in(data->data(RowsMimeType()));
+    QByteArray token;
+    quint32 count = 0;
+    in >> token >> count;
+    if (in.status() != QDataStream::Ok || token != m_dragToken || m_dragToken.isEmpty()) {
+        return indices;
+    }
+    const size_t size = m_file->m_channels.Size();
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        quint32 index = 0;
+        in >> index;
+        if (in.status() == QDataStream::Ok && index < size) {
+            indices.push_back(index);
+        }
+    }
+    return indices;
+}
+
+bool CChannelListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
+                                        const QModelIndex&) const {
+    return m_dropAllowed && !DraggedIndices(data).empty();
+}
+
+bool CChannelListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                     int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent)) {
+        return false;
+    }
+    // On a row the drop goes in front of it; between rows the view gives the row behind.
+    const int target = row >= 0 ? row : parent.isValid() ? parent.row() : rowCount();
+    emit RowsDropped(target);
+    // Nothing was inserted here: the document's edit refills the rows.
+    return false;
 }
 
 } // namespace tarnell

@@ -70,6 +70,32 @@ public:
     // A header click's sort: the column's own comparison.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // Dragged rows carry the token of their document and the channels' table indices; a drop
+    // is taken only from the same document, and only while drops are allowed.
+    static QString RowsMimeType();
+    // The token of a document's drags: this program's process and that document.
+    static QByteArray DragTokenFor(const void* document);
+    // The token a drag carries; empty for any other data.
+    static QByteArray DragTokenOf(const QMimeData* data);
+    void SetDragToken(const QByteArray& token) { m_dragToken = token; }
+    void SetDropAllowed(bool allowed) { m_dropAllowed = allowed; }
+    // The table indices a drag from this document carries; empty for any other drag.
+    std::vector<size_t> DraggedIndices(const QMimeData* data) const;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    // Moves nothing itself: it tells the view where the rows were dropped.
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
+signals:
+    // Rows of this document were dropped in front of `row` (the row count: at the end).
+    void RowsDropped(int row);
+
 private:
     // Decoded names by table index, made when first asked for.
     struct NameCache {
@@ -109,6 +135,8 @@ private:
     int m_markedFavourite = -1;
     QColor m_favouriteText;
     QColor m_favouriteBack;
+    QByteArray m_dragToken;
+    bool m_dropAllowed = true;
 };
 
 } // namespace tarnell

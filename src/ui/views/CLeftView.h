@@ -95,6 +95,9 @@ public:
     // The drop of a dragged node: reorders satellites or favourite lists; false when the target
     // takes no drop from it.
     bool DropOn(const QModelIndex& dragged, const QModelIndex& target);
+    // The favourite list whose node takes channel rows of this document dropped on `target`;
+    // -1 when it takes none.
+    int ChannelDropList(const QMimeData* mime, const QModelIndex& target) const;
     int MarkedFavourite() const { return m_model->MarkedFavourite(); }
 
 signals:
@@ -109,6 +112,10 @@ signals:
     void ChannelPaneCleared();
     // The favourite lists were added, removed, renamed or reordered.
     void FavouriteListsChanged();
+    // The node's "New Channel": the node is selected, the channel list makes the channel.
+    void NewChannelRequested();
+    // Channel rows of this document were dropped on the node of favourite list `list`.
+    void ChannelsDroppedOnFavourite(int list);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -143,6 +150,7 @@ private:
     void OnDeleteTransponder();
     void OnDeleteSatelliteTransponders();
     void OnNewSatellite();
+    void OnNewChannel();
     void OnFavouriteListFromProvider();
     void OnFavouriteCodepage(int codepage);
 

@@ -6,13 +6,11 @@
 #include "CTarnell1018Doc.h"
 #include "UpdateHints.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
-#include <QMenu>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
@@ -70,6 +68,13 @@ CTarnell1018View::CTarnell1018View(CTarnell1018Doc& document, OptionsSource opti
 
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CTarnell1018View::OnSelectionChanged);
+    // The token tells drops of this document's rows from any other's, in this program or not.
+    m_model->SetDragToken(CChannelListModel::DragTokenFor(&m_document));
+    // Queued: the move refills the rows, which the view's own drop handling still looks at.
+    connect(m_model, &CChannelListModel::RowsDropped, this, &CTarnell1018View::RowsDropped,
+            Qt::QueuedConnection);
+    SetUpDragAndDrop(m_table);
+    SetUpDragAndDrop(m_compact);
     RestoreColumns();
     ApplyColours();
 }
@@ -104,8 +109,11 @@ void CTarnell1018View::SetUpTable() {
     connect(header, &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { SaveColumnWidth(column, width); });
     connect(header, &QHeaderView::sectionMoved, this, [this] { SaveColumnOrder(); });
-    connect(m_table, &QAbstractItemView::doubleClicked, this,
-            &CTarnell1018View::ChannelPaneRequested);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, [this] {
+        if (m_channelPaneAvailable) {
+            emit ChannelPaneRequested();
+        }
+    });
     connect(m_table, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowContextMenu(m_table->viewport()->mapToGlobal(pos)); });
     m_table->installEventFilter(this);
@@ -127,8 +135,11 @@ void CTarnell1018View::SetUpCompactList() {
     m_compact->setTextElideMode(Qt::ElideRight);
     m_compact->setContextMenuPolicy(Qt::CustomContextMenu);
     SetCompactColumnWidth(m_options().listWidth);
-    connect(m_compact, &QAbstractItemView::doubleClicked, this,
-            &CTarnell1018View::ChannelPaneRequested);
+    connect(m_compact, &QAbstractItemView::doubleClicked, this, [this] {
+        if (m_channelPaneAvailable) {
+            emit ChannelPaneRequested();
+        }
+    });
     connect(m_compact, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         ShowContextMenu(m_compact->viewport()->mapToGlobal(pos));
     });
@@ -269,6 +280,7 @@ void CTarnell1018View::Fill(const ListFill& fill) {
     auto channels = ChannelList::SelectChannels(m_document.File(), fill,
                                                 options.satelliteRestrictShow, &badKind);
     m_model->SetRows(&m_document.File(), std::move(channels));
+    m_model->SetDropAllowed(!MixesKinds());
     Renumber();
     m_filling = false;
     if (fill.mode == ListMode::AllChannels) {
@@ -283,6 +295,12 @@ void CTarnell1018View::Fill(const ListFill& fill) {
         emit MessageRequested(tr("Hier sollten Sie eigentlich nie hinkommen..."));
     }
     AnnounceStatus();
+    emit SelectionChanged();
+}
+
+bool CTarnell1018View::MixesKinds() const {
+    return (m_fill.mode == ListMode::Satellite || m_fill.mode == ListMode::Transponder) &&
+           !m_options().satelliteRestrictShow;
 }
 
 void CTarnell1018View::Renumber() {
@@ -408,7 +426,7 @@ std::vector<CChannelData*> CTarnell1018View::SelectedChannels() const {
 }
 
 void CTarnell1018View::SelectRow(int row) {
-    const QModelIndex index = m_model->index(row, 0);
+    const QModelIndex index = m_model->index(std::min(row, m_model->rowCount() - 1), 0);
     if (!index.isValid()) {
         return;
     }
@@ -435,6 +453,7 @@ void CTarnell1018View::OnSelectionChanged() {
     }
     const std::vector<int> rows = SelectedRows();
     MakeCurrent(rows.empty() ? nullptr : m_model->ChannelAt(rows.front()));
+    emit SelectionChanged();
 }
 
 void CTarnell1018View::MakeCurrent(CChannelData* channel) {
@@ -459,9 +478,13 @@ void CTarnell1018View::MakeCurrent(CChannelData* channel) {
 // --- keys and the context menu
 
 bool CTarnell1018View::eventFilter(QObject* watched, QEvent* event) {
+    if (RefuseDrag(watched, event)) {
+        return true;
+    }
     if ((watched == m_table || watched == m_compact) && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            m_channelPaneAvailable) {
             emit ChannelPaneRequested();
             return true;
         }
@@ -471,101 +494,6 @@ bool CTarnell1018View::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CTarnell1018View::ShowContextMenu(const QPoint& globalPos) {
-    const std::vector<CChannelData*> selected = SelectedChannels();
-    m_document.UpdateAllViews(kHintChannelChanged, selected.empty() ? nullptr : selected.front());
-    QMenu* menu = BuildContextMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(globalPos);
-}
-
-QMenu* CTarnell1018View::BuildContextMenu(QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(QStringLiteral("channelListMenu"));
-    const std::vector<CChannelData*> selected = SelectedChannels();
-    const bool favouriteShown = m_fill.mode == ListMode::Favourite;
-    // Editing commands arrive with the channel editing; until then they show, disabled.
-    auto later = [menu](const QString& text) {
-        QAction* action = menu->addAction(text);
-        action->setEnabled(false);
-        return action;
-    };
-    later(tr("Cut"));
-    later(tr("Copy"));
-    later(favouriteShown ? tr("Remove from Favourite List") : tr("Delete Channels"));
-    later(tr("Paste"));
-    menu->addSeparator();
-
-    QMenu* favourites = menu->addMenu(tr("Favourite Lists"));
-    favourites->setObjectName(QStringLiteral("favouritesMenu"));
-    QAction* removeAll = favourites->addAction(tr("Remove from All Favourite Lists"));
-    removeAll->setData(kCmdRemoveFromAllFavourites);
-    removeAll->setEnabled(false);
-    favourites->addSeparator();
-    const auto& lists = m_document.File().m_favourites;
-    const int favCodepage = m_options().favCodepage;
-    const size_t count = std::min<size_t>(lists.Size(), kMaxFavouriteLists);
-    for (size_t i = 0; i < count; ++i) {
-        QString name = QString::fromStdString(lists.At(i)->GetName(favCodepage));
-        QAction* list = favourites->addAction(name.isEmpty() ? QStringLiteral(" ") : name);
-        list->setData(kCmdFirstFavouriteList + static_cast<int>(i));
-        list->setCheckable(true);
-        list->setChecked(selected.size() == 1 &&
-                         selected.front()->IsInFavourite(static_cast<int>(i)));
-        list->setEnabled(false);
-    }
-    menu->addSeparator();
-    later(m_tv ? tr("New TV Channel") : tr("New Radio Channel"));
-    later(tr("Move to Position..."));
-    menu->addSeparator();
-
-    QAction* selectAll = menu->addAction(tr("Select All"));
-    connect(selectAll, &QAction::triggered, this, &CTarnell1018View::SelectAll);
-    QMenu* selectBy = menu->addMenu(tr("Select"));
-    const std::pair<uint8_t, QString> flags[] = {
-        {0x80, tr("HD Channels")},
-        {0x08, tr("Pay Channels")},
-        {0x10, tr("Channels Marked M 1")},
-        {0x04, tr("Channels Marked M 2")},
-    };
-    for (const auto& [bit, text] : flags) {
-        connect(selectBy->addAction(text), &QAction::triggered, this, [this, bit = bit] {
-            QItemSelection selection;
-            for (int row = 0; row < m_model->rowCount(); ++row) {
-                if (m_model->ChannelAt(row)->GetFlagByte() & bit) {
-                    selection.select(m_model->index(row, 0),
-                                     m_model->index(row, ChannelList::kColumnCount - 1));
-                }
-            }
-            m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-            ItemView()->setFocus();
-        });
-    }
-    QMenu* marks = menu->addMenu(tr("Marks"));
-    for (const QString& text :
-         {tr("Set M 1"), tr("Clear M 1"), tr("Set T 1"), tr("Clear T 1"), tr("Set T 2"),
-          tr("Clear T 2"), tr("Copy T 1 to T 2"), tr("Copy T 2 to T 1")}) {
-        marks->addAction(text)->setEnabled(false);
-    }
-    menu->addSeparator();
-    connect(menu->addAction(tr("Sort by Name")), &QAction::triggered, this, [this] {
-        m_model->SortRows(ChannelList::kColName, Comparison::Text, true);
-        ShowSortMark();
-        ScrollSelectionToMiddle();
-    });
-    connect(menu->addAction(tr("Sort by Number")), &QAction::triggered, this, [this] {
-        const int column = IsCompact() ? ChannelList::kColName : ChannelList::kColNumber;
-        m_model->SortRows(column, Comparison::Padded, true);
-        ShowSortMark();
-        ScrollSelectionToMiddle();
-    });
-    menu->addSeparator();
-    QAction* properties = menu->addAction(tr("Channel Properties"));
-    properties->setEnabled(!selected.empty());
-    connect(properties, &QAction::triggered, this, &CTarnell1018View::ChannelPaneRequested);
-    return menu;
 }
 
 } // namespace tarnell

@@ -21,6 +21,7 @@ namespace tarnell {
 
 class CChannelData;
 class CChannelListModel;
+class CCommandRegistry;
 class CTarnell1018Doc;
 
 // The preferences the channel list reads; colours as 0xRRGGBB.
@@ -44,9 +45,6 @@ public:
     using OptionsSource = std::function<ChannelListOptions()>;
     using SettingsOpener = std::function<std::unique_ptr<QSettings>()>;
 
-    // Context menu commands.
-    static constexpr int kCmdRemoveFromAllFavourites = 32939;
-    static constexpr int kCmdFirstFavouriteList = 32827;
     static constexpr int kMaxFavouriteLists = 32;
 
     // The options are asked for at every fill and colour change; column widths and order are
@@ -90,7 +88,27 @@ public:
     // Rows by position, first to last.
     std::vector<int> SelectedRows() const;
     std::vector<CChannelData*> SelectedChannels() const;
+    // Selects the row (clamped to the last one), makes it current and scrolls to it.
+    void SelectRow(int row);
+    // Selects the rows of these channels; the first becomes the current row.
+    void SelectChannels(const std::vector<CChannelData*>& channels);
+    // Selects the rows whose channel has the bit of the flag byte set, and takes the focus.
+    void SelectByFlag(uint8_t bit);
+    void SortByName();
+    void SortByNumber();
+    // The selected rows as tab-separated text: a line of column titles, then one line a row,
+    // the columns in the order and visibility the table shows.
+    QString SelectionAsText() const;
+    // A satellite or transponder list of TV and radio channels together: rows cannot be
+    // moved by dragging then.
+    bool MixesKinds() const;
     QString StatusText() const;
+
+    // The editing commands the context menu shows; without them it shows them disabled.
+    void SetCommands(const CCommandRegistry* commands) { m_commands = commands; }
+    // Until the channel pane exists Enter, double click and its menu entry do nothing.
+    void SetChannelPaneAvailable(bool available) { m_channelPaneAvailable = available; }
+    bool ChannelPaneAvailable() const { return m_channelPaneAvailable; }
     // The context menu as it would open now.
     QMenu* BuildContextMenu(QWidget* parent);
 
@@ -107,6 +125,11 @@ signals:
     void StyleChanged(bool compact);
     // A message for the user that the list cannot show itself.
     void MessageRequested(const QString& text);
+    // A short notice for the main frame's caption bar.
+    void CaptionRequested(const QString& text);
+    void SelectionChanged();
+    // Rows of this list were dragged and dropped in front of `row`.
+    void RowsDropped(int row);
 
 public slots:
     void Fill(const tarnell::ListFill& fill);
@@ -126,7 +149,9 @@ private:
     void ShowSortMark();
     void OnSelectionChanged();
     void MakeCurrent(CChannelData* channel);
-    void SelectRow(int row);
+    void SetUpDragAndDrop(QAbstractItemView* view);
+    // True when it refused a drag the press on `viewport` begins.
+    bool RefuseDrag(QObject* viewport, QEvent* event);
     void ShowContextMenu(const QPoint& globalPos);
     // Fills again when a hint left rows whose records are gone.
     void DropStaleRows(bool modelReplaced);
@@ -140,6 +165,10 @@ private:
     bool m_favSeqNum = true;
     bool m_restoringColumns = false;
     bool m_filling = false;
+    bool m_channelPaneAvailable = false;
+    bool m_dragRefused = false;
+    QPoint m_pressPoint;
+    const CCommandRegistry* m_commands = nullptr;
     CChannelListModel* m_model = nullptr;
     QStackedWidget* m_stack = nullptr;
     QTableView* m_table = nullptr;
