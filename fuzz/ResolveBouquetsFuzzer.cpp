@@ -57,8 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     tarnell::CE2ImportBouquetArray array;
     tarnell::ReadBouquets(array, folder.lists / "lamedb");
+    // The outside file's name may only come from an input that names it itself.
+    const std::string_view all(reinterpret_cast<const char*>(data), size);
     for (const auto& bouquet : array.Items()) {
-        if (bouquet->name == kOutsideName) {
+        if (bouquet->name == kOutsideName && all.find(kOutsideName) == std::string_view::npos) {
             __builtin_trap();
         }
     }
