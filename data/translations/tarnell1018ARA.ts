@@ -255,6 +255,207 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>إصلاح أسماء القنوات</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>قائمة مفضلة جديدة</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>إزالة الترانسبوندرات غير المستخدمة</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>ترقيم القنوات</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>الفرز حسب القالب</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>نقل القناة</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>إعادة تسمية القناة</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>إضافة إلى المفضلة</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>إزالة من المفضلة</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>اعتماد ترتيب القائمة</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>قناة تلفزيونية جديدة</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>قناة إذاعية جديدة</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>قمر صناعي جديد</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>ترانسبوندر جديد</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>حذف القنوات</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>حذف الترانسبوندرات</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>إعادة تسمية المزود</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>إعادة تسمية قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>حذف قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>قائمة مفضلة من المزود</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>نقل قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>نقل القمر الصناعي</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قنوات</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>قص %n قناة</numerusform>
+            <numerusform>قص %n قناة</numerusform>
+            <numerusform>قص %n قناة</numerusform>
+            <numerusform>قص %n قنوات</numerusform>
+            <numerusform>قص %n قناة</numerusform>
+            <numerusform>قص %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>لصق %n قناة</numerusform>
+            <numerusform>لصق %n قناة</numerusform>
+            <numerusform>لصق %n قناة</numerusform>
+            <numerusform>لصق %n قنوات</numerusform>
+            <numerusform>لصق %n قناة</numerusform>
+            <numerusform>لصق %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>تعليم %n قناة</numerusform>
+            <numerusform>تعليم %n قناة</numerusform>
+            <numerusform>تعليم %n قناة</numerusform>
+            <numerusform>تعليم %n قنوات</numerusform>
+            <numerusform>تعليم %n قناة</numerusform>
+            <numerusform>تعليم %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>ترقيم %n قناة</numerusform>
+            <numerusform>ترقيم %n قناة</numerusform>
+            <numerusform>ترقيم %n قناة</numerusform>
+            <numerusform>ترقيم %n قنوات</numerusform>
+            <numerusform>ترقيم %n قناة</numerusform>
+            <numerusform>ترقيم %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>نقل %n قناة</numerusform>
+            <numerusform>نقل %n قناة</numerusform>
+            <numerusform>نقل %n قناة</numerusform>
+            <numerusform>نقل %n قنوات</numerusform>
+            <numerusform>نقل %n قناة</numerusform>
+            <numerusform>نقل %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>إضافة %n قناة إلى قائمة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة مفضلة</numerusform>
+            <numerusform>إضافة %n قنوات إلى قائمة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة مفضلة</numerusform>
+            <numerusform>إضافة %n قناة إلى قائمة مفضلة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>إزالة %n قناة من قائمة مفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة مفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة مفضلة</numerusform>
+            <numerusform>إزالة %n قنوات من قائمة مفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة مفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة مفضلة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>إزالة %n قناة من قائمة المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة المفضلة</numerusform>
+            <numerusform>إزالة %n قنوات من قائمة المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من قائمة المفضلة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
+            <numerusform>إزالة %n قنوات من جميع قوائم المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
+            <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -522,6 +723,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>ترقيم متسلسل</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>تراجع: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>إعادة: %1</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,167 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Sendernamen reparieren</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>Neue Favoritenliste</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Unbenutzte Transponder entfernen</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Sendernummerierung</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Nach Vorlage sortieren</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Sender verschieben</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Sender umbenennen</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Listenreihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>Neuer TV-Sender</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>Neuer Radiosender</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Neuer Satellit</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Neuer Transponder</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Sender löschen</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Anbieter umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Favoritenliste umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Favoritenliste löschen</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Favoritenliste aus Anbieter</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Favoritenliste verschieben</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Satellit verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender löschen</numerusform>
+            <numerusform>%n Sender löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender ausschneiden</numerusform>
+            <numerusform>%n Sender ausschneiden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender einfügen</numerusform>
+            <numerusform>%n Sender einfügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender markieren</numerusform>
+            <numerusform>%n Sender markieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender nummerieren</numerusform>
+            <numerusform>%n Sender nummerieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender verschieben</numerusform>
+            <numerusform>%n Sender verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>%n Sender zu einer Favoritenliste hinzufügen</numerusform>
+            <numerusform>%n Sender zu einer Favoritenliste hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>%n Sender aus einer Favoritenliste entfernen</numerusform>
+            <numerusform>%n Sender aus einer Favoritenliste entfernen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>%n Sender aus der Favoritenliste entfernen</numerusform>
+            <numerusform>%n Sender aus der Favoritenliste entfernen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>%n Sender aus allen Favoritenlisten entfernen</numerusform>
+            <numerusform>%n Sender aus allen Favoritenlisten entfernen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -510,6 +671,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Laufende Nummern</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>

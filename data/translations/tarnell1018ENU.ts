@@ -255,6 +255,167 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Repair channel names</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>New favourite list</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Remove unused transponders</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Channel numbering</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Sort by template</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Move channel</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Rename channel</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Add to favourites</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Remove from favourites</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Adopt the list order</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>New TV channel</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>New radio channel</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>New satellite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>New transponder</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Delete channels</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Delete transponders</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Rename provider</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Rename favourite list</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Delete favourite list</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Favourite list from provider</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Move favourite list</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Move satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Delete %n channel</numerusform>
+            <numerusform>Delete %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>Cut %n channel</numerusform>
+            <numerusform>Cut %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>Paste %n channel</numerusform>
+            <numerusform>Paste %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>Mark %n channel</numerusform>
+            <numerusform>Mark %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>Number %n channel</numerusform>
+            <numerusform>Number %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>Move %n channel</numerusform>
+            <numerusform>Move %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>Add %n channel to a favourite list</numerusform>
+            <numerusform>Add %n channels to a favourite list</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>Remove %n channel from a favourite list</numerusform>
+            <numerusform>Remove %n channels from a favourite list</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>Remove %n channel from the favourite list</numerusform>
+            <numerusform>Remove %n channels from the favourite list</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>Remove %n channel from all favourite lists</numerusform>
+            <numerusform>Remove %n channels from all favourite lists</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -510,6 +671,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Sequential Numbers</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,167 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Reparar los nombres de los canales</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>Nueva lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Quitar los transpondedores sin uso</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Numeración de canales</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Ordenar según la plantilla</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Mover canal</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Cambiar el nombre del canal</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Añadir a favoritos</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Adoptar el orden de la lista</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>Nuevo canal de TV</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>Nuevo canal de radio</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nuevo satélite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nuevo transpondedor</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Eliminar canales</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Eliminar transpondedores</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Cambiar el nombre del proveedor</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Cambiar el nombre de la lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Eliminar la lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Lista de favoritos del proveedor</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Mover la lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Mover el satélite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Eliminar %n canal</numerusform>
+            <numerusform>Eliminar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>Cortar %n canal</numerusform>
+            <numerusform>Cortar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>Pegar %n canal</numerusform>
+            <numerusform>Pegar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>Marcar %n canal</numerusform>
+            <numerusform>Marcar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>Numerar %n canal</numerusform>
+            <numerusform>Numerar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>Mover %n canal</numerusform>
+            <numerusform>Mover %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>Añadir %n canal a una lista de favoritos</numerusform>
+            <numerusform>Añadir %n canales a una lista de favoritos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>Quitar %n canal de una lista de favoritos</numerusform>
+            <numerusform>Quitar %n canales de una lista de favoritos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>Quitar %n canal de la lista de favoritos</numerusform>
+            <numerusform>Quitar %n canales de la lista de favoritos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>Quitar %n canal de todas las listas de favoritos</numerusform>
+            <numerusform>Quitar %n canales de todas las listas de favoritos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -510,6 +671,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Numeración correlativa</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,157 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>ترمیم نام کانال‌ها</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>فهرست علاقه‌مندی جدید</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>حذف ترانسپوندرهای بی‌استفاده</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>شماره‌گذاری کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>مرتب‌سازی بر اساس الگو</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>جابه‌جایی کانال</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>تغییر نام کانال</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>افزودن به علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>حذف از علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>پذیرفتن ترتیب فهرست</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>کانال تلویزیونی جدید</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>کانال رادیویی جدید</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>ماهواره جدید</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>ترانسپوندر جدید</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>حذف کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>حذف ترانسپوندرها</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>تغییر نام ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>تغییر نام فهرست علاقه‌مندی</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>حذف فهرست علاقه‌مندی</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>فهرست علاقه‌مندی از ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>جابه‌جایی فهرست علاقه‌مندی</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>جابه‌جایی ماهواره</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>حذف %n کانال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>برش %n کانال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>چسباندن %n کانال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>علامت‌گذاری %n کانال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>شماره‌گذاری %n کانال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>جابه‌جایی %n کانال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>افزودن %n کانال به یک فهرست علاقه‌مندی</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>حذف %n کانال از یک فهرست علاقه‌مندی</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>حذف %n کانال از فهرست علاقه‌مندی</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>حذف %n کانال از همه فهرست‌های علاقه‌مندی</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -507,6 +658,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>شماره‌گذاری پیاپی</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>واگرد: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>ازنو: %1</translation>
     </message>
 </context>
 <context>

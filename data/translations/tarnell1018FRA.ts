@@ -255,6 +255,167 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Réparer les noms des chaînes</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>Nouvelle liste de favoris</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Supprimer les transpondeurs inutilisés</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Numérotation des chaînes</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Trier selon le modèle</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Déplacer la chaîne</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Renommer la chaîne</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Adopter l&apos;ordre de la liste</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>Nouvelle chaîne TV</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>Nouvelle chaîne radio</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nouveau satellite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nouveau transpondeur</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Supprimer des chaînes</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Supprimer des transpondeurs</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Renommer le fournisseur</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Renommer la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Supprimer la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Liste de favoris depuis le fournisseur</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Déplacer la liste de favoris</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Déplacer le satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Supprimer %n chaîne</numerusform>
+            <numerusform>Supprimer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>Couper %n chaîne</numerusform>
+            <numerusform>Couper %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>Coller %n chaîne</numerusform>
+            <numerusform>Coller %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>Marquer %n chaîne</numerusform>
+            <numerusform>Marquer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>Numéroter %n chaîne</numerusform>
+            <numerusform>Numéroter %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>Déplacer %n chaîne</numerusform>
+            <numerusform>Déplacer %n chaînes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>Ajouter %n chaîne à une liste de favoris</numerusform>
+            <numerusform>Ajouter %n chaînes à une liste de favoris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>Retirer %n chaîne d&apos;une liste de favoris</numerusform>
+            <numerusform>Retirer %n chaînes d&apos;une liste de favoris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>Retirer %n chaîne de la liste de favoris</numerusform>
+            <numerusform>Retirer %n chaînes de la liste de favoris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>Retirer %n chaîne de toutes les listes de favoris</numerusform>
+            <numerusform>Retirer %n chaînes de toutes les listes de favoris</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -510,6 +671,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Numérotation continue</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
     </message>
 </context>
 <context>
@@ -973,7 +1142,7 @@ If you open it, the list lacks them, and saving or sending it loses them for goo
 
 %2
 
-Si vous l'ouvrez, elles manqueront à la liste, et l'enregistrer ou l'envoyer les fera perdre définitivement. L'ouvrir quand même ?</translation>
+Si vous l&apos;ouvrez, elles manqueront à la liste, et l&apos;enregistrer ou l&apos;envoyer les fera perdre définitivement. L&apos;ouvrir quand même ?</translation>
     </message>
     <message>
         <source>Damaged settings file</source>
@@ -983,17 +1152,17 @@ Si vous l'ouvrez, elles manqueront à la liste, et l'enregistrer ou l'envoyer le
         <source>This list was read from a damaged file and lacks: %1.
 
 The receiver would get it without these parts. Send it anyway?</source>
-        <translation>Cette liste provient d'un fichier endommagé et il lui manque : %1.
+        <translation>Cette liste provient d&apos;un fichier endommagé et il lui manque : %1.
 
-Le récepteur la recevrait sans ces parties. L'envoyer quand même ?</translation>
+Le récepteur la recevrait sans ces parties. L&apos;envoyer quand même ?</translation>
     </message>
     <message>
         <source>This list was read from a damaged file and lacks: %1.
 
 Saving writes it without these parts. Save it anyway?</source>
-        <translation>Cette liste provient d'un fichier endommagé et il lui manque : %1.
+        <translation>Cette liste provient d&apos;un fichier endommagé et il lui manque : %1.
 
-Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translation>
+Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Import of other channel lists</source>

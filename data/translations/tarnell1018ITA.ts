@@ -255,6 +255,167 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Ripara i nomi dei canali</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>Nuova lista preferiti</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Rimuovi i transponder inutilizzati</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Numerazione dei canali</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Ordina secondo il modello</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Sposta canale</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Rinomina canale</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Aggiungi ai preferiti</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Rimuovi dai preferiti</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Adotta l&apos;ordine della lista</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>Nuovo canale TV</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>Nuovo canale radio</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nuovo satellite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nuovo transponder</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Elimina canali</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Elimina transponder</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Rinomina provider</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Rinomina lista preferiti</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Elimina lista preferiti</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Lista preferiti dal provider</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Sposta lista preferiti</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Sposta satellite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Elimina %n canale</numerusform>
+            <numerusform>Elimina %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>Taglia %n canale</numerusform>
+            <numerusform>Taglia %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>Incolla %n canale</numerusform>
+            <numerusform>Incolla %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>Contrassegna %n canale</numerusform>
+            <numerusform>Contrassegna %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>Numera %n canale</numerusform>
+            <numerusform>Numera %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>Sposta %n canale</numerusform>
+            <numerusform>Sposta %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>Aggiungi %n canale a una lista preferiti</numerusform>
+            <numerusform>Aggiungi %n canali a una lista preferiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>Rimuovi %n canale da una lista preferiti</numerusform>
+            <numerusform>Rimuovi %n canali da una lista preferiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>Rimuovi %n canale dalla lista preferiti</numerusform>
+            <numerusform>Rimuovi %n canali dalla lista preferiti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>Rimuovi %n canale da tutte le liste preferiti</numerusform>
+            <numerusform>Rimuovi %n canali da tutte le liste preferiti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -510,6 +671,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Numerazione progressiva</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti: %1</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,167 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Zendernamen herstellen</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>Nieuwe favorietenlijst</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Ongebruikte transponders verwijderen</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Zendernummering</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Sorteren volgens sjabloon</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Zender verplaatsen</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Naam van zender wijzigen</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Aan favorieten toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Uit favorieten verwijderen</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Lijstvolgorde overnemen</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>Nieuwe tv-zender</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>Nieuwe radiozender</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nieuwe satelliet</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nieuwe transponder</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Zenders verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Transponders verwijderen</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Naam van aanbieder wijzigen</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Naam van favorietenlijst wijzigen</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Favorietenlijst verwijderen</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Favorietenlijst uit aanbieder</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Favorietenlijst verplaatsen</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Satelliet verplaatsen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender verwijderen</numerusform>
+            <numerusform>%n zenders verwijderen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender knippen</numerusform>
+            <numerusform>%n zenders knippen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender plakken</numerusform>
+            <numerusform>%n zenders plakken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender markeren</numerusform>
+            <numerusform>%n zenders markeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender nummeren</numerusform>
+            <numerusform>%n zenders nummeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>%n zender verplaatsen</numerusform>
+            <numerusform>%n zenders verplaatsen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>%n zender aan een favorietenlijst toevoegen</numerusform>
+            <numerusform>%n zenders aan een favorietenlijst toevoegen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>%n zender uit een favorietenlijst verwijderen</numerusform>
+            <numerusform>%n zenders uit een favorietenlijst verwijderen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>%n zender uit de favorietenlijst verwijderen</numerusform>
+            <numerusform>%n zenders uit de favorietenlijst verwijderen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>%n zender uit alle favorietenlijsten verwijderen</numerusform>
+            <numerusform>%n zenders uit alle favorietenlijsten verwijderen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -510,6 +671,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Doorlopende nummers</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Opnieuw: %1</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,177 @@
     </message>
 </context>
 <context>
+    <name>UndoStep</name>
+    <message>
+        <source>Repair channel names</source>
+        <translation>Исправить имена каналов</translation>
+    </message>
+    <message>
+        <source>New favourite list</source>
+        <translation>Новый список избранного</translation>
+    </message>
+    <message>
+        <source>Remove unused transponders</source>
+        <translation>Удалить неиспользуемые транспондеры</translation>
+    </message>
+    <message>
+        <source>Channel numbering</source>
+        <translation>Нумерация каналов</translation>
+    </message>
+    <message>
+        <source>Sort by template</source>
+        <translation>Сортировать по шаблону</translation>
+    </message>
+    <message>
+        <source>Move channel</source>
+        <translation>Переместить канал</translation>
+    </message>
+    <message>
+        <source>Rename channel</source>
+        <translation>Переименовать канал</translation>
+    </message>
+    <message>
+        <source>Add to favourites</source>
+        <translation>Добавить в избранное</translation>
+    </message>
+    <message>
+        <source>Remove from favourites</source>
+        <translation>Удалить из избранного</translation>
+    </message>
+    <message>
+        <source>Adopt the list order</source>
+        <translation>Принять порядок списка</translation>
+    </message>
+    <message>
+        <source>New TV channel</source>
+        <translation>Новый ТВ-канал</translation>
+    </message>
+    <message>
+        <source>New radio channel</source>
+        <translation>Новый радиоканал</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Новый спутник</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Новый транспондер</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Удалить каналы</translation>
+    </message>
+    <message>
+        <source>Delete transponders</source>
+        <translation>Удалить транспондеры</translation>
+    </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Переименовать провайдера</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Переименовать список избранного</translation>
+    </message>
+    <message>
+        <source>Delete favourite list</source>
+        <translation>Удалить список избранного</translation>
+    </message>
+    <message>
+        <source>Favourite list from provider</source>
+        <translation>Список избранного из провайдера</translation>
+    </message>
+    <message>
+        <source>Move favourite list</source>
+        <translation>Переместить список избранного</translation>
+    </message>
+    <message>
+        <source>Move satellite</source>
+        <translation>Переместить спутник</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Удалить %n канал</numerusform>
+            <numerusform>Удалить %n канала</numerusform>
+            <numerusform>Удалить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>Вырезать %n канал</numerusform>
+            <numerusform>Вырезать %n канала</numerusform>
+            <numerusform>Вырезать %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>Вставить %n канал</numerusform>
+            <numerusform>Вставить %n канала</numerusform>
+            <numerusform>Вставить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n channel(s)</source>
+        <translation>
+            <numerusform>Отметить %n канал</numerusform>
+            <numerusform>Отметить %n канала</numerusform>
+            <numerusform>Отметить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Number %n channel(s)</source>
+        <translation>
+            <numerusform>Пронумеровать %n канал</numerusform>
+            <numerusform>Пронумеровать %n канала</numerusform>
+            <numerusform>Пронумеровать %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n channel(s)</source>
+        <translation>
+            <numerusform>Переместить %n канал</numerusform>
+            <numerusform>Переместить %n канала</numerusform>
+            <numerusform>Переместить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n channel(s) to a favourite list</source>
+        <translation>
+            <numerusform>Добавить %n канал в список избранного</numerusform>
+            <numerusform>Добавить %n канала в список избранного</numerusform>
+            <numerusform>Добавить %n каналов в список избранного</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from a favourite list</source>
+        <translation>
+            <numerusform>Удалить %n канал из списка избранного</numerusform>
+            <numerusform>Удалить %n канала из списка избранного</numerusform>
+            <numerusform>Удалить %n каналов из списка избранного</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from the favourite list</source>
+        <translation>
+            <numerusform>Удалить %n канал из этого списка избранного</numerusform>
+            <numerusform>Удалить %n канала из этого списка избранного</numerusform>
+            <numerusform>Удалить %n каналов из этого списка избранного</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n channel(s) from all favourite lists</source>
+        <translation>
+            <numerusform>Удалить %n канал из всех списков избранного</numerusform>
+            <numerusform>Удалить %n канала из всех списков избранного</numerusform>
+            <numerusform>Удалить %n каналов из всех списков избранного</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CAboutCtrl</name>
     <message>
         <source>Version %1</source>
@@ -513,6 +684,14 @@
     <message>
         <source>Sequential Numbers</source>
         <translation>Сквозная нумерация</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,7 @@ struct CAppPreferences {
     void Save(QSettings& settings) const;
 
     static QColor ToColor(uint32_t rrggbb) { return QColor::fromRgb(rrggbb & 0xFFFFFFu); }
+    bool operator==(const CAppPreferences&) const = default;
 };
 
 // The program's settings store, organisation "Brixholm".

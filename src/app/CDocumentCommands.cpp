@@ -8,6 +8,7 @@
 #include "CommandIds.h"
 #include "FileIo.h"
 #include "IUserDialogs.h"
+#include "UndoStepNames.h"
 
 #include <QAction>
 #include <QDir>
@@ -84,8 +85,17 @@ void CDocumentCommands::Update() {
           kCmdTextExport, kCmdSortTemplate, kCmdToggleNumbering}) {
         m_commands.Get(id)->setEnabled(child != nullptr);
     }
-    m_commands.Get(kCmdEditUndo)->setEnabled(child && child->Document().CanUndo());
-    m_commands.Get(kCmdEditRedo)->setEnabled(child && child->Document().CanRedo());
+    QAction* undo = m_commands.Get(kCmdEditUndo);
+    QAction* redo = m_commands.Get(kCmdEditRedo);
+    undo->setEnabled(child && child->Document().CanUndo());
+    redo->setEnabled(child && child->Document().CanRedo());
+    // The buttons name the step they take back or bring again.
+    undo->setToolTip(undo->isEnabled()
+                         ? tr("Undo %1").arg(UndoStepText(child->Document().UndoName()))
+                         : tr("Undo"));
+    redo->setToolTip(redo->isEnabled()
+                         ? tr("Redo %1").arg(UndoStepText(child->Document().RedoName()))
+                         : tr("Redo"));
     m_commands.Get(kCmdToggleConfigOption)
         ->setChecked(child && child->Document().GetConfigOptionFlag() != 0);
     m_commands.Get(kCmdToggleNumbering)->setChecked(child && child->Numbering());

@@ -128,12 +128,14 @@ TEST_F(ChannelEditingTest, CopyAndPasteBetweenWindowsIsOneStepThatUndoesByteForB
     CChannelData* anchor = target->List()->SelectedChannels().front();
     Trigger(kCmdEditPaste);
     EXPECT_EQ(target->Document().UndoName(), "Paste 3 channels");
+    EXPECT_EQ(Command(kCmdEditUndo)->toolTip(), QStringLiteral("Undo Paste 3 channels"));
     const auto pasted = target->List()->SelectedChannels();
     ASSERT_EQ(pasted.size(), 3u);
     EXPECT_EQ(target->ListModel()->RowOf(anchor), target->ListModel()->RowOf(pasted[2]) + 1);
     EXPECT_TRUE(dialogs.messages.empty());
     Trigger(kCmdEditUndo);
     EXPECT_EQ(Bytes(target), before);
+    EXPECT_EQ(Command(kCmdEditRedo)->toolTip(), QStringLiteral("Redo Paste 3 channels"));
 
     // Cut is the copy and one delete.
     frame->MdiArea()->setActiveSubWindow(frame->MdiArea()->subWindowList().front());

@@ -11,6 +11,7 @@
 #include "GuiTestSupport.h"
 #include "LanguagePacks.h"
 #include "LinkMessageTexts.h"
+#include "UndoStepNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -231,6 +232,32 @@ TEST(LinkMessageTexts, ReachTheUserInThePacksLanguage) {
         EXPECT_EQ(LinkMessageCaption(message), QString::fromUtf8(c.caption));
         EXPECT_EQ(LinkMessageText(message), QString::fromUtf8(c.text));
         EXPECT_EQ(LinkMessageDetail(message), QString::fromUtf8(c.detail));
+        QCoreApplication::removeTranslator(&pack);
+    }
+}
+
+TEST(UndoStepNames, ReachTheUserInThePacksLanguage) {
+    // The history names steps in English; counts take the pack's plural forms.
+    const struct {
+        int language;
+        const char* name;
+        const char* shown;
+    } cases[] = {
+        {0x09, "Delete 1 channel", "Delete 1 channel"},
+        {0x07, "Delete 12 channels", "12 Sender l\u00f6schen"},
+        {0x07, "Remove 3 channels from all favourite lists",
+         "3 Sender aus allen Favoritenlisten entfernen"},
+        {0x07, "Rename channel", "Sender umbenennen"},
+        {0x19, "Paste 2 channels",
+         "\u0412\u0441\u0442\u0430\u0432\u0438\u0442\u044c 2 "
+         "\u043a\u0430\u043d\u0430\u043b\u0430"},
+        {0x07, "Paste 12 channels twice", "Paste 12 channels twice"},
+    };
+    for (const auto& c : cases) {
+        QTranslator pack;
+        ASSERT_TRUE(pack.load(PackPath(LanguageForId(c.language))));
+        QCoreApplication::installTranslator(&pack);
+        EXPECT_EQ(UndoStepText(c.name), QString::fromUtf8(c.shown)) << c.name;
         QCoreApplication::removeTranslator(&pack);
     }
 }

@@ -1,0 +1,81 @@
+#include "UndoStepNames.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace tarnell {
+
+namespace {
+
+constexpr const char* kContext = "UndoStep";
+
+// The steps that name no count of channels.
+constexpr const char* kFixedNames[] = {
+    QT_TRANSLATE_NOOP("UndoStep", "Repair channel names"),
+    QT_TRANSLATE_NOOP("UndoStep", "New favourite list"),
+    QT_TRANSLATE_NOOP("UndoStep", "Remove unused transponders"),
+    QT_TRANSLATE_NOOP("UndoStep", "Channel numbering"),
+    QT_TRANSLATE_NOOP("UndoStep", "Sort by template"),
+    QT_TRANSLATE_NOOP("UndoStep", "Move channel"),
+    QT_TRANSLATE_NOOP("UndoStep", "Rename channel"),
+    QT_TRANSLATE_NOOP("UndoStep", "Add to favourites"),
+    QT_TRANSLATE_NOOP("UndoStep", "Remove from favourites"),
+    QT_TRANSLATE_NOOP("UndoStep", "Adopt the list order"),
+    QT_TRANSLATE_NOOP("UndoStep", "New TV channel"),
+    QT_TRANSLATE_NOOP("UndoStep", "New radio channel"),
+    QT_TRANSLATE_NOOP("UndoStep", "New satellite"),
+    QT_TRANSLATE_NOOP("UndoStep", "New transponder"),
+    QT_TRANSLATE_NOOP("UndoStep", "Delete channels"),
+    QT_TRANSLATE_NOOP("UndoStep", "Delete transponders"),
+    QT_TRANSLATE_NOOP("UndoStep", "Rename provider"),
+    QT_TRANSLATE_NOOP("UndoStep", "Rename favourite list"),
+    QT_TRANSLATE_NOOP("UndoStep", "Delete favourite list"),
+    QT_TRANSLATE_NOOP("UndoStep", "Favourite list from provider"),
+    QT_TRANSLATE_NOOP("UndoStep", "Move favourite list"),
+    QT_TRANSLATE_NOOP("UndoStep", "Move satellite"),
+};
+
+// "<verb> <n> channel(s)[ <tail>]" as the history writes it, with "%n channel(s)" for the count.
+constexpr const char* kCountedNames[] = {
+    QT_TRANSLATE_N_NOOP("UndoStep", "Delete %n channel(s)"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Cut %n channel(s)"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Paste %n channel(s)"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Mark %n channel(s)"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Number %n channel(s)"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Move %n channel(s)"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Add %n channel(s) to a favourite list"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Remove %n channel(s) from a favourite list"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Remove %n channel(s) from the favourite list"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Remove %n channel(s) from all favourite lists"),
+};
+
+} // namespace
+
+QString UndoStepText(const std::string& name) {
+    for (const char* fixed : kFixedNames) {
+        if (name == fixed) {
+            return QCoreApplication::translate(kContext, fixed);
+        }
+    }
+    static const QRegularExpression countedName(
+        QStringLiteral("^(\\S+) (\\d{1,9}) channels?((?: .+)?)$"));
+    const QString text = QString::fromStdString(name);
+    const QRegularExpressionMatch match = countedName.match(text);
+    if (match.hasMatch()) {
+        const QString key =
+            match.captured(1) + QStringLiteral(" %n channel(s)") + match.captured(3);
+        for (const char* counted : kCountedNames) {
+            if (key == QLatin1String(counted)) {
+                const QString shown = QCoreApplication::translate(kContext, counted, nullptr,
+                                                                  match.captured(2).toInt());
+                // Without a language pack the history's own English reads better.
+                return shown == QString(key).replace(QStringLiteral("%n"), match.captured(2))
+                           ? text
+                           : shown;
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace tarnell
