@@ -40,13 +40,21 @@ CTarnell1018App::~CTarnell1018App() {
 }
 
 QStringList CTarnell1018App::DefaultLanguageFolders() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(TARNELL_DATA_DIR)};
+    // Beside the program (a build folder), then where a package puts them relative to it, then
+    // where this build would install them.
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, QDir(program).filePath(QStringLiteral("../share/tarnell1018")),
+            QStringLiteral(TARNELL_DATA_DIR)};
 }
 
 bool CTarnell1018App::InitInstance(const QStringList& arguments) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brixholm"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarnell1018"));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarnell1018.png")));
+    // The drawing first, so that a desktop scaled to 200 % gets it crisp where Qt reads SVG.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/tarnell1018.svg"));
+    icon.addFile(QStringLiteral(":/icons/tarnell1018.png"));
+    QGuiApplication::setWindowIcon(icon);
 
     auto settings = OpenAppSettings();
     const int stored =

@@ -9,6 +9,7 @@ using namespace tarnell;
 int main(int argc, char** argv) {
     CLI::App app{"fdutool - reads and writes the settings files of Octagon SF 1018 / SF 1028 "
                  "receivers"};
+    app.set_version_flag("--version", std::string("fdutool ") + TARNELL_VERSION);
     app.require_subcommand(1);
     // Options of the tool itself are taken before or after the command's name.
     app.fallthrough();
