@@ -973,7 +973,7 @@ If you open it, the list lacks them, and saving or sending it loses them for goo
 
 %2
 
-Si vous l'ouvrez, elles manqueront à la liste, et l'enregistrer ou l'envoyer les fera perdre définitivement. L'ouvrir quand même ?</translation>
+Si vous l&apos;ouvrez, elles manqueront à la liste, et l&apos;enregistrer ou l&apos;envoyer les fera perdre définitivement. L&apos;ouvrir quand même ?</translation>
     </message>
     <message>
         <source>Damaged settings file</source>
@@ -983,17 +983,17 @@ Si vous l'ouvrez, elles manqueront à la liste, et l'enregistrer ou l'envoyer le
         <source>This list was read from a damaged file and lacks: %1.
 
 The receiver would get it without these parts. Send it anyway?</source>
-        <translation>Cette liste provient d'un fichier endommagé et il lui manque : %1.
+        <translation>Cette liste provient d&apos;un fichier endommagé et il lui manque : %1.
 
-Le récepteur la recevrait sans ces parties. L'envoyer quand même ?</translation>
+Le récepteur la recevrait sans ces parties. L&apos;envoyer quand même ?</translation>
     </message>
     <message>
         <source>This list was read from a damaged file and lacks: %1.
 
 Saving writes it without these parts. Save it anyway?</source>
-        <translation>Cette liste provient d'un fichier endommagé et il lui manque : %1.
+        <translation>Cette liste provient d&apos;un fichier endommagé et il lui manque : %1.
 
-Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translation>
+Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Import of other channel lists</source>
@@ -1166,6 +1166,48 @@ Elle sera enregistrée sans ces parties. L'enregistrer quand même ?</translatio
     <message>
         <source>Weitere interessante Informationen</source>
         <translation>Options et informations</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>Alphabétique</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>Trier les propriétés par nom plutôt que par groupe</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Tout développer</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>Ouvrir tous les groupes de propriétés</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Cette valeur ne peut pas être modifiée ici.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1 : saisissez un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1 : choisissez l’une des options.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriété</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
     </message>
 </context>
 <context>
