@@ -1390,6 +1390,48 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>أبجدي</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>ترتيب الخصائص حسب الاسم بدلاً من المجموعات</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>توسيع الكل</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>فتح كل مجموعات الخصائص</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>لا يمكن تغيير هذه القيمة هنا.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1: أدخل عددًا صحيحًا من %2 إلى %3.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1: اختر أحد الخيارات.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخاصية</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CReceiverCommands</name>
     <message>
         <source>Cancel</source>

@@ -1338,6 +1338,48 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>Alphabetisch</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>Eigenschaften nach Namen statt in Gruppen ordnen</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Alle aufklappen</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>Alle Eigenschaftsgruppen aufklappen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Dieser Wert kann hier nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1: Bitte eine ganze Zahl von %2 bis %3 eingeben.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1: Bitte einen der angebotenen Werte wählen.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaft</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CReceiverCommands</name>
     <message>
         <source>Cancel</source>

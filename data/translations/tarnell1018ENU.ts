@@ -1338,6 +1338,48 @@ Saving writes it without these parts. Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>Alphabetical</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>Sort the properties by name instead of in groups</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Expand All</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>Open every group of properties</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>This value cannot be changed here.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1: enter a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1: choose one of the options.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CReceiverCommands</name>
     <message>
         <source>Cancel</source>

@@ -1338,6 +1338,48 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>Alfabético</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>Ordenar las propiedades por nombre en lugar de por grupos</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Expandir todo</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>Abrir todos los grupos de propiedades</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Este valor no se puede cambiar aquí.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1: introduzca un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1: elija una de las opciones.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propiedad</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CReceiverCommands</name>
     <message>
         <source>Cancel</source>

@@ -1325,6 +1325,48 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>الفبایی</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>مرتب‌سازی ویژگی‌ها بر اساس نام به جای گروه</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>باز کردن همه</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>باز کردن همه گروه‌های ویژگی</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>این مقدار را اینجا نمی‌توان تغییر داد.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1: یک عدد صحیح از %2 تا %3 وارد کنید.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1: یکی از گزینه‌ها را انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>ویژگی</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>مقدار</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CReceiverCommands</name>
     <message>
         <source>Cancel</source>

@@ -1338,6 +1338,48 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertyGrid</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>Alfabetisch</translation>
+    </message>
+    <message>
+        <source>Sort the properties by name instead of in groups</source>
+        <translation>Eigenschappen op naam sorteren in plaats van in groepen</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Alles uitklappen</translation>
+    </message>
+    <message>
+        <source>Open every group of properties</source>
+        <translation>Alle groepen eigenschappen openen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CPropertyGridModel</name>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Deze waarde kan hier niet worden gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3.</source>
+        <translation>%1: voer een geheel getal van %2 tot %3 in.</translation>
+    </message>
+    <message>
+        <source>%1: choose one of the options.</source>
+        <translation>%1: kies een van de opties.</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschap</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CReceiverCommands</name>
     <message>
         <source>Cancel</source>
