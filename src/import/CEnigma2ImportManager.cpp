@@ -3,6 +3,7 @@
 #include "CSettingsFile.h"
 #include "FileIo.h"
 #include "ImportModelOperations.h"
+#include "ServiceExtras.h"
 #include "TextLines.h"
 
 #include <algorithm>
@@ -173,8 +174,9 @@ bool ParseServiceKey(std::string_view text, ServiceKey& key) {
     return true;
 }
 
-void AddService(const ServiceKey& key, std::string_view name, CSettingsFile& file,
-                const ImportIndex& index, ImportReport& report) {
+void AddService(const ServiceKey& key, std::string_view name, const ServiceExtras& extras,
+                CSettingsFile& file, const ImportIndex& index, ProviderTally& providers,
+                ImportReport& report) {
     bool tv = true;
     bool hd = false;
     switch (key.type) {
@@ -206,6 +208,8 @@ void AddService(const ServiceKey& key, std::string_view name, CSettingsFile& fil
     report.channelsWithoutTransponder += transponder < 0 ? 1 : 0;
     (tv ? report.tvChannels : report.radioChannels)++;
     SetChannelNameFromText(file, channel, name);
+    extras.ApplyTo(*channel);
+    providers.Count(transponder, extras.provider);
 }
 
 } // namespace
@@ -286,17 +290,19 @@ bool CEnigma2ImportManager::ReadVersion4(std::string_view text, int /*version*/,
         report.messages.emplace_back(kBadFile);
         return false;
     }
+    ProviderTally providers;
     while (lines.Next(line) && line != "end") {
         ServiceKey key;
         if (!ParseServiceKey(line, key)) {
             continue;
         }
         std::string_view name;
-        std::string_view provider;
+        std::string_view extras;
         lines.Next(name);
-        lines.Next(provider); // who broadcasts it and cached PIDs: nothing the receiver keeps
-        AddService(key, name, file, index, report);
+        lines.Next(extras);
+        AddService(key, name, ServiceExtras::Parse(extras), file, index, providers, report);
     }
+    providers.Apply(file);
     return true;
 }
 
@@ -324,6 +330,7 @@ bool CEnigma2ImportManager::ReadVersion5(std::string_view text, CSettingsFile& f
     }
     TextLines services(text);
     services.Next(line);
+    ProviderTally providers;
     while (services.Next(line)) {
         if (!line.starts_with("s:")) {
             continue;
@@ -335,6 +342,7 @@ bool CEnigma2ImportManager::ReadVersion5(std::string_view text, CSettingsFile& f
         // ,"name" follows the key. Names are not escaped, so the name ends at the first quote
         // that is followed by another field (,p: ,c: ,C: ,f:) or by the end of the line.
         std::string_view name;
+        std::string_view extras;
         const size_t open = line.find(",\"");
         if (open != std::string_view::npos) {
             const std::string_view rest = line.substr(open + 2);
@@ -350,9 +358,11 @@ bool CEnigma2ImportManager::ReadVersion5(std::string_view text, CSettingsFile& f
                 }
             }
             name = rest.substr(0, close);
+            extras = close < rest.size() ? rest.substr(close + 1) : std::string_view();
         }
-        AddService(key, name, file, index, report);
+        AddService(key, name, ServiceExtras::Parse(extras), file, index, providers, report);
     }
+    providers.Apply(file);
     return true;
 }
 

@@ -63,18 +63,13 @@ int FindOrAddSatellite(CSettingsFile& file, int position, char kind, std::string
     return static_cast<int>(satellites.Size() - 1);
 }
 
-void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::string_view utf8) {
-    if (channel == nullptr || utf8.empty()) {
-        return;
-    }
+void AddNameRecord(CChannelInfoArray& names, std::string_view utf8) {
     const bool ascii = std::all_of(utf8.begin(), utf8.end(),
                                    [](char c) { return static_cast<uint8_t>(c) < 0x80; });
     if (ascii && !utf8.empty() && static_cast<uint8_t>(utf8[0]) >= CChannelInfo::kTableByteLimit &&
         utf8.size() < CChannelInfo::kMaxRecordBytes) {
         // The same bytes in every code page there is: most names take this way.
-        channel->SetNameIndex(static_cast<uint16_t>(file.m_channelNames.Size()));
-        file.m_channelNames.AddName(
-            std::span(reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size()));
+        names.AddName(std::span(reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size()));
         return;
     }
     std::vector<uint8_t> record;
@@ -117,7 +112,14 @@ void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::str
         record.resize(CChannelInfo::kMaxRecordBytes - 1);
     }
     record.push_back(0);
-    file.m_channelNames.AddName(record);
+    names.AddName(record);
+}
+
+void SetChannelNameFromText(CSettingsFile& file, CChannelData* channel, std::string_view utf8) {
+    if (channel == nullptr || utf8.empty()) {
+        return;
+    }
+    AddNameRecord(file.m_channelNames, utf8);
     channel->SetNameIndex(static_cast<uint16_t>(file.m_channelNames.Size() - 1));
 }
 

@@ -11,6 +11,7 @@
 namespace tarnell {
 
 class CChannelData;
+class CChannelInfoArray;
 class CSettingsFile;
 
 // The satellite at a position (tenths of a degree east); cable and terrestrial ones are matched
@@ -18,6 +19,10 @@ class CSettingsFile;
 // none; at 255 satellites returns the last one.
 int FindOrAddSatellite(CSettingsFile& file, int position, char kind, std::string_view name,
                        ImportReport& report);
+
+// Appends a name record holding `utf8`. Names Windows-1252 holds are stored as such; others
+// get the character-table byte of a code page that holds them.
+void AddNameRecord(CChannelInfoArray& names, std::string_view utf8);
 
 // Gives the channel a name record of its own. Names Windows-1252 holds are stored as such;
 // others get the character-table byte of a code page that holds them.

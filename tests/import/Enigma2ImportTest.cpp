@@ -132,6 +132,39 @@ TEST(Enigma2Import, ServicesByType) {
     EXPECT_EQ(r.report.channelsWithoutTransponder, 1);
 }
 
+TEST(Enigma2Import, ProvidersAndCachedPids) {
+    const auto r = Import(
+        "eDVB services /4/\ntransponders\n"
+        "00c00000:0401:0001\n\ts 11494000:22000000:0:2:192:2:0:1:2:0:2\n/\n"
+        "00c00000:0402:0001\n\ts 11523000:22000000:0:2:192:2:0:1:2:0:2\n/\nend\nservices\n"
+        "0001:00c00000:0401:0001:1:0\nA\np:ZDFvision,c:000064,c:010065,c:030064,c:050001,f:40\n"
+        "0002:00c00000:0401:0001:1:0\nB\np:Other,c:000066,c:040068,c:031fff\n"
+        "0003:00c00000:0401:0001:1:0\nC\np:ZDFvision,c:00zz00,c:0100\n"
+        "0004:00c00000:0402:0001:2:0\nD\np:ZDFvision\nend\n");
+    ASSERT_TRUE(r.ok);
+    const auto& f = *r.file;
+    // Each transponder takes the provider most of its services name; the name is added once.
+    ASSERT_EQ(f.m_providerNames.Size(), 1u);
+    EXPECT_EQ(f.m_providerNames.At(0)->GetDisplayName(), "ZDFvision");
+    for (const size_t channel : {0, 3}) {
+        const auto t = f.m_channels.At(channel)->GetTransponderIndex();
+        EXPECT_EQ(f.m_transponders.At(t)->GetProviderIndex(), 0) << channel;
+    }
+    const struct {
+        int video, audio, pcr, videoType, audioType;
+    } pids[] = {{0x64, 0x65, 0x64, 0x1B, 0x03}, // H.264, MPEG audio
+                {0x66, 0x68, 0, 0, 0x81},       // AC-3 only; 0x1FFF is no PCR
+                {0, 0, 0, 0, 0}};               // a cache nobody can read
+    for (size_t i = 0; i < std::size(pids); ++i) {
+        const CChannelData& c = *f.m_channels.At(i);
+        EXPECT_EQ(c.GetVideoPid(), pids[i].video) << i;
+        EXPECT_EQ(c.GetAudioPid(), pids[i].audio) << i;
+        EXPECT_EQ(c.GetPcrPid(), pids[i].pcr) << i;
+        EXPECT_EQ(c.GetVideoType(), pids[i].videoType) << i;
+        EXPECT_EQ(c.GetAudioType(), pids[i].audioType) << i;
+    }
+}
+
 TEST(Enigma2Import, NamesKeepTheirScript) {
     const auto r =
         Import("eDVB services /4/\ntransponders\nend\nservices\n"
@@ -216,16 +249,18 @@ TEST(Enigma2Import, Limits) {
 }
 
 TEST(Enigma2Import, Version5MatchesVersion4) {
-    const std::string v4 = "eDVB services /4/\ntransponders\n00c00000:0401:0001\n"
-                           "\ts 11494000:22000000:0:2:192:2:0:1:2:0:2\n/\nffff0000:0005:0006\n"
-                           "\tc 346000:6900000:2:5:3:0:0\n/\nend\nservices\n"
-                           "283d:00c00000:0401:0001:1:0:0\nDas \"Erste\", HD\np:ARD,f:40\n"
-                           "0001:ffff0000:0005:0006:2:3:0\nRadio\np:\nend\n";
-    const std::string v5 = "eDVB services /5/\n# comment\n"
-                           "s:283d:00c00000:0401:0001:1:0:0,\"Das \"Erste\", HD\",p:ARD,f:40\n"
-                           "t:00c00000:0401:0001,s:11494000:22000000:0:2:192:2:0:1:2:0:2\n"
-                           "t:ffff0000:0005:0006,c:346000:6900000:2:5:3:0:0\n"
-                           "s:0001:ffff0000:0005:0006:2:3:0,\"Radio\"\n";
+    const std::string v4 =
+        "eDVB services /4/\ntransponders\n00c00000:0401:0001\n"
+        "\ts 11494000:22000000:0:2:192:2:0:1:2:0:2\n/\nffff0000:0005:0006\n"
+        "\tc 346000:6900000:2:5:3:0:0\n/\nend\nservices\n"
+        "283d:00c00000:0401:0001:1:0:0\nDas \"Erste\", HD\np:ARD,c:0000a3,c:010062,f:40\n"
+        "0001:ffff0000:0005:0006:2:3:0\nRadio\np:\nend\n";
+    const std::string v5 =
+        "eDVB services /5/\n# comment\n"
+        "s:283d:00c00000:0401:0001:1:0:0,\"Das \"Erste\", HD\",p:ARD,c:0000a3,c:010062,f:40\n"
+        "t:00c00000:0401:0001,s:11494000:22000000:0:2:192:2:0:1:2:0:2\n"
+        "t:ffff0000:0005:0006,c:346000:6900000:2:5:3:0:0\n"
+        "s:0001:ffff0000:0005:0006:2:3:0,\"Radio\"\n";
     auto a = Import(v4);
     auto b = Import(v5);
     ASSERT_TRUE(a.ok && b.ok);
