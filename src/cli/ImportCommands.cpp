@@ -76,18 +76,19 @@ void AddImportCommands(CLI::App& app, const GlobalOptions& options,
              request.favCodepage = global->favCodepage;
              request.salvage = global->salvage;
              CE2ImportBouquetArray bouquets;
-             if (request.kind == ImportKind::Enigma2) {
+             const bool all = args->bouquets.size() == 1 && args->bouquets[0] == "all";
+             const bool none = args->bouquets.size() == 1 && args->bouquets[0] == "none";
+             // With no bouquets wanted, no bouquet file is read.
+             if (request.kind == ImportKind::Enigma2 && !none) {
                  ReadBouquets(bouquets, CEnigma2ImportManager::ResolveDatabase(request.source));
                  for (const auto& skipped : bouquets.Skipped()) {
                      std::cerr << "fdutool: " << skipped << "\n";
                  }
-                 const bool all = args->bouquets.size() == 1 && args->bouquets[0] == "all";
-                 const bool none = args->bouquets.size() == 1 && args->bouquets[0] == "none";
                  for (const bool tv : {true, false}) {
                      for (const auto* b : bouquets.Offered(tv)) {
                          const bool named = std::find(args->bouquets.begin(), args->bouquets.end(),
                                                       b->name) != args->bouquets.end();
-                         if (all || (!none && named)) {
+                         if (all || named) {
                              (tv ? request.tvBouquets : request.radioBouquets).push_back(b);
                          }
                      }

@@ -3,7 +3,6 @@
 #include "CSettingsFile.h"
 #include "ImportModelOperations.h"
 
-#include <charconv>
 #include <string>
 #include <unordered_map>
 
@@ -24,6 +23,26 @@ bool IsPid(int value) {
     return value > 0 && value < kNoPid;
 }
 
+// `digits` hex digits; -1 when one is not. Runs for every cache entry of large lists.
+int Hex(const char* text, int digits) {
+    int value = 0;
+    for (int i = 0; i < digits; ++i) {
+        const char c = text[i];
+        int digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else {
+            return -1;
+        }
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
 } // namespace
 
 ServiceExtras ServiceExtras::Parse(std::string_view fields) {
@@ -36,11 +55,9 @@ ServiceExtras ServiceExtras::Parse(std::string_view fields) {
             extras.provider = field.substr(2);
         } else if (field.starts_with("c:") && field.size() == 8) {
             // Two hex digits name the value, four give it.
-            int id = 0;
-            int value = 0;
-            const char* begin = field.data() + 2;
-            if (std::from_chars(begin, begin + 2, id, 16).ptr != begin + 2 ||
-                std::from_chars(begin + 2, begin + 6, value, 16).ptr != begin + 6) {
+            const int id = Hex(field.data() + 2, 2);
+            const int value = Hex(field.data() + 4, 4);
+            if (id < 0 || value < 0) {
                 continue;
             }
             switch (id) {
@@ -90,7 +107,10 @@ void ProviderTally::Count(int transponder, std::string_view provider) {
     if (transponder < 0 || provider.empty()) {
         return;
     }
-    auto& counts = m_counts[transponder];
+    if (static_cast<size_t>(transponder) >= m_counts.size()) {
+        m_counts.resize(static_cast<size_t>(transponder) + 1);
+    }
+    auto& counts = m_counts[static_cast<size_t>(transponder)];
     for (auto& [name, count] : counts) {
         if (name == provider) {
             ++count;
@@ -106,9 +126,10 @@ int ProviderTally::Apply(CSettingsFile& file) const {
         known.emplace(file.m_providerNames.At(i)->GetDisplayName(), static_cast<uint16_t>(i));
     }
     int added = 0;
-    for (const auto& [transponder, counts] : m_counts) {
-        CTransponderData* t = file.m_transponders.At(static_cast<size_t>(transponder));
-        if (t == nullptr) {
+    for (size_t transponder = 0; transponder < m_counts.size(); ++transponder) {
+        const auto& counts = m_counts[transponder];
+        CTransponderData* t = file.m_transponders.At(transponder);
+        if (counts.empty() || t == nullptr) {
             continue;
         }
         // The most named; among equals the first named.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -35,9 +34,9 @@ public:
     int Apply(CSettingsFile& file) const;
 
 private:
-    // In transponder order, so that new names join the list in the same order every time.
-    // Few providers per transponder: a short list beats a map.
-    std::map<int, std::vector<std::pair<std::string_view, int>>> m_counts;
+    // By transponder index, so that new names join the list in transponder order. Few
+    // providers per transponder: a short list beats a map.
+    std::vector<std::vector<std::pair<std::string_view, int>>> m_counts;
 };
 
 } // namespace tarnell

@@ -71,13 +71,25 @@ void CSettingsFile::DeleteChannels(const std::vector<const CChannelData*>& chann
 }
 
 void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*>& transponders) {
-    const std::unordered_set<const CTransponderData*> doomed(transponders.begin(),
-                                                             transponders.end());
     auto& slots = m_transponders.Items();
     std::vector<size_t> removed;
-    for (size_t k = 0; k < slots.size(); ++k) {
-        if (doomed.contains(slots[k].get())) {
+    removed.reserve(transponders.size());
+    const bool everySlot =
+        transponders.size() == slots.size() &&
+        std::equal(transponders.begin(), transponders.end(), slots.begin(),
+                   [](const CTransponderData* t, const auto& slot) { return t == slot.get(); });
+    if (everySlot) {
+        // As an import empties the list: no look-up needed.
+        for (size_t k = 0; k < slots.size(); ++k) {
             removed.push_back(k);
+        }
+    } else {
+        const std::unordered_set<const CTransponderData*> doomed(transponders.begin(),
+                                                                 transponders.end());
+        for (size_t k = 0; k < slots.size(); ++k) {
+            if (doomed.contains(slots[k].get())) {
+                removed.push_back(k);
+            }
         }
     }
     if (removed.empty()) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <unistd.h>
 
 using namespace tarnell;
 namespace fs = std::filesystem;
@@ -26,7 +27,8 @@ protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() /
                 ("tarnell-cli-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 "-" + std::to_string(getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         test::SampleOptions o;
@@ -203,17 +205,22 @@ TEST_F(FdutoolTest, ImportReportsWhatCameAndWhatWasDropped) {
     WriteFileAtomically(folder / "lamedb",
                         std::span(reinterpret_cast<const uint8_t*>(lamedb.data()), lamedb.size()));
     const std::string tv = "#NAME Bouquets (TV)\n#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET "
-                           "\"userbouquet.a.tv\" ORDER BY bouquet\n";
+                           "\"userbouquet.a.tv\" ORDER BY bouquet\n"
+                           "#SERVICE 1:7:1:0:0:0:0:0:0:0:FROM BOUQUET \"outside.tv\"\n";
     const std::string a = "#NAME Favoriten\n#SERVICE 1:0:1:283D:401:1:C00000:0:0:0:\n";
     WriteFileAtomically(folder / "bouquets.tv",
                         std::span(reinterpret_cast<const uint8_t*>(tv.data()), tv.size()));
     WriteFileAtomically(folder / "userbouquet.a.tv",
                         std::span(reinterpret_cast<const uint8_t*>(a.data()), a.size()));
+    WriteFileAtomically(m_dir / "outside.tv",
+                        std::span(reinterpret_cast<const uint8_t*>(a.data()), a.size()));
+    fs::create_symlink(m_dir / "outside.tv", folder / "outside.tv");
 
     const auto out = m_dir / "imported.fdu";
     const auto run =
-        Fdutool("import enigma2 " + Q(folder) + " --base " + Q(base) + " -o " + Q(out));
+        Fdutool("import enigma2 " + Q(folder) + " --base " + Q(base) + " -o " + Q(out), true);
     ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("outside.tv"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("1 TV and 1 radio channels"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("1 favourite lists"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Dropped:  1 services of a type"), std::string::npos) << run.out;
@@ -221,10 +228,12 @@ TEST_F(FdutoolTest, ImportReportsWhatCameAndWhatWasDropped) {
     EXPECT_EQ(info["favourites"], nlohmann::json::parse(R"(["Favoriten"])"));
     EXPECT_EQ(info["channels"]["tv"], 1);
 
-    ASSERT_EQ(Fdutool("import enigma2 " + Q(folder) + " --base " + Q(base) + " -o " + Q(out) +
-                      " --bouquets none")
-                  .status,
-              0);
+    // No bouquet wanted, none read: the bouquet leading out of the folder goes unmentioned.
+    const auto none = Fdutool("import enigma2 " + Q(folder) + " --base " + Q(base) + " -o " +
+                                  Q(out) + " --bouquets none",
+                              true);
+    ASSERT_EQ(none.status, 0);
+    EXPECT_EQ(none.out.find("outside.tv"), std::string::npos) << none.out;
     EXPECT_TRUE(nlohmann::json::parse(Fdutool("info --json " + Q(out)).out)["favourites"].empty());
 
     const auto failed = Fdutool("import bin " + Q(folder / "lamedb") + " --base " + Q(base) +

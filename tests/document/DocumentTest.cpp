@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 using namespace tarnell;
 namespace fs = std::filesystem;
@@ -26,7 +27,8 @@ struct HintRecorder : IDocumentListener {
 fs::path TempFile(const std::string& name) {
     return fs::temp_directory_path() /
            ("tarnell-doc-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + name);
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+            std::to_string(getpid()) + name);
 }
 
 } // namespace

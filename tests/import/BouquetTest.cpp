@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 using namespace tarnell;
 namespace fs = std::filesystem;
@@ -18,7 +19,8 @@ protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() /
                 ("tarnell-bq-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 "-" + std::to_string(getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 using namespace tarnell;
 namespace fs = std::filesystem;
@@ -20,7 +21,8 @@ protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() /
                 ("tarnell-merge-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 "-" + std::to_string(getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         test::SampleOptions o;

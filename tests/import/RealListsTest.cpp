@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 using namespace tarnell;
 namespace fs = std::filesystem;
@@ -102,8 +103,8 @@ TEST_P(RealLists, EveryServiceLandsOnItsTransponderWithItsName) {
     const fs::path folder = TestData() / GetParam();
     CTarnell1018Doc base;
     base.OnNewDocument();
-    const fs::path basePath =
-        fs::temp_directory_path() / ("tarnell-real-base-" + GetParam() + ".fdu");
+    const fs::path basePath = fs::temp_directory_path() / ("tarnell-real-base-" + GetParam() + "-" +
+                                                           std::to_string(getpid()) + ".fdu");
     base.Save(basePath);
     const auto baseBytes = ReadWholeFile(basePath);
 

@@ -167,7 +167,8 @@ int UnusedPort() {
 
 fs::path FreshTestFolder(const std::string& prefix) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const auto folder = fs::temp_directory_path() / (prefix + "-" + test->name());
+    const auto folder =
+        fs::temp_directory_path() / (prefix + "-" + test->name() + "-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
