@@ -33,7 +33,6 @@ CChannelSucheDlg::CChannelSucheDlg(QWidget* parent) : QWidget(parent) {
     m_results->verticalHeader()->setDefaultSectionSize(m_results->fontMetrics().height() + 4);
     m_results->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_results->horizontalHeader()->setSortIndicatorShown(true);
-    m_results->horizontalHeader()->setStretchLastSection(true);
     m_results->setSortingEnabled(true);
     const int widths[CChannelSearchModel::kColumnCount] = {40, 90, 40, 90, 30};
     for (int column = 0; column < CChannelSearchModel::kColumnCount; ++column) {
