@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>قائمة تصدير Vezi بترميز UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -618,6 +622,28 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>جزء من اسم القناة</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>لا توجد قائمة قنوات مفتوحة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>لم يُعثر على أي قناة</numerusform>
+            <numerusform>عُثر على قناة واحدة</numerusform>
+            <numerusform>عُثر على قناتين</numerusform>
+            <numerusform>عُثر على %n قنوات</numerusform>
+            <numerusform>عُثر على %n قناةً</numerusform>
+            <numerusform>عُثر على %n قناة</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -809,6 +835,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>أجهزة الاستقبال على شبكتك. تستخدم عمليات النقل ملف التعريف المحدد في القائمة؛ وتسري التغييرات فورًا وتبقى حتى بعد الإلغاء.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>لم يُعثر على ملف البيانات أو أنه قيد الاستخدام!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>خطأ في قراءة ملف البيانات!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>بيانات النظام تالفة!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>استعراض...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>المصدر:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>مجلد...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>اختر المجلد الذي يحوي lamedb وملفات الباقات.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>ملف الإعدادات الأساسي:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>تُحفظ أقماره الصناعية وإعدادات جهاز الاستقبال؛ ولا يُغيَّر الملف نفسه.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>بدء الاستيراد</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>لا يوجد مصدر</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>الباقات (تلفزيون)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>الباقات (راديو)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>جارٍ قراءة الباقات...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>قائمة القنوات المراد استيرادها</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>ملف الإعدادات الأساسي</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>جارٍ استيراد قائمة القنوات...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>يُرجى التحقق من الملفات</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>تم الاستيراد: قنوات تلفزيون %1 وقنوات راديو %2، ومرسلات مستجيبة %3، وأقمار جديدة %4، وقوائم مفضلة %5.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>أُغفلت: مرسلات مستجيبة %1، لا توجد خانة مرسل مستجيب شاغرة.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>أُغفلت: مرسلات مستجيبة %1 لا يستطيع جهاز الاستقبال حفظ ترددها أو موقعها.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>أُغفلت: أقمار %1 بعد 255 (نُقلت مرسلاتها المستجيبة إلى آخر قمر).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>أُغفلت: خدمات %1، يتسع جهاز الاستقبال لـ 10,000 قناة على الأكثر.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>أُغفلت: خدمات %1 من نوع لا يعرضه جهاز الاستقبال (فقط 1 و2 و4 و22 و25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>ملاحظة: قنوات %1 بلا مرسل مستجيب.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>تقرير الاستيراد</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Vezi Exportliste in UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -574,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Teil eines Sendernamens</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>Keine Senderliste geöffnet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n Sender gefunden</numerusform>
+            <numerusform>%n Sender gefunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -757,6 +779,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>Die Receiver in Ihrem Netzwerk. Übertragungen verwenden das in der Liste gewählte Profil; Änderungen gelten sofort und bleiben auch nach Abbrechen erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Fehler beim Lesen des Datenfiles!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>Die Systemdaten sind fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Ordner...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Den Ordner wählen, der lamedb und die Bouquet-Dateien enthält.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>Basis-Einstellungsdatei:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>Seine Satelliten und die Receiver-Konfiguration bleiben erhalten; die Datei selbst wird nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Import starten</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>kein Source</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Bouquets (TV)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Bouquets (Radio)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Bouquets werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Zu importierende Senderliste</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>Basis-Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Senderliste wird importiert...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Bitte die Dateien prüfen</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Importiert: %1 TV- und %2 Radiosender, %3 Transponder, %4 neue Satelliten, %5 Favoritenlisten.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Ausgelassen: %1 Transponder, kein freier Transponderplatz.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Ausgelassen: %1 Transponder, deren Frequenz oder Position der Receiver nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Ausgelassen: %1 Satelliten über 255 (ihre Transponder kamen zum letzten).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Ausgelassen: %1 Dienste, der Receiver fasst höchstens 10.000 Sender.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Ausgelassen: %1 Dienste eines Typs, den der Receiver nicht listet (nur 1, 2, 4, 22 und 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Hinweis: %1 Sender haben keinen Transponder.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Importbericht</translation>
     </message>
 </context>
 <context>

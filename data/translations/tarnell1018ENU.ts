@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Vezi export list in UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -574,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Part of a channel name</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>No service list is open.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n channel found</numerusform>
+            <numerusform>%n channels found</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -757,6 +779,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>Data file not found, or data file in use!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Error reading the data file!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>The system data is damaged!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Source:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Folder...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Choose the folder that holds lamedb and the bouquet files.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>Base settings file:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>Its satellites and receiver configuration are kept; the file itself is not changed.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Start Import</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>No source</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Bouquets (TV)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Bouquets (Radio)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Reading the bouquets...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Channel list to import</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>Base settings file</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Importing the channel list...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Please check files</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Left out: %1 transponders, no free transponder slot.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Left out: %1 transponders whose frequency or position the receiver cannot store.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Left out: %1 satellites beyond 255 (their transponders went to the last one).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Left out: %1 services, the receiver holds at most 10,000 channels.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Note: %1 channels have no transponder.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Import report</translation>
     </message>
 </context>
 <context>

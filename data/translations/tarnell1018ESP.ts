@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Lista de exportación de Vezi en UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -574,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Parte del nombre de un canal</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>No hay ninguna lista de canales abierta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n canal encontrado</numerusform>
+            <numerusform>%n canales encontrados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -757,6 +779,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>Los receptores de su red. Las transferencias usan el perfil seleccionado en la lista; los cambios se aplican al instante y se mantienen aunque pulse Cancelar.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>No se encontró el archivo de datos o está en uso.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Error al leer el archivo de datos.</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>¡Los datos del sistema están dañados!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Origen:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Carpeta...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Elija la carpeta que contiene lamedb y los archivos de bouquets.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>Archivo de ajustes base:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>Se conservan sus satélites y la configuración del receptor; el archivo en sí no se modifica.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Iniciar importación</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>Sin origen</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Bouquets (TV)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Bouquets (radio)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Leyendo los bouquets...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Lista de canales que importar</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>Archivo de ajustes base</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Importando la lista de canales...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Compruebe los archivos</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Importado: %1 canales de TV y %2 de radio, %3 transpondedores, %4 satélites nuevos, %5 listas de favoritos.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Omitidos: %1 transpondedores, no queda ningún hueco de transpondedor libre.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Omitidos: %1 transpondedores cuya frecuencia o posición el receptor no puede guardar.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Omitidos: %1 satélites por encima de 255 (sus transpondedores pasaron al último).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Omitidos: %1 servicios, el receptor admite como máximo 10.000 canales.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Omitidos: %1 servicios de un tipo que el receptor no muestra (solo 1, 2, 4, 22 y 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Nota: %1 canales no tienen transpondedor.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Informe de importación</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>فهرست خروجی Vezi با UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>کپی</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -563,6 +567,23 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>بخشی از نام کانال</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>هیچ فهرست کانالی باز نیست.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n کانال پیدا شد</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -744,6 +765,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>گیرنده‌های شبکهٔ شما. انتقال‌ها از نمایهٔ انتخاب‌شده در فهرست استفاده می‌کنند؛ تغییرات بی‌درنگ اعمال می‌شوند و حتی پس از لغو هم می‌مانند.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>فایل داده پیدا نشد یا در حال استفاده است!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>خطا در خواندن فایل داده!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>داده‌های سیستم خراب است!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>مرور...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>منبع:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>پوشه...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>پوشه‌ای را انتخاب کنید که lamedb و فایل‌های بوکه در آن است.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>فایل تنظیمات پایه:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>ماهواره‌ها و پیکربندی گیرنده‌اش حفظ می‌شوند؛ خود فایل تغییر نمی‌کند.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>شروع وارد کردن</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>منبعی نیست</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>بوکه‌ها (تلویزیون)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>بوکه‌ها (رادیو)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>بالا</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>پایین</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>در حال خواندن بوکه‌ها...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>فهرست کانال برای وارد کردن</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>فایل تنظیمات پایه</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>در حال وارد کردن فهرست کانال...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطا</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>لطفاً فایل‌ها را بررسی کنید</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>وارد شد: %1 کانال تلویزیونی و %2 کانال رادیویی، %3 ترنسپاندر، %4 ماهوارهٔ جدید، %5 فهرست علاقه‌مندی.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>کنار گذاشته شد: %1 ترنسپاندر، جای خالی برای ترنسپاندر نیست.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>کنار گذاشته شد: %1 ترنسپاندر که گیرنده نمی‌تواند فرکانس یا موقعیت آن را ذخیره کند.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>کنار گذاشته شد: %1 ماهواره فراتر از ۲۵۵ (ترنسپاندرهایشان به آخرین ماهواره رفت).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>کنار گذاشته شد: %1 سرویس، گیرنده حداکثر ۱۰٬۰۰۰ کانال نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>کنار گذاشته شد: %1 سرویس از نوعی که گیرنده فهرست نمی‌کند (فقط 1، 2، 4، 22 و 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>توجه: %1 کانال ترنسپاندر ندارند.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>گزارش وارد کردن</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Liste d&apos;exportation Vezi en UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -574,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Partie d&apos;un nom de chaîne</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>Aucune liste de chaînes n&apos;est ouverte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n chaîne trouvée</numerusform>
+            <numerusform>%n chaînes trouvées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -757,6 +779,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>Les récepteurs de votre réseau. Les transferts utilisent le profil sélectionné dans la liste ; les modifications s&apos;appliquent immédiatement et restent même après Annuler.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>Fichier de données introuvable ou déjà utilisé !</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Erreur de lecture du fichier de données !</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>Les données système sont endommagées !</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Source :</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Dossier...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Choisissez le dossier qui contient lamedb et les fichiers de bouquets.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>Fichier de réglages de base :</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>Ses satellites et la configuration du récepteur sont conservés ; le fichier lui-même n&apos;est pas modifié.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Lancer l&apos;importation</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>Aucune source</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Bouquets (TV)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Bouquets (radio)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Lecture des bouquets...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Liste de chaînes à importer</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>Fichier de réglages de base</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Importation de la liste de chaînes...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Veuillez vérifier les fichiers</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Importé : %1 chaînes TV et %2 radio, %3 transpondeurs, %4 nouveaux satellites, %5 listes de favoris.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Écartés : %1 transpondeurs, aucun emplacement de transpondeur libre.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Écartés : %1 transpondeurs dont le récepteur ne peut pas enregistrer la fréquence ou la position.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Écartés : %1 satellites au-delà de 255 (leurs transpondeurs sont allés au dernier).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Écartés : %1 services, le récepteur contient au plus 10 000 chaînes.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Écartés : %1 services d&apos;un type que le récepteur ne liste pas (seulement 1, 2, 4, 22 et 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Remarque : %1 chaînes n&apos;ont pas de transpondeur.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Rapport d&apos;importation</translation>
     </message>
 </context>
 <context>

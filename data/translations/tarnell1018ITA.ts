@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Lista di esportazione Vezi in UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -574,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Parte del nome di un canale</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>Nessuna lista canali aperta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n canale trovato</numerusform>
+            <numerusform>%n canali trovati</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -757,6 +779,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>I ricevitori della rete. I trasferimenti usano il profilo selezionato nell&apos;elenco; le modifiche valgono subito e restano anche dopo Annulla.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>File dati non trovato o file dati in uso!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Errore durante la lettura del file dati!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>I dati di sistema sono danneggiati!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Origine:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Cartella...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Scegli la cartella che contiene lamedb e i file dei bouquet.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>File di impostazioni di base:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>I suoi satelliti e la configurazione del ricevitore vengono mantenuti; il file stesso non viene modificato.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Avvia importazione</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>Nessuna origine</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Bouquet (TV)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Bouquet (Radio)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Lettura dei bouquet...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Lista canali da importare</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>File di impostazioni di base</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Importazione della lista canali...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Controllare i file</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Importati: %1 canali TV e %2 radio, %3 transponder, %4 nuovi satelliti, %5 liste preferiti.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Esclusi: %1 transponder, nessuno spazio transponder libero.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Esclusi: %1 transponder la cui frequenza o posizione il ricevitore non può memorizzare.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Esclusi: %1 satelliti oltre 255 (i loro transponder sono andati all&apos;ultimo).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Esclusi: %1 servizi, il ricevitore contiene al massimo 10.000 canali.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Esclusi: %1 servizi di un tipo che il ricevitore non elenca (solo 1, 2, 4, 22 e 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Nota: %1 canali non hanno un transponder.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Resoconto importazione</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Vezi-exportlijst in UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -574,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Deel van een zendernaam</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>Er is geen zenderlijst geopend.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>%n zender gevonden</numerusform>
+            <numerusform>%n zenders gevonden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -757,6 +779,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>De ontvangers in uw netwerk. Overdrachten gebruiken het profiel dat in de lijst is gekozen; wijzigingen gelden meteen en blijven ook na Annuleren behouden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>Gegevensbestand niet gevonden of in gebruik!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Fout bij het lezen van het gegevensbestand!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>De systeemgegevens zijn beschadigd!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Bron:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Map...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Kies de map met lamedb en de boeketbestanden.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>Basisinstellingenbestand:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>De satellieten en de ontvangerconfiguratie blijven behouden; het bestand zelf wordt niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Import starten</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>Geen bron</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Boeketten (tv)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Boeketten (radio)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Boeketten worden gelezen...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Te importeren zenderlijst</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>Basisinstellingenbestand</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Zenderlijst wordt geïmporteerd...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Controleer de bestanden</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Geïmporteerd: %1 tv- en %2 radiozenders, %3 transponders, %4 nieuwe satellieten, %5 favorietenlijsten.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Weggelaten: %1 transponders, geen vrije transponderplaats.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Weggelaten: %1 transponders waarvan de ontvanger de frequentie of positie niet kan opslaan.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Weggelaten: %1 satellieten boven 255 (hun transponders gingen naar de laatste).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Weggelaten: %1 services, de ontvanger bevat hoogstens 10.000 zenders.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Weggelaten: %1 services van een type dat de ontvanger niet toont (alleen 1, 2, 4, 22 en 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Let op: %1 zenders hebben geen transponder.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Importverslag</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,10 @@
         <source>Vezi export list in UTF-8 (*.txt)</source>
         <translation>Список экспорта Vezi в UTF-8 (*.txt)</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessage</name>
@@ -585,6 +589,25 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CChannelSucheDlg</name>
+    <message>
+        <source>Part of a channel name</source>
+        <translation>Часть названия канала</translation>
+    </message>
+    <message>
+        <source>No service list is open.</source>
+        <translation>Нет открытого списка каналов.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) found</source>
+        <translation>
+            <numerusform>Найден %n канал</numerusform>
+            <numerusform>Найдено %n канала</numerusform>
+            <numerusform>Найдено %n каналов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CDockPanes</name>
     <message>
         <source>Satellite</source>
@@ -770,6 +793,129 @@
     <message>
         <source>The receivers on your network. Transfers use the profile selected in the list; changes take effect at once and stay even after Cancel.</source>
         <translation>Ресиверы в вашей сети. Передача использует профиль, выбранный в списке; изменения действуют сразу и сохраняются даже после «Отмена».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CImportDlg</name>
+    <message>
+        <source>Datenfile nicht gefunden, oder Datenfile in Gebrauch!</source>
+        <translation>Файл данных не найден или используется!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Datenfiles!</source>
+        <translation>Ошибка чтения файла данных!</translation>
+    </message>
+    <message>
+        <source>Die Systemdaten sind fehlerhaft!</source>
+        <translation>Системные данные повреждены!</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Источник:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Папка...</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds lamedb and the bouquet files.</source>
+        <translation>Выберите папку, в которой лежат lamedb и файлы букетов.</translation>
+    </message>
+    <message>
+        <source>Base settings file:</source>
+        <translation>Базовый файл настроек:</translation>
+    </message>
+    <message>
+        <source>Its satellites and receiver configuration are kept; the file itself is not changed.</source>
+        <translation>Его спутники и конфигурация ресивера сохраняются; сам файл не изменяется.</translation>
+    </message>
+    <message>
+        <source>Start Import</source>
+        <translation>Начать импорт</translation>
+    </message>
+    <message>
+        <source>kein Source</source>
+        <translation>Нет источника</translation>
+    </message>
+    <message>
+        <source>Bouquets (TV)</source>
+        <translation>Букеты (ТВ)</translation>
+    </message>
+    <message>
+        <source>Bouquets (Radio)</source>
+        <translation>Букеты (радио)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Reading the bouquets...</source>
+        <translation>Чтение букетов...</translation>
+    </message>
+    <message>
+        <source>Channel list to import</source>
+        <translation>Список каналов для импорта</translation>
+    </message>
+    <message>
+        <source>Base settings file</source>
+        <translation>Базовый файл настроек</translation>
+    </message>
+    <message>
+        <source>Importing the channel list...</source>
+        <translation>Импорт списка каналов...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please check files</source>
+        <translation>Проверьте файлы</translation>
+    </message>
+    <message>
+        <source>Imported: %1 TV and %2 radio channels, %3 transponders, %4 new satellites, %5 favourite lists.</source>
+        <translation>Импортировано: ТВ-каналов %1, радиоканалов %2, транспондеров %3, новых спутников %4, списков избранного %5.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders, no free transponder slot.</source>
+        <translation>Пропущено транспондеров: %1, нет свободного места для транспондера.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 transponders whose frequency or position the receiver cannot store.</source>
+        <translation>Пропущено транспондеров: %1, их частоту или позицию ресивер сохранить не может.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 satellites beyond 255 (their transponders went to the last one).</source>
+        <translation>Пропущено спутников сверх 255: %1 (их транспондеры отнесены к последнему).</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services, the receiver holds at most 10,000 channels.</source>
+        <translation>Пропущено сервисов: %1, ресивер вмещает не более 10 000 каналов.</translation>
+    </message>
+    <message>
+        <source>Left out: %1 services of a type the receiver does not list (only 1, 2, 4, 22 and 25).</source>
+        <translation>Пропущено сервисов: %1, их тип ресивер не показывает (только 1, 2, 4, 22 и 25).</translation>
+    </message>
+    <message>
+        <source>Note: %1 channels have no transponder.</source>
+        <translation>Примечание: у каналов (%1) нет транспондера.</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>Отчёт об импорте</translation>
     </message>
 </context>
 <context>

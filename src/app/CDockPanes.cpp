@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
@@ -50,10 +51,21 @@ QDockWidget* CDockPanes::MakePane(int paneId, int command, const QString& title,
 
     QAction* toggle = m_commands.Add(command, title, CommandIcon(command));
     toggle->setCheckable(true);
-    connect(toggle, &QAction::triggered, pane, [pane](bool on) {
+    const bool search = paneId == kPaneSearch;
+    connect(toggle, &QAction::triggered, pane, [pane, toggle, search](bool on) {
+        // The search's key (Ctrl+F) must bring it to the user wherever the focus is; it hides
+        // the pane only from inside it.
+        const QWidget* focus = QApplication::focusWidget();
+        if (search && !on && !(focus && pane->isAncestorOf(focus))) {
+            toggle->setChecked(true);
+            on = true;
+        }
         pane->setVisible(on);
         if (on) {
             pane->raise();
+            if (QWidget* content = pane->widget(); content && content->isEnabled()) {
+                content->setFocus(Qt::ShortcutFocusReason);
+            }
         }
     });
     connect(pane, &QDockWidget::visibilityChanged, toggle,

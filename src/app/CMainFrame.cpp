@@ -4,6 +4,7 @@
 #include "CAppPreferences.h"
 #include "CChannelEditCommands.h"
 #include "CChannelListCommands.h"
+#include "CChannelSearchCommands.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CDesktopAlert.h"
@@ -11,6 +12,7 @@
 #include "CDocumentCommands.h"
 #include "CDocumentWindows.h"
 #include "CFavouriteColours.h"
+#include "CImportCommands.h"
 #include "CLeftView.h"
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
@@ -95,6 +97,8 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     setCentralWidget(centre);
     m_windows = new CDocumentWindows(*m_mdiArea);
     connect(m_windows, &CDocumentWindows::ActiveChanged, this, &CMainFrame::OnActiveChildChanged);
+    new CChannelSearchCommands(*this, *m_commands);
+    new CImportCommands(*this, *m_commands, m_dialogs);
 
     BuildRibbon();
     BuildStatusBar();

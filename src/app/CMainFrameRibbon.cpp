@@ -33,12 +33,11 @@ namespace {
 
 // Commands whose windows and dialogs come later; they show in the ribbon, disabled.
 constexpr int kLaterCommands[] = {
-    kCmdFilePrint,         kCmdFilePrintDirect, kCmdFilePrintPreview,
-    kCmdFilePrintSetup,    kCmdImport,          kCmdImportEnigma2,
-    kCmdImportOctagon918,  kCmdImportOctagonSd, kCmdEditPaste,
-    kCmdEditCut,           kCmdEditCopy,        kCmdEditSelectAll,
-    kCmdToggleListDetails, kCmdViewList,        kCmdViewDetails,
-    kCmdStatistics,        kCmdTimers,          kCmdReceiverConfig,
+    kCmdFilePrint,      kCmdFilePrintDirect, kCmdFilePrintPreview,
+    kCmdFilePrintSetup, kCmdEditPaste,       kCmdEditCut,
+    kCmdEditCopy,       kCmdEditSelectAll,   kCmdToggleListDetails,
+    kCmdViewList,       kCmdViewDetails,     kCmdStatistics,
+    kCmdTimers,         kCmdReceiverConfig,
 };
 
 } // namespace
@@ -302,7 +301,6 @@ void CMainFrame::BuildRibbon() {
     import->addSection(tr("Import of other channel lists"));
     import->addActions(
         {cmd(kCmdImportEnigma2), cmd(kCmdImportOctagon918), cmd(kCmdImportOctagonSd)});
-    import->setEnabled(false);
     menu->addSeparator();
     menu->addAction(cmd(kCmdFileClose));
     m_recentMenu = menu->addMenu(tr("Recent Files"));

@@ -2,10 +2,13 @@
 
 #include "CVerschiebenAufPosDlg.h"
 
+#include <QClipboard>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tarnell {
 
@@ -111,6 +114,28 @@ std::optional<int> CUserDialogs::AskPosition(QWidget* parent, int maximum) {
         return std::nullopt;
     }
     return dialog.Value();
+}
+
+QString CUserDialogs::AskFileToRead(QWidget* parent, const QString& caption,
+                                    const QStringList& filters, const QString& current,
+                                    bool folder) {
+    if (folder) {
+        return QFileDialog::getExistingDirectory(parent, caption, current);
+    }
+    QStringList all = filters;
+    all << tr("All files (*)");
+    return QFileDialog::getOpenFileName(parent, caption, current, all.join(QStringLiteral(";;")));
+}
+
+void CUserDialogs::ShowReport(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* copy = box.addButton(tr("Copy"), QMessageBox::ActionRole);
+    // The copy button must not close the report.
+    copy->disconnect();
+    QObject::connect(copy, &QPushButton::clicked, &box,
+                     [text] { QGuiApplication::clipboard()->setText(text); });
+    box.exec();
 }
 
 } // namespace tarnell

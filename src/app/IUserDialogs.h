@@ -45,6 +45,12 @@ public:
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
     // The move-to-position dialog: a position from 1 to maximum; nothing when cancelled.
     virtual std::optional<int> AskPosition(QWidget* parent, int maximum) = 0;
+    // A file to read (or, with folder, a folder), starting at current; empty when cancelled.
+    virtual QString AskFileToRead(QWidget* parent, const QString& caption,
+                                  const QStringList& filters, const QString& current,
+                                  bool folder) = 0;
+    // A longer text the user may read and copy, such as an import's report.
+    virtual void ShowReport(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 // The real dialogs.
@@ -64,6 +70,9 @@ public:
     std::optional<QColor> AskColour(QWidget* parent, const QColor& current) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
     std::optional<int> AskPosition(QWidget* parent, int maximum) override;
+    QString AskFileToRead(QWidget* parent, const QString& caption, const QStringList& filters,
+                          const QString& current, bool folder) override;
+    void ShowReport(QWidget* parent, const QString& caption, const QString& text) override;
 
     // "Settings files (*.fdu *.sys)" and its companions, for both file dialogs.
     static QStringList SettingsFileFilters();

@@ -1,17 +1,22 @@
 // Commands reach the document the user sees once the window manager has activated the window,
 // after dialogs close, after tabs change and after the application lost and regained the focus.
 #include "CAppPreferences.h"
+#include "CChannelSucheDlg.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
+#include "CDockPanes.h"
 #include "CDocumentWindows.h"
 #include "CMainFrame.h"
 #include "CTarnell1018Doc.h"
+#include "CTarnell1018View.h"
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDockWidget>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QTabBar>
 #include <QTest>
@@ -171,4 +176,29 @@ TEST_F(Activation, WindowModesKeepTheActiveDocument) {
     frame->Windows().SetViewMode(QMdiArea::TabbedView);
     EXPECT_EQ(frame->ActiveChild(), second);
     EXPECT_EQ(Tabs(*frame)->currentIndex(), 1);
+}
+
+TEST_F(Activation, CtrlFBringsTheSearchForwardWithItsTextSelectedWhereverTheFocusIs) {
+    ASSERT_NO_FATAL_FAILURE(Start({"a.fdu"}));
+    QDockWidget* dock = frame->Panes().Pane(kPaneSearch);
+    auto* search = qobject_cast<CChannelSucheDlg*>(dock->widget());
+    ASSERT_NE(search, nullptr);
+    search->SearchEdit()->setText(QStringLiteral("zdf"));
+    for (int round = 0; round < 2; ++round) {
+        // From the list, with the pane hidden and then with it shown: it comes forward.
+        children[0]->List()->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return children[0]->List()->hasFocus() ||
+                   children[0]->List()->isAncestorOf(QApplication::focusWidget());
+        }));
+        Press(Qt::Key_F, Qt::ControlModifier);
+        EXPECT_TRUE(dock->isVisible()) << round;
+        EXPECT_TRUE(frame->Commands().Get(kCmdSearchPane)->isChecked());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return search->SearchEdit()->hasFocus(); })) << round;
+        EXPECT_EQ(search->SearchEdit()->selectedText(), QStringLiteral("zdf"));
+        EXPECT_EQ(search->Model()->rowCount(), 7);
+    }
+    // From inside the search the key puts it away.
+    Press(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(dock->isVisible());
 }

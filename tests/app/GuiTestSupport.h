@@ -72,6 +72,23 @@ public:
         positionAnswers.pop_front();
         return answer;
     }
+    // Answers from pathAnswers (none left: Cancel) and records whether a folder was asked for.
+    std::deque<QString> pathAnswers;
+    std::vector<bool> pathFolderAsked;
+    QString AskFileToRead(QWidget*, const QString&, const QStringList&, const QString&,
+                          bool folder) override {
+        pathFolderAsked.push_back(folder);
+        if (pathAnswers.empty()) {
+            return {};
+        }
+        QString answer = pathAnswers.front();
+        pathAnswers.pop_front();
+        return answer;
+    }
+    QStringList reports;
+    void ShowReport(QWidget*, const QString&, const QString& text) override {
+        reports.append(text);
+    }
 };
 
 // A private settings store and scratch folder for one test: the user's real settings are
