@@ -142,7 +142,7 @@ TEST_P(LanguagePack, StartsTheEditorInItsLanguageAndDirection) {
     EXPECT_EQ(frame->Commands().Get(kCmdEditPaste)->text(),
               Translated(pack, kFrameContext, "Paste"));
     EXPECT_EQ(frame->Commands().Get(kCmdStatistics)->text(),
-              Translated(pack, kFrameContext, "Statistics"));
+              Translated(pack, "tarnell::CToolCommands", "Statistics"));
     const auto categories = frame->Ribbon()->Categories();
     ASSERT_GE(categories.size(), 2);
     EXPECT_EQ(categories.front()->Title(), Translated(pack, kFrameContext, "Home"));
