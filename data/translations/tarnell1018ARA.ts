@@ -493,6 +493,29 @@
             <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>حذف كل المؤقتات</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>تغيير المؤقت</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>تغيير نص المؤقت</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>حذف %n مؤقت</numerusform>
+            <numerusform>حذف %n مؤقت</numerusform>
+            <numerusform>حذف %n مؤقتين</numerusform>
+            <numerusform>حذف %n مؤقتات</numerusform>
+            <numerusform>حذف %n مؤقتاً</numerusform>
+            <numerusform>حذف %n مؤقت</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

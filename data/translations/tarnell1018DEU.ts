@@ -453,6 +453,25 @@
             <numerusform>%n Sender aus allen Favoritenlisten entfernen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Alle Timer löschen</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Timer ändern</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Timertext ändern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>%n Timer löschen</numerusform>
+            <numerusform>%n Timer löschen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

@@ -453,6 +453,25 @@
             <numerusform>Remove %n channels from all favourite lists</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Delete all timers</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Change timer</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Change timer text</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Delete %n timer</numerusform>
+            <numerusform>Delete %n timers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

@@ -453,6 +453,25 @@
             <numerusform>Quitar %n canales de todas las listas de favoritos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Eliminar todos los temporizadores</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Cambiar el temporizador</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Cambiar el texto del temporizador</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Eliminar %n temporizador</numerusform>
+            <numerusform>Eliminar %n temporizadores</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

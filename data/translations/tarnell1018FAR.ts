@@ -443,6 +443,24 @@
             <numerusform>حذف %n کانال از همه فهرست‌های علاقه‌مندی</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>حذف همه زمان‌سنج‌ها</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>تغییر زمان‌سنج</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>تغییر متن زمان‌سنج</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>حذف %n زمان‌سنج</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

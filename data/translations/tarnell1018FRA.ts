@@ -453,6 +453,25 @@
             <numerusform>Retirer %n chaînes de toutes les listes de favoris</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Supprimer toutes les programmations</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Modifier la programmation</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Modifier le texte de la programmation</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Supprimer %n programmation</numerusform>
+            <numerusform>Supprimer %n programmations</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

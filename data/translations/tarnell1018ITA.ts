@@ -453,6 +453,25 @@
             <numerusform>Rimuovi %n canali da tutte le liste preferiti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Elimina tutti i timer</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Modifica timer</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Modifica testo del timer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Elimina %n timer</numerusform>
+            <numerusform>Elimina %n timer</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

@@ -453,6 +453,25 @@
             <numerusform>%n zenders uit alle favorietenlijsten verwijderen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Alle timers verwijderen</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Timer wijzigen</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Timertekst wijzigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>%n timer verwijderen</numerusform>
+            <numerusform>%n timers verwijderen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>

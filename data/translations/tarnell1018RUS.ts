@@ -463,6 +463,26 @@
             <numerusform>Удалить %n каналов из всех списков избранного</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Удалить все таймеры</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Изменить таймер</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Изменить текст таймера</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Удалить %n таймер</numerusform>
+            <numerusform>Удалить %n таймера</numerusform>
+            <numerusform>Удалить %n таймеров</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
