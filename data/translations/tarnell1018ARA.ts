@@ -1920,16 +1920,13 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>So.</source>
         <translation>الأحد،</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>المؤقت</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>النص</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>نص المؤقت، %1 حرفاً على الأكثر.</translation>
     </message>
     <message>
         <source>Character table</source>

@@ -1860,16 +1860,13 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <source>So.</source>
         <translation>So.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Text</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Der Text des Timers, höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>Character table</source>

@@ -1860,16 +1860,13 @@ Saving writes it without these parts. Save it anyway?</translation>
         <source>So.</source>
         <translation>Sun.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Text</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>The timer&apos;s text, at most %1 characters.</translation>
     </message>
     <message>
         <source>Character table</source>

@@ -1860,16 +1860,13 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <source>So.</source>
         <translation>Dom.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Temporizador</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Texto</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>El texto del temporizador, como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>Character table</source>

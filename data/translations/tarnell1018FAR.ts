@@ -1845,16 +1845,13 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>So.</source>
         <translation>یکشنبه،</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>زمان‌سنج</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>متن</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>متن زمان‌سنج، حداکثر %1 نویسه.</translation>
     </message>
     <message>
         <source>Character table</source>

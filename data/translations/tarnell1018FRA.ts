@@ -1860,16 +1860,13 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
         <source>So.</source>
         <translation>Dim.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Programmation</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Texte</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Le texte de la programmation, %1 caractères au plus.</translation>
     </message>
     <message>
         <source>Character table</source>

@@ -1860,16 +1860,13 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <source>So.</source>
         <translation>Dom.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Testo</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Il testo del timer, al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>Character table</source>

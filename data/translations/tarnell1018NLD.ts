@@ -1860,16 +1860,13 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <source>So.</source>
         <translation>Zo.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Tekst</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>De tekst van de timer, hoogstens %1 tekens.</translation>
     </message>
     <message>
         <source>Character table</source>

@@ -1875,16 +1875,13 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>So.</source>
         <translation>Вс.</translation>
     </message>
-</context>
-<context>
-    <name>tarnell::CTimerPropertyForm</name>
     <message>
         <source>Timer</source>
         <translation>Таймер</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>Текст</translation>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Текст таймера, не более %1 символов.</translation>
     </message>
     <message>
         <source>Character table</source>

@@ -4,10 +4,10 @@
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CMainFrame.h"
+#include "CPropertyGrid.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
 #include "CTimerDlg.h"
-#include "CTimerPropertyForm.h"
 #include "CommandIds.h"
 #include "GuiTestSupport.h"
 #include "SettingsFileBuilder.h"
@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -150,7 +149,7 @@ TEST_F(TimerDialogTest, ShortTablesListNothingAndSelectNothing) {
         const int rows = records == 3 ? 1 : 0;
         EXPECT_EQ(dialog->List()->topLevelItemCount(), rows) << records;
         EXPECT_EQ(dialog->List()->currentItem() != nullptr, rows > 0);
-        EXPECT_EQ(dialog->Properties()->isEnabled(), rows > 0);
+        EXPECT_EQ(dialog->Properties()->Model().IsPropertyEnabled(CTimerDlg::kPropText), rows > 0);
         EXPECT_EQ(dialog->DeleteAllAction()->isEnabled(), rows > 0);
         dialog->DeleteSelected();
         dialog->DeleteAll();
@@ -172,12 +171,14 @@ TEST_F(TimerDialogTest, ATooLongTextIsCutVisiblyAndAClickShowsTheChannel) {
     ASSERT_EQ(child->List()->SelectedChannels().size(), 1u);
     EXPECT_EQ(child->List()->SelectedChannels().front(), third);
 
-    QLineEdit* text = dialog->Properties()->TextEdit();
-    text->setText(QStringLiteral("A text far longer than the timer holds"));
-    emit text->editingFinished();
+    CPropertyGrid* grid = dialog->Properties();
+    grid->Model().Commit(CTimerDlg::kPropText,
+                         QStringLiteral("A text far longer than the timer holds"));
     const std::string stored = child->Document().File().m_timerInfos.At(2)->GetText();
     EXPECT_EQ(stored, "A text far longer than");
-    EXPECT_FALSE(dialog->Properties()->Note()->text().isEmpty());
+    EXPECT_EQ(grid->Value(CTimerDlg::kPropText).toString(), QString::fromStdString(stored));
+    EXPECT_TRUE(grid->DescriptionText().contains(QStringLiteral("22")))
+        << grid->DescriptionText().toStdString();
     EXPECT_EQ(dialog->List()->topLevelItem(2)->text(CTimerDlg::kColText),
               QString::fromStdString(stored));
     EXPECT_EQ(child->Document().History().Steps(), 1u);

@@ -3,8 +3,8 @@
 #include "CAlarmData.h"
 #include "CAlarmInfo.h"
 #include "CChannelInfo.h"
+#include "CPropertyGrid.h"
 #include "CTarnell1018Doc.h"
-#include "CTimerPropertyForm.h"
 #include "CommandIds.h"
 
 #include <QAction>
@@ -27,6 +27,15 @@ namespace {
 constexpr int kIndexRole = Qt::UserRole;
 constexpr uint8_t kWorkdays = 0x3E;
 constexpr uint8_t kWeekend = 0xC0;
+constexpr int kGroupTimer = 1;
+
+// The character tables a timer text can name, with their stored codes.
+constexpr std::pair<const char*, int> kCodePages[] = {
+    {"ISO 8859-2 Central Europe", 0}, {"ISO 8859-5 Cyrillic", 1},
+    {"ISO 8859-6 Arabic", 2},         {"ISO 8859-7 Greek", 3},
+    {"ISO 8859-8 Hebrew", 4},         {"ISO 8859-9 Latin-5", 5},
+    {"ISO 6937-Latin", 11},           {"UTF-8", 16},
+};
 
 QString TwoDigits(int hours, int minutes) {
     return QString::asprintf("%2.2i:%2.2i", hours, minutes);
@@ -60,7 +69,24 @@ CTimerDlg::CTimerDlg(CTarnell1018Doc& document, ChannelSelector selectChannel, Q
     }
     m_list->headerItem()->setTextAlignment(kColRow, Qt::AlignRight | Qt::AlignVCenter);
 
-    m_properties = new CTimerPropertyForm(this);
+    m_properties = new CPropertyGrid(this);
+    m_properties->setObjectName(QStringLiteral("timerProperties"));
+    m_properties->AddGroup(kGroupTimer, tr("Timer"));
+    m_properties->AddProperty(kGroupTimer, PropertySpec(kPropText, tr("Text"))
+                                               .Describe(tr("The timer's text, at most %1 "
+                                                            "characters.")
+                                                             .arg(CAlarmInfo::kMaxText)));
+    m_properties->AddProperty(
+        kGroupTimer, PropertySpec(kPropCodePage, tr("Character table"), PropertyKind::Choice));
+    CComboBoxExProp codePages;
+    for (const auto& [name, code] : kCodePages) {
+        codePages.Add(QString::fromLatin1(name), code);
+    }
+    m_properties->SetOptions(kPropCodePage, codePages);
+    m_properties->AddProperty(kGroupTimer,
+                              PropertySpec(kPropFlag10, tr("Flag 1"), PropertyKind::Check));
+    m_properties->AddProperty(kGroupTimer,
+                              PropertySpec(kPropFlag0C, tr("Flag 2"), PropertyKind::Check));
 
     m_new = new QAction(tr("New Timer"), this);
     m_new->setEnabled(false); // the receiver makes timers; the editor only changes them
@@ -81,29 +107,7 @@ CTimerDlg::CTimerDlg(CTarnell1018Doc& document, ChannelSelector selectChannel, Q
             [this] { m_delete->setEnabled(!m_list->selectedItems().isEmpty()); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &CTimerDlg::ShowContextMenu);
 
-    connect(m_properties, &CTimerPropertyForm::TextChanged, this, [this](const QString& text) {
-        if (const long i = CurrentTimer(); i >= 0) {
-            m_document.SetTimerText(static_cast<size_t>(i), text.toStdString());
-            RefreshCurrentRow();
-        }
-    });
-    connect(m_properties, &CTimerPropertyForm::CodePageChanged, this, [this](uint8_t code) {
-        if (const long i = CurrentTimer(); i >= 0) {
-            m_document.SetTimerCodePage(static_cast<size_t>(i), code);
-            RefreshCurrentRow();
-        }
-    });
-    const auto flagSetter = [this](CTarnell1018Doc::TimerFlag flag) {
-        return [this, flag](bool on) {
-            if (const long i = CurrentTimer(); i >= 0) {
-                m_document.SetTimerFlag(static_cast<size_t>(i), flag, on);
-            }
-        };
-    };
-    connect(m_properties, &CTimerPropertyForm::Flag10Changed, this,
-            flagSetter(CTarnell1018Doc::TimerFlag::Flag10));
-    connect(m_properties, &CTimerPropertyForm::Flag0CChanged, this,
-            flagSetter(CTarnell1018Doc::TimerFlag::Flag0C));
+    connect(m_properties, &CPropertyGrid::ValueCommitted, this, &CTimerDlg::OnPropertyCommitted);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -249,16 +253,64 @@ std::vector<size_t> CTimerDlg::SelectedTimers() const {
 void CTimerDlg::OnCurrentChanged() {
     const long index = CurrentTimer();
     const CSettingsFile& file = m_document.File();
+    const auto i = static_cast<size_t>(index);
+    const CAlarmData* timer = index >= 0 ? file.m_timers.At(i) : nullptr;
+    const CAlarmInfo* info =
+        index >= 0 && i < file.m_timerInfos.Size() ? file.m_timerInfos.At(i) : nullptr;
+    m_properties->CancelEditing();
+    m_properties->SetValue(kPropText,
+                           info ? QVariant(QString::fromStdString(info->GetText())) : QVariant());
+    m_properties->SetValue(kPropCodePage,
+                           info ? QVariant(static_cast<int>(info->GetCodePageCode())) : QVariant());
+    m_properties->SetValue(kPropFlag10, timer ? QVariant(timer->GetFlag10()) : QVariant());
+    m_properties->SetValue(kPropFlag0C, timer ? QVariant(timer->GetFlag0C()) : QVariant());
+    m_properties->SetPropertyEnabled(kPropText, info != nullptr);
+    m_properties->SetPropertyEnabled(kPropCodePage, info != nullptr);
+    m_properties->SetPropertyEnabled(kPropFlag10, timer != nullptr);
+    m_properties->SetPropertyEnabled(kPropFlag0C, timer != nullptr);
+    m_properties->ResetOriginalValues();
     if (index < 0) {
-        m_properties->Show(nullptr, nullptr);
         return;
     }
-    const auto i = static_cast<size_t>(index);
-    m_properties->Show(file.m_timers.At(i),
-                       i < file.m_timerInfos.Size() ? file.m_timerInfos.At(i) : nullptr);
     if (m_selectChannel) {
         m_selectChannel(m_document.TimerChannel(i));
     }
+}
+
+void CTimerDlg::OnPropertyCommitted(int id, const QVariant& value) {
+    const long index = CurrentTimer();
+    if (index < 0) {
+        return;
+    }
+    const auto i = static_cast<size_t>(index);
+    switch (id) {
+    case kPropText: {
+        // The record holds 22 characters; a longer text is cut visibly, not refused silently.
+        QString text = value.toString();
+        if (text.size() > static_cast<int>(CAlarmInfo::kMaxText)) {
+            text.truncate(static_cast<int>(CAlarmInfo::kMaxText));
+            m_properties->SetValue(kPropText, text);
+            m_properties->ShowRefusal(tr("The timer holds %1 characters; the text was cut to "
+                                         "\"%2\".")
+                                          .arg(CAlarmInfo::kMaxText)
+                                          .arg(text));
+        }
+        m_document.SetTimerText(i, text.toStdString());
+        break;
+    }
+    case kPropCodePage:
+        m_document.SetTimerCodePage(i, static_cast<uint8_t>(value.toInt()));
+        break;
+    case kPropFlag10:
+        m_document.SetTimerFlag(i, CTarnell1018Doc::TimerFlag::Flag10, value.toBool());
+        break;
+    case kPropFlag0C:
+        m_document.SetTimerFlag(i, CTarnell1018Doc::TimerFlag::Flag0C, value.toBool());
+        break;
+    default:
+        return;
+    }
+    RefreshCurrentRow();
 }
 
 void CTimerDlg::OnActivated(QTreeWidgetItem* item) {

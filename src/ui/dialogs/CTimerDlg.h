@@ -15,7 +15,7 @@ namespace tarnell {
 class CAlarmData;
 class CChannelData;
 class CTarnell1018Doc;
-class CTimerPropertyForm;
+class CPropertyGrid;
 
 // The timers of a settings file: when, how often, which channel, the text. A click shows the
 // timer's properties and its channel in the channel list; every change is one step of the
@@ -47,7 +47,9 @@ public:
     static QDate DateOfDay(int dayNumber);
 
     QTreeWidget* List() const { return m_list; }
-    CTimerPropertyForm* Properties() const { return m_properties; }
+    // The timer's text (201), its character table (202) and two flags (200, 203).
+    enum PropertyId { kPropFlag10 = 200, kPropText = 201, kPropCodePage = 202, kPropFlag0C = 203 };
+    CPropertyGrid* Properties() const { return m_properties; }
     QAction* DeleteAction() const { return m_delete; }
     QAction* DeleteAllAction() const { return m_deleteAll; }
     // The timer table indices of the selected rows.
@@ -61,6 +63,7 @@ private:
     void FillRow(QTreeWidgetItem& item, size_t index) const;
     void OnCurrentChanged();
     void OnActivated(QTreeWidgetItem* item);
+    void OnPropertyCommitted(int id, const QVariant& value);
     void ShowContextMenu(const QPoint& at);
     // The timer of the current row, or -1.
     long CurrentTimer() const;
@@ -69,7 +72,7 @@ private:
     CTarnell1018Doc& m_document;
     ChannelSelector m_selectChannel;
     QTreeWidget* m_list = nullptr;
-    CTimerPropertyForm* m_properties = nullptr;
+    CPropertyGrid* m_properties = nullptr;
     QAction* m_new = nullptr;
     QAction* m_delete = nullptr;
     QAction* m_deleteAll = nullptr;
