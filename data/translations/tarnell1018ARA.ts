@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>لا توجد قنوات للطباعة في هذا التحديد.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>القنوات التلفزيونية</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>القنوات الإذاعية</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>تصدير بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>مستندات PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -456,6 +495,29 @@
             <numerusform>إزالة %n قنوات من جميع قوائم المفضلة</numerusform>
             <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
             <numerusform>إزالة %n قناة من جميع قوائم المفضلة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>حذف كل المؤقتات</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>تغيير المؤقت</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>تغيير نص المؤقت</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>حذف %n مؤقت</numerusform>
+            <numerusform>حذف %n مؤقت</numerusform>
+            <numerusform>حذف %n مؤقتين</numerusform>
+            <numerusform>حذف %n مؤقتات</numerusform>
+            <numerusform>حذف %n مؤقتاً</numerusform>
+            <numerusform>حذف %n مؤقت</numerusform>
         </translation>
     </message>
 </context>
@@ -1122,22 +1184,6 @@
         <translation>حفظ باسم...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>طباعة</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>طباعة سريعة</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>معاينة الطباعة</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>إعداد الطباعة...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>استيراد</translation>
     </message>
@@ -1244,14 +1290,6 @@
     <message>
         <source>Transponders</source>
         <translation>الترانسبوندرات</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>الإحصائيات</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>المؤقتات</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1539,6 +1577,65 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>طباعة سريعة</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>إعداد الطباعة...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>تصدير بصيغة PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>قائمة المفضلة</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>جميع القنوات</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>تعذّرت طباعة قائمة القنوات على %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>لا توجد طابعة مُعدّة. صدّر بصيغة PDF أو اطبع إلى ملف من نافذة الطباعة بدلاً من ذلك.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>تعذّرت كتابة ملف PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>حُفظت صفحات الطباعة باسم %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1678,6 +1775,65 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>الإحصائيات</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>القنوات حسب النوع</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>القنوات التلفزيونية:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>القنوات الإذاعية:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>جميع القنوات:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>المرسلات المستجيبة المستخدمة:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>الأقمار الصناعية:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>المؤقتات:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>الملف:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>الدوران:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>الإمالة:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1809,6 +1965,144 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>تعرض هذه القائمة قنوات التلفزيون والراديو معًا: انقل القنوات في قائمة جميع القنوات، أو اعرض نوعًا واحدًا فقط (الخيارات).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>المؤقتات</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>البدء</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>المدة (النهاية)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>المؤقت</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>نص المؤقت، %1 حرفاً على الأكثر.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>جدول المحارف</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>العلامة 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>العلامة 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>مؤقت جديد</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>حذف كل المؤقتات</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>يومياً</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>الإثنين-الجمعة</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>السبت-الأحد</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>أسبوعياً</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>الإثنين،</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>الثلاثاء،</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>الأربعاء،</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>الخميس،</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>الجمعة،</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>السبت،</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>الأحد،</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>يتسع المؤقت لـ %1 حرفاً؛ قُصّ النص إلى «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>الإحصائيات</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>المؤقتات</translation>
     </message>
 </context>
 <context>
@@ -2221,6 +2515,10 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>إضافة القنوات المحددة إلى قائمة المفضلة هذه؛ والعضو المنفرد يخرج منها.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>حفظ صفحات طباعة قائمة القنوات كملف PDF.</translation>
     </message>
 </context>
 </TS>

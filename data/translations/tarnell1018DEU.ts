@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>In dieser Auswahl gibt es keine Sender zum Drucken.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV-Sender</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiosender</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +455,25 @@
         <translation>
             <numerusform>%n Sender aus allen Favoritenlisten entfernen</numerusform>
             <numerusform>%n Sender aus allen Favoritenlisten entfernen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Alle Timer löschen</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Timer ändern</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Timertext ändern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>%n Timer löschen</numerusform>
+            <numerusform>%n Timer löschen</numerusform>
         </translation>
     </message>
 </context>
@@ -1066,22 +1124,6 @@
         <translation>Speichern unter...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Schnelldruck</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Seitenansicht</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Druckeinrichtung...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
@@ -1180,14 +1222,6 @@
     <message>
         <source>Transponders</source>
         <translation>Transponder</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Timer</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1483,6 +1517,65 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Schnelldruck</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Seitenansicht</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Druckeinrichtung...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Favoritenliste</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle Sender</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>Die Senderliste konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>Es ist kein Drucker eingerichtet. Exportieren Sie stattdessen als PDF oder drucken Sie im Druckdialog in eine Datei.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>Die Druckseiten wurden als %1 gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1622,6 +1715,65 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Sender nach Art</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Senderliste</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>TV-Sender:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Radiosender:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>Alle Sender:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Belegte Transponder:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelliten:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Timer:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Drehung:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Neigung:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1749,6 +1901,144 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>Diese Liste zeigt TV- und Radiosender gemeinsam: Verschieben Sie Sender in der Liste aller Sender, oder zeigen Sie nur eine Art (Optionen).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Dauer (Ende)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Der Text des Timers, höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Zeichentabelle</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Merker 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Merker 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>Neuer Timer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Alle Timer löschen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Mo-Fr</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Sa-So</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Mo.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Di.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Mi.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Do.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Fr.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Sa.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>So.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>Der Timer fasst %1 Zeichen; der Text wurde auf „%2“ gekürzt.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2451,10 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>Die ausgewählten Sender in diese Favoritenliste aufnehmen; ein einzelnes Mitglied verlässt sie.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>Die Druckseiten der Senderliste als PDF-Datei speichern.</translation>
     </message>
 </context>
 </TS>

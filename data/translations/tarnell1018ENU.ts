@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>There are no channels to print in this selection.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV channels</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radio channels</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +455,25 @@
         <translation>
             <numerusform>Remove %n channel from all favourite lists</numerusform>
             <numerusform>Remove %n channels from all favourite lists</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Delete all timers</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Change timer</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Change timer text</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Delete %n timer</numerusform>
+            <numerusform>Delete %n timers</numerusform>
         </translation>
     </message>
 </context>
@@ -1066,22 +1124,6 @@
         <translation>Save As...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Quick Print</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Print Preview</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Print Setup...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Import</translation>
     </message>
@@ -1180,14 +1222,6 @@
     <message>
         <source>Transponders</source>
         <translation>Transponders</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Timers</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1483,6 +1517,65 @@ Saving writes it without these parts. Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Quick Print</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Print Setup...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Export as PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Favourite list</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>All channels</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>The channel list could not be printed on %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>The PDF file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>The printed pages were saved as %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1622,6 +1715,65 @@ Saving writes it without these parts. Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Channels by kind</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Service list</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>TV channels:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Radio channels:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>All channels:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Used transponders:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Timers:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Tilt:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1749,6 +1901,144 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Repetition</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Duration (End)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>The timer&apos;s text, at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Character table</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Flag 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Flag 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>New Timer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Delete All Timers</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Once</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Daily</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Mon-Fri</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Sat-Sun</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Weekly</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Mon.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Tue.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Wed.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Thu.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Fri.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Sat.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>Sun.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2451,10 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>Add the selected channels to this favourite list; a single member leaves it.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>Save the printed pages of the channel list as a PDF file.</translation>
     </message>
 </context>
 </TS>

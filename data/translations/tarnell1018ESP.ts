@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>En esta selección no hay canales para imprimir.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canales de TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canales de radio</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +455,25 @@
         <translation>
             <numerusform>Quitar %n canal de todas las listas de favoritos</numerusform>
             <numerusform>Quitar %n canales de todas las listas de favoritos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Eliminar todos los temporizadores</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Cambiar el temporizador</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Cambiar el texto del temporizador</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Eliminar %n temporizador</numerusform>
+            <numerusform>Eliminar %n temporizadores</numerusform>
         </translation>
     </message>
 </context>
@@ -1066,22 +1124,6 @@
         <translation>Guardar como...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Impresión rápida</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Vista previa de impresión</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Configurar impresión...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Importar</translation>
     </message>
@@ -1188,14 +1230,6 @@
     <message>
         <source>Transponders</source>
         <translation>Transpondedores</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Temporizadores</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1483,6 +1517,65 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Impresión rápida</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Configurar impresión...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exportar como PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Lista de favoritos</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Todos los canales</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>No se pudo imprimir la lista de canales en %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>No hay ninguna impresora configurada. Exporte como PDF o imprima en un archivo desde el cuadro de impresión.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>Las páginas impresas se guardaron como %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1622,6 +1715,65 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Canales por tipo</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Lista de canales</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>Canales de TV:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Canales de radio:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>Todos los canales:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Transpondedores usados:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satélites:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Temporizadores:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Giro:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Inclinación:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1749,6 +1901,144 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>Esta lista muestra juntos canales de TV y de radio: mueva los canales en la lista de todos los canales, o muestre solo un tipo (Opciones).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Temporizadores</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Duración (fin)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>El texto del temporizador, como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Tabla de caracteres</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Opción 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Opción 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>Nuevo temporizador</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Eliminar todos los temporizadores</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Una vez</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Lun-Vie</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Sáb-Dom</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Lun.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Mar.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Mié.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Jue.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Vie.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Sáb.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>Dom.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>El temporizador admite %1 caracteres; el texto se recortó a «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Temporizadores</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2451,10 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>Añadir los canales seleccionados a esta lista de favoritos; un único miembro sale de ella.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>Guardar las páginas impresas de la lista de canales como archivo PDF.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fa_IR">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>در این انتخاب کانالی برای چاپ وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>کانال‌های تلویزیونی</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>کانال‌های رادیویی</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>صفحه</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>کپی</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>صدور به PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>اسناد PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -406,6 +445,24 @@
         <source>Remove %n channel(s) from all favourite lists</source>
         <translation>
             <numerusform>حذف %n کانال از همه فهرست‌های علاقه‌مندی</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>حذف همه زمان‌سنج‌ها</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>تغییر زمان‌سنج</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>تغییر متن زمان‌سنج</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>حذف %n زمان‌سنج</numerusform>
         </translation>
     </message>
 </context>
@@ -1052,22 +1109,6 @@
         <translation>ذخیره با نام...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>چاپ</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>چاپ سریع</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>پیش‌نمایش چاپ</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>تنظیمات چاپ...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>وارد کردن</translation>
     </message>
@@ -1174,14 +1215,6 @@
     <message>
         <source>Transponders</source>
         <translation>ترانسپوندرها</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>آمار</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>زمان‌سنج‌ها</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1469,6 +1502,65 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>چاپ</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>چاپ سریع</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>پیش‌نمایش چاپ</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>تنظیمات چاپ...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>صدور به PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>فهرست برگزیده</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>همه کانال‌ها</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>فهرست کانال‌ها روی %1 چاپ نشد.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>هیچ چاپگری تنظیم نشده است. به‌جای آن به PDF صادر کنید یا از پنجره چاپ در یک فایل چاپ کنید.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>فایل PDF %1 نوشته نشد: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>صفحه‌های چاپی به‌صورت %1 ذخیره شدند.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1608,6 +1700,65 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>آمار</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>کانال‌ها بر اساس نوع</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلویزیون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>فهرست کانال‌ها</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>کانال‌های تلویزیونی:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>کانال‌های رادیویی:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>همه کانال‌ها:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>ترانسپوندرهای استفاده‌شده:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>ماهواره‌ها:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>زمان‌سنج‌ها:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>فایل:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>چرخش:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>شیب:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1734,6 +1885,144 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>این فهرست کانال‌های تلویزیونی و رادیویی را با هم نشان می‌دهد: کانال‌ها را در فهرست همهٔ کانال‌ها جابه‌جا کنید، یا فقط یک نوع را نشان دهید (گزینه‌ها).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>زمان‌سنج‌ها</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>ردیف</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>تکرار</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>شروع</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>مدت (پایان)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>متن</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>زمان‌سنج</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>متن زمان‌سنج، حداکثر %1 نویسه.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>جدول نویسه</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>پرچم ۱</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>پرچم ۲</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>زمان‌سنج جدید</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>حذف همه زمان‌سنج‌ها</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>یک‌بار</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>روزانه</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>دوشنبه تا جمعه</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>شنبه و یکشنبه</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>هفتگی</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>دیگر</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>دوشنبه،</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>سه‌شنبه،</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>چهارشنبه،</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>پنجشنبه،</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>جمعه،</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>شنبه،</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>یکشنبه،</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>زمان‌سنج %1 نویسه جا دارد؛ متن به «%2» کوتاه شد.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>آمار</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>زمان‌سنج‌ها</translation>
     </message>
 </context>
 <context>
@@ -2146,6 +2435,10 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>کانال‌های انتخاب‌شده را به این فهرست علاقه‌مندی بیفزایید؛ یک عضو تنها از آن بیرون می‌رود.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>ذخیره صفحه‌های چاپی فهرست کانال‌ها به‌صورت فایل PDF.</translation>
     </message>
 </context>
 </TS>

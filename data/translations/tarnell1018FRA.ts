@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>Cette sélection ne contient aucune chaîne à imprimer.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Chaînes TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Chaînes radio</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +455,25 @@
         <translation>
             <numerusform>Retirer %n chaîne de toutes les listes de favoris</numerusform>
             <numerusform>Retirer %n chaînes de toutes les listes de favoris</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Supprimer toutes les programmations</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Modifier la programmation</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Modifier le texte de la programmation</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Supprimer %n programmation</numerusform>
+            <numerusform>Supprimer %n programmations</numerusform>
         </translation>
     </message>
 </context>
@@ -1066,22 +1124,6 @@
         <translation>Enregistrer sous...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Impression rapide</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Aperçu avant impression</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Configuration de l&apos;impression...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
@@ -1188,14 +1230,6 @@
     <message>
         <source>Transponders</source>
         <translation>Transpondeurs</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistiques</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Programmations</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1483,6 +1517,65 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Impression rapide</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Configuration de l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Liste de favoris</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Toutes les chaînes</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>La liste des chaînes n&apos;a pas pu être imprimée sur %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>Aucune imprimante n&apos;est configurée. Exportez en PDF ou imprimez dans un fichier depuis la boîte de dialogue d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>Le fichier PDF %1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>Les pages imprimées ont été enregistrées sous %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1622,6 +1715,65 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Chaînes par type</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Liste des chaînes</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>Chaînes TV :</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Chaînes radio :</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>Toutes les chaînes :</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Transpondeurs utilisés :</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellites :</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Programmations :</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Inclinaison :</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1749,6 +1901,144 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>Cette liste affiche ensemble chaînes TV et radio : déplacez les chaînes dans la liste de toutes les chaînes, ou n&apos;affichez qu&apos;un seul type (Options).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Programmations</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Durée (fin)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Le texte de la programmation, %1 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Table de caractères</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Option 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Option 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>Nouvelle programmation</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Supprimer toutes les programmations</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidien</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Lun-Ven</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Sam-Dim</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Lun.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Mar.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Mer.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Jeu.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Ven.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Sam.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>Dim.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>La programmation contient %1 caractères ; le texte a été coupé à « %2 ».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Programmations</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2451,10 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>Ajouter les chaînes sélectionnées à cette liste de favoris ; un seul membre sélectionné en sort.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>Enregistrer les pages imprimées de la liste des chaînes dans un fichier PDF.</translation>
     </message>
 </context>
 </TS>

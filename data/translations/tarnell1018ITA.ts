@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>In questa selezione non ci sono canali da stampare.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canali TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canali radio</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Esporta come PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +455,25 @@
         <translation>
             <numerusform>Rimuovi %n canale da tutte le liste preferiti</numerusform>
             <numerusform>Rimuovi %n canali da tutte le liste preferiti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Elimina tutti i timer</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Modifica timer</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Modifica testo del timer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Elimina %n timer</numerusform>
+            <numerusform>Elimina %n timer</numerusform>
         </translation>
     </message>
 </context>
@@ -1066,22 +1124,6 @@
         <translation>Salva con nome...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Stampa rapida</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Anteprima di stampa</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Imposta stampante...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Importa</translation>
     </message>
@@ -1188,14 +1230,6 @@
     <message>
         <source>Transponders</source>
         <translation>Transponder</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistiche</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Timer</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1483,6 +1517,65 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Stampa rapida</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Imposta stampante...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Esporta come PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Lista preferiti</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tutti i canali</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>Non è stato possibile stampare la lista canali su %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>Nessuna stampante configurata. Esporta come PDF o stampa su file dalla finestra di stampa.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>Non è stato possibile scrivere il file PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>Le pagine di stampa sono state salvate come %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1622,6 +1715,65 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Canali per tipo</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Lista canali</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>Canali TV:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Canali radio:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>Tutti i canali:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Transponder usati:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satelliti:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Timer:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Rotazione:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Inclinazione:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1749,6 +1901,144 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>Questa lista mostra insieme canali TV e radio: sposta i canali nella lista di tutti i canali, oppure mostrane un solo tipo (Opzioni).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Ripetizione</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Durata (fine)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Il testo del timer, al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Tabella caratteri</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Opzione 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Opzione 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>Nuovo timer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Elimina tutti i timer</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Una volta</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Lun-Ven</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Sab-Dom</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Settimanale</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Lun.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Mar.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Mer.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Gio.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Ven.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Sab.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>Dom.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>Il timer contiene %1 caratteri; il testo è stato accorciato a «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2451,10 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>Aggiungi i canali selezionati a questa lista preferiti; un singolo membro ne esce.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>Salva le pagine di stampa della lista canali come file PDF.</translation>
     </message>
 </context>
 </TS>

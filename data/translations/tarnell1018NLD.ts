@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>Deze selectie bevat geen zenders om af te drukken.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Tv-zenders</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiozenders</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporteren als PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-documenten (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +455,25 @@
         <translation>
             <numerusform>%n zender uit alle favorietenlijsten verwijderen</numerusform>
             <numerusform>%n zenders uit alle favorietenlijsten verwijderen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Alle timers verwijderen</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Timer wijzigen</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Timertekst wijzigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>%n timer verwijderen</numerusform>
+            <numerusform>%n timers verwijderen</numerusform>
         </translation>
     </message>
 </context>
@@ -1066,22 +1124,6 @@
         <translation>Opslaan als...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Snel afdrukken</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Afdrukvoorbeeld</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Afdrukinstellingen...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Importeren</translation>
     </message>
@@ -1188,14 +1230,6 @@
     <message>
         <source>Transponders</source>
         <translation>Transponders</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistieken</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Timers</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1483,6 +1517,65 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Snel afdrukken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Afdrukinstellingen...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exporteren als PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Favorietenlijst</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Aanbieder</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle zenders</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>De zenderlijst kon niet worden afgedrukt op %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>Er is geen printer ingesteld. Exporteer als PDF of druk af naar een bestand via het afdrukvenster.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>Het PDF-bestand %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>De afdrukpagina’s zijn opgeslagen als %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1622,6 +1715,65 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Zenders per soort</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>Tv</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Zenderlijst</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>Tv-zenders:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Radiozenders:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>Alle zenders:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Gebruikte transponders:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Satellieten:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Timers:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Bestand:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Draaiing:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Kanteling:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1749,6 +1901,144 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>Deze lijst toont tv- en radiozenders samen: verplaats zenders in de lijst van alle zenders, of toon maar één soort (Opties).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Herhaling</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Duur (einde)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Zender</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>De tekst van de timer, hoogstens %1 tekens.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Tekentabel</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Vlag 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Vlag 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>Nieuwe timer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Alle timers verwijderen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Eenmalig</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Dagelijks</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Ma-Vr</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Za-Zo</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wekelijks</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Anders</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Ma.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Di.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Wo.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Do.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Vr.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Za.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>Zo.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>De timer bevat %1 tekens; de tekst is ingekort tot &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2451,10 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>De geselecteerde zenders aan deze favorietenlijst toevoegen; één enkel lid verlaat haar.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>De afdrukpagina’s van de zenderlijst opslaan als PDF-bestand.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CDrucken</name>
+    <message>
+        <source>There are no channels to print in this selection.</source>
+        <translation>В этом выборе нет каналов для печати.</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>ТВ-каналы</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Радиоканалы</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Страница</translation>
+    </message>
+</context>
+<context>
     <name>CTarnell1018View</name>
     <message>
         <source>Name</source>
@@ -121,6 +152,14 @@
     <message>
         <source>Copy</source>
         <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -426,6 +465,26 @@
             <numerusform>Удалить %n канал из всех списков избранного</numerusform>
             <numerusform>Удалить %n канала из всех списков избранного</numerusform>
             <numerusform>Удалить %n каналов из всех списков избранного</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete all timers</source>
+        <translation>Удалить все таймеры</translation>
+    </message>
+    <message>
+        <source>Change timer</source>
+        <translation>Изменить таймер</translation>
+    </message>
+    <message>
+        <source>Change timer text</source>
+        <translation>Изменить текст таймера</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timer(s)</source>
+        <translation>
+            <numerusform>Удалить %n таймер</numerusform>
+            <numerusform>Удалить %n таймера</numerusform>
+            <numerusform>Удалить %n таймеров</numerusform>
         </translation>
     </message>
 </context>
@@ -1080,22 +1139,6 @@
         <translation>Сохранить как...</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Печать</translation>
-    </message>
-    <message>
-        <source>Quick Print</source>
-        <translation>Быстрая печать</translation>
-    </message>
-    <message>
-        <source>Print Preview</source>
-        <translation>Предварительный просмотр</translation>
-    </message>
-    <message>
-        <source>Print Setup...</source>
-        <translation>Настройка печати...</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Импорт</translation>
     </message>
@@ -1202,14 +1245,6 @@
     <message>
         <source>Transponders</source>
         <translation>Транспондеры</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Статистика</translation>
-    </message>
-    <message>
-        <source>Timers</source>
-        <translation>Таймеры</translation>
     </message>
     <message>
         <source>Receiver Configuration</source>
@@ -1497,6 +1532,65 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Быстрая печать</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>Print Setup...</source>
+        <translation>Настройка печати...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Экспорт в PDF...</translation>
+    </message>
+    <message>
+        <source>Favourite list</source>
+        <translation>Список избранного</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Все каналы</translation>
+    </message>
+    <message>
+        <source>The channel list could not be printed on %1.</source>
+        <translation>Не удалось напечатать список каналов на %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up. Export as PDF or print to a file from the Print dialog instead.</source>
+        <translation>Принтер не настроен. Экспортируйте в PDF или печатайте в файл из диалога печати.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation>Не удалось записать файл PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>The printed pages were saved as %1.</source>
+        <translation>Страницы для печати сохранены как %1.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1636,6 +1730,65 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CStatistikDlg</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Channels by kind</source>
+        <translation>Каналы по типам</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Список каналов</translation>
+    </message>
+    <message>
+        <source>TV channels:</source>
+        <translation>ТВ-каналы:</translation>
+    </message>
+    <message>
+        <source>Radio channels:</source>
+        <translation>Радиоканалы:</translation>
+    </message>
+    <message>
+        <source>All channels:</source>
+        <translation>Все каналы:</translation>
+    </message>
+    <message>
+        <source>Used transponders:</source>
+        <translation>Используемые транспондеры:</translation>
+    </message>
+    <message>
+        <source>Satellites:</source>
+        <translation>Спутники:</translation>
+    </message>
+    <message>
+        <source>Timers:</source>
+        <translation>Таймеры:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Файл:</translation>
+    </message>
+    <message>
+        <source>Rotation:</source>
+        <translation>Поворот:</translation>
+    </message>
+    <message>
+        <source>Tilt:</source>
+        <translation>Наклон:</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CTarnell1018View</name>
     <message>
         <source>Cut</source>
@@ -1764,6 +1917,144 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>This list shows TV and radio channels together: move channels in the list of all channels, or show one kind only (Options).</source>
         <translation>Этот список показывает теле- и радиоканалы вместе: перемещайте каналы в списке всех каналов или показывайте только один вид (Параметры).</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTimerDlg</name>
+    <message>
+        <source>Timers</source>
+        <translation>Таймеры</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Repetition</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Duration (End)</source>
+        <translation>Длительность (конец)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Таймер</translation>
+    </message>
+    <message>
+        <source>The timer&apos;s text, at most %1 characters.</source>
+        <translation>Текст таймера, не более %1 символов.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Кодовая таблица</translation>
+    </message>
+    <message>
+        <source>Flag 1</source>
+        <translation>Флаг 1</translation>
+    </message>
+    <message>
+        <source>Flag 2</source>
+        <translation>Флаг 2</translation>
+    </message>
+    <message>
+        <source>New Timer</source>
+        <translation>Новый таймер</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete All Timers</source>
+        <translation>Удалить все таймеры</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Один раз</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ежедневно</translation>
+    </message>
+    <message>
+        <source>Mon-Fri</source>
+        <translation>Пн-Пт</translation>
+    </message>
+    <message>
+        <source>Sat-Sun</source>
+        <translation>Сб-Вс</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Еженедельно</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другое</translation>
+    </message>
+    <message>
+        <source>Mo.</source>
+        <translation>Пн.</translation>
+    </message>
+    <message>
+        <source>Di.</source>
+        <translation>Вт.</translation>
+    </message>
+    <message>
+        <source>Mi.</source>
+        <translation>Ср.</translation>
+    </message>
+    <message>
+        <source>Do.</source>
+        <translation>Чт.</translation>
+    </message>
+    <message>
+        <source>Fr.</source>
+        <translation>Пт.</translation>
+    </message>
+    <message>
+        <source>Sa.</source>
+        <translation>Сб.</translation>
+    </message>
+    <message>
+        <source>So.</source>
+        <translation>Вс.</translation>
+    </message>
+    <message>
+        <source>The timer holds %1 characters; the text was cut to &quot;%2&quot;.</source>
+        <translation>Таймер вмещает %1 символа; текст сокращён до «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CToolCommands</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Таймеры</translation>
     </message>
 </context>
 <context>
@@ -2176,6 +2467,10 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Add the selected channels to this favourite list; a single member leaves it.</source>
         <translation>Добавить выбранные каналы в этот список избранного; единственный выбранный участник покидает его.</translation>
+    </message>
+    <message>
+        <source>Save the printed pages of the channel list as a PDF file.</source>
+        <translation>Сохранить страницы печати списка каналов в файл PDF.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,8 @@
 #include "CTarnell1018View.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
@@ -82,6 +84,12 @@ CChildFrame::~CChildFrame() {
 QString CChildFrame::Title() const {
     const std::string title = m_document->GetTitle();
     return title.empty() ? m_untitledName : QString::fromStdString(title);
+}
+
+QString CChildFrame::Folder() const {
+    const auto& path = m_document->GetPathName();
+    return path.empty() ? QDir::homePath()
+                        : QFileInfo(QString::fromStdString(path.string())).path();
 }
 
 void CChildFrame::RefreshTitle() {

@@ -36,6 +36,8 @@ public:
     const CTarnell1018Doc& Document() const { return *m_document; }
     // The file's name, or the numbered name a new document was given.
     QString Title() const;
+    // Where files made from this list are proposed: its file's folder, or home for a new list.
+    QString Folder() const;
     void SetCloseGuard(CloseGuard guard) { m_closeGuard = std::move(guard); }
     // After a save, which changes the title and the modified state without a hint.
     void RefreshTitle();

@@ -124,10 +124,7 @@ void CDocumentCommands::ExportText() {
     if (!child) {
         return;
     }
-    const auto& documentPath = child->Document().GetPathName();
-    const QString folder = documentPath.empty()
-                               ? QDir::homePath()
-                               : QFileInfo(QString::fromStdString(documentPath.string())).path();
+    const QString folder = child->Folder();
     const bool tv = child->ShowsTv();
     const auto target =
         m_dialogs.AskExportFileName(&m_frame, QDir(folder).filePath(ExportFileName(child->Title())),

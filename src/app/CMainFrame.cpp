@@ -16,10 +16,12 @@
 #include "CLeftView.h"
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
+#include "CPrintCommands.h"
 #include "CReceiverCommands.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
+#include "CToolCommands.h"
 #include "CommandDescriptions.h"
 #include "CommandIds.h"
 #include "FileIo.h"
@@ -76,6 +78,8 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     m_editCommands = new CChannelEditCommands(*this, *m_commands, m_dialogs, m_preferences);
     m_favouriteColours = new CFavouriteColours(*this, m_preferences, m_dialogs);
     m_receiver = new CReceiverCommands(*this, *m_commands, m_dialogs);
+    m_tools = new CToolCommands(*this, *m_commands);
+    m_print = new CPrintCommands(*this, *m_commands, m_dialogs);
     RegisterStyleCommands();
     RegisterHelpCommands();
 
@@ -346,6 +350,8 @@ void CMainFrame::UpdateCommands() {
         m_listCommands->UpdateCommands();
     }
     m_editCommands->Update();
+    m_tools->Update();
+    m_print->Update();
     const bool hasDocument = ActiveChild() != nullptr;
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio,
                          kCmdToggleSatelliteOnlyActive, kCmdToggleSatelliteShowNumber}) {

@@ -26,9 +26,11 @@ class CFavouriteColours;
 class CCommandRegistry;
 class CNetworkProfileArray;
 class COptionsPropSheet;
+class CPrintCommands;
 class CReceiverCommands;
 class CRibbonBar;
 class CTarnell1018Doc;
+class CToolCommands;
 class IUserDialogs;
 struct CAppPreferences;
 
@@ -92,6 +94,8 @@ public:
     CDocumentCommands& DocumentCommands() const { return *m_documentCommands; }
     CFavouriteColours& FavouriteColours() const { return *m_favouriteColours; }
     CReceiverCommands& ReceiverCommands() const { return *m_receiver; }
+    CToolCommands& ToolCommands() const { return *m_tools; }
+    CPrintCommands& PrintCommands() const { return *m_print; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CChannelEditCommands& EditCommands() const { return *m_editCommands; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
@@ -149,6 +153,8 @@ private:
     CDocumentCommands* m_documentCommands = nullptr;
     CFavouriteColours* m_favouriteColours = nullptr;
     CReceiverCommands* m_receiver = nullptr;
+    CToolCommands* m_tools = nullptr;
+    CPrintCommands* m_print = nullptr;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CNetworkProfileArray> m_profiles;
     int m_untitledCount = 0;

@@ -33,11 +33,8 @@ namespace {
 
 // Commands whose windows and dialogs come later; they show in the ribbon, disabled.
 constexpr int kLaterCommands[] = {
-    kCmdFilePrint,      kCmdFilePrintDirect, kCmdFilePrintPreview,
-    kCmdFilePrintSetup, kCmdEditPaste,       kCmdEditCut,
-    kCmdEditCopy,       kCmdEditSelectAll,   kCmdToggleListDetails,
-    kCmdViewList,       kCmdViewDetails,     kCmdStatistics,
-    kCmdTimers,         kCmdReceiverConfig,
+    kCmdEditPaste,         kCmdEditCut,  kCmdEditCopy,    kCmdEditSelectAll,
+    kCmdToggleListDetails, kCmdViewList, kCmdViewDetails, kCmdReceiverConfig,
 };
 
 } // namespace
@@ -54,10 +51,6 @@ void CMainFrame::RegisterCommands() {
     add(kCmdFileSave, tr("Save"), keys(Qt::CTRL | Qt::Key_S, QKeySequence::Save));
     add(kCmdFileSaveAs, tr("Save As..."),
         keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S, QKeySequence::SaveAs));
-    add(kCmdFilePrint, tr("Print"));
-    add(kCmdFilePrintDirect, tr("Quick Print"));
-    add(kCmdFilePrintPreview, tr("Print Preview"));
-    add(kCmdFilePrintSetup, tr("Print Setup..."));
     add(kCmdImport, tr("Import"));
     add(kCmdImportEnigma2, QStringLiteral("&Enigma2"));
     add(kCmdImportOctagon918, QStringLiteral("&Octagon 918 HD Difference"));
@@ -89,8 +82,6 @@ void CMainFrame::RegisterCommands() {
     add(kCmdFetchList, tr("Fetch Service List"));
     add(kCmdFetchListAndConfig, tr("Fetch Service List and Configuration"));
     add(kCmdTransponderMenu, tr("Transponders"));
-    add(kCmdStatistics, tr("Statistics"));
-    add(kCmdTimers, tr("Timers"));
     add(kCmdReceiverConfig, tr("Receiver Configuration"));
 
     RegisterLanguageCommands();
@@ -293,9 +284,9 @@ void CMainFrame::BuildRibbon() {
     menu->addAction(cmd(kCmdFileSave));
     menu->addAction(cmd(kCmdFileSaveAs));
     auto* print = menu->addMenu(cmd(kCmdFilePrint)->icon(), cmd(kCmdFilePrint)->text());
-    print->addActions(
-        {cmd(kCmdFilePrintDirect), cmd(kCmdFilePrintPreview), cmd(kCmdFilePrintSetup)});
-    print->setEnabled(false);
+    print->setObjectName(QStringLiteral("printMenu"));
+    print->addActions({cmd(kCmdFilePrint), cmd(kCmdFilePrintDirect), cmd(kCmdFilePrintPreview),
+                       cmd(kCmdFilePrintSetup), cmd(kCmdFileExportPdf)});
     menu->addSeparator();
     auto* import = menu->addMenu(cmd(kCmdImport)->icon(), cmd(kCmdImport)->text());
     import->addSection(tr("Import of other channel lists"));

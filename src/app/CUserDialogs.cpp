@@ -61,6 +61,17 @@ CUserDialogs::AskExportFileName(QWidget* parent, const QString& suggestion, bool
     return ExportTarget{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == utf8};
 }
 
+QString CUserDialogs::AskPdfFileName(QWidget* parent, const QString& suggestion) {
+    QFileDialog dialog(parent, tr("Export as PDF"), suggestion);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({tr("PDF documents (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 QString CUserDialogs::AskSaveFileName(QWidget* parent, const QString& suggestion) {
     QFileDialog dialog(parent, tr("Save As"), suggestion);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -34,6 +34,9 @@ constexpr Description kDescriptions[] = {
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Show the pages as they will be printed.")},
     {kCmdFilePrintSetup,
      QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Choose the printer and the paper.")},
+    {kCmdFileExportPdf, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
+                                          "Save the printed pages of the channel list as a PDF "
+                                          "file.")},
     {kCmdImport, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                    "Import the channel list of another receiver.")},
     {kCmdImportEnigma2, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",

@@ -32,6 +32,9 @@ public:
     // first when proposeUtf8. Nothing when cancelled.
     virtual std::optional<ExportTarget>
     AskExportFileName(QWidget* parent, const QString& suggestion, bool proposeUtf8) = 0;
+    // The PDF file the printed list goes to; a name without an ending gets ".pdf". Empty when
+    // cancelled.
+    virtual QString AskPdfFileName(QWidget* parent, const QString& suggestion) = 0;
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
     // A message box without an icon.
@@ -62,6 +65,7 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& suggestion) override;
     std::optional<ExportTarget> AskExportFileName(QWidget* parent, const QString& suggestion,
                                                   bool proposeUtf8) override;
+    QString AskPdfFileName(QWidget* parent, const QString& suggestion) override;
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowInformation(QWidget* parent, const QString& text) override;
     void ShowNotice(QWidget* parent, const QString& text) override;

@@ -33,9 +33,13 @@ constexpr const char* kFixedNames[] = {
     QT_TRANSLATE_NOOP("UndoStep", "Favourite list from provider"),
     QT_TRANSLATE_NOOP("UndoStep", "Move favourite list"),
     QT_TRANSLATE_NOOP("UndoStep", "Move satellite"),
+    QT_TRANSLATE_NOOP("UndoStep", "Delete all timers"),
+    QT_TRANSLATE_NOOP("UndoStep", "Change timer"),
+    QT_TRANSLATE_NOOP("UndoStep", "Change timer text"),
 };
 
-// "<verb> <n> channel(s)[ <tail>]" as the history writes it, with "%n channel(s)" for the count.
+// "<verb> <n> channel(s)|timer(s)[ <tail>]" as the history writes it, with "%n channel(s)" or
+// "%n timer(s)" for the count.
 constexpr const char* kCountedNames[] = {
     QT_TRANSLATE_N_NOOP("UndoStep", "Delete %n channel(s)"),
     QT_TRANSLATE_N_NOOP("UndoStep", "Cut %n channel(s)"),
@@ -47,6 +51,7 @@ constexpr const char* kCountedNames[] = {
     QT_TRANSLATE_N_NOOP("UndoStep", "Remove %n channel(s) from a favourite list"),
     QT_TRANSLATE_N_NOOP("UndoStep", "Remove %n channel(s) from the favourite list"),
     QT_TRANSLATE_N_NOOP("UndoStep", "Remove %n channel(s) from all favourite lists"),
+    QT_TRANSLATE_N_NOOP("UndoStep", "Delete %n timer(s)"),
 };
 
 } // namespace
@@ -58,12 +63,12 @@ QString UndoStepText(const std::string& name) {
         }
     }
     static const QRegularExpression countedName(
-        QStringLiteral("^(\\S+) (\\d{1,9}) channels?((?: .+)?)$"));
+        QStringLiteral("^(\\S+) (\\d{1,9}) (channel|timer)s?((?: .+)?)$"));
     const QString text = QString::fromStdString(name);
     const QRegularExpressionMatch match = countedName.match(text);
     if (match.hasMatch()) {
-        const QString key =
-            match.captured(1) + QStringLiteral(" %n channel(s)") + match.captured(3);
+        const QString key = match.captured(1) + QStringLiteral(" %n ") + match.captured(3) +
+                            QStringLiteral("(s)") + match.captured(4);
         for (const char* counted : kCountedNames) {
             if (key == QLatin1String(counted)) {
                 const QString shown = QCoreApplication::translate(kContext, counted, nullptr,

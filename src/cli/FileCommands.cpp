@@ -7,6 +7,7 @@
 #include "ModelJson.h"
 #include "SectionIds.h"
 
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -42,7 +43,25 @@ std::filesystem::path CompanionConfigPath(const std::filesystem::path& out) {
     return out.parent_path() / name;
 }
 
+// The pie's slices under the names the editor's legend gives them, with the same shares.
+constexpr const char* kSliceNames[DocumentStatistics::kSliceCount] = {
+    "TV SD free",      "TV HD free", "TV SD scrambled",
+    "TV HD scrambled", "Radio free", "Radio scrambled"};
+
+std::string Percent(double share) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f%%", share);
+    return text;
+}
+
 nlohmann::ordered_json StatisticsJson(const DocumentStatistics& s) {
+    const auto slices = s.PieSlices();
+    auto pie = nlohmann::ordered_json::array();
+    for (int i = 0; i < DocumentStatistics::kSliceCount; ++i) {
+        pie.push_back({{"name", kSliceNames[i]},
+                       {"channels", slices[static_cast<size_t>(i)]},
+                       {"share", Percent(DocumentStatistics::Share(slices, i))}});
+    }
     return {{"tv", s.tv},
             {"radio", s.radio},
             {"channels", s.tv + s.radio},
@@ -53,6 +72,7 @@ nlohmann::ordered_json StatisticsJson(const DocumentStatistics& s) {
             {"hdScrambled", s.hdScrambled},
             {"sdScrambled", s.sdScrambled},
             {"radioScrambled", s.radioScrambled},
+            {"slices", pie},
             {"fileInfo", s.text}};
 }
 
@@ -66,6 +86,11 @@ std::string StatisticsText(const DocumentStatistics& s) {
         << "Satellites:         " << s.satellites << "\n"
         << "Timers:             " << s.timers << "\n"
         << "File information:   " << s.text << "\n";
+    const auto slices = s.PieSlices();
+    for (int i = 0; i < DocumentStatistics::kSliceCount; ++i) {
+        out << "  " << kSliceNames[i] << ": " << slices[static_cast<size_t>(i)] << " ("
+            << Percent(DocumentStatistics::Share(slices, i)) << ")\n";
+    }
     return out.str();
 }
 

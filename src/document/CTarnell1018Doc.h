@@ -97,6 +97,25 @@ public:
                                            CodePage codePage = CodePage::Windows1252) const;
     bool ChannelTextFits(bool tv, CodePage codePage) const;
 
+    // --- the timer dialog's edits; each is one step of the history
+    // Follows moved channels with the timers and links them afresh, as a store does, so that
+    // the timers name the channels they were set for.
+    void PrepareTimers();
+    // Table indices of the timers the dialog lists: those in use, the receiver's last two left
+    // out.
+    std::vector<size_t> ListedTimers() const;
+    // Clears these timers (any order, repeats allowed); indices of no listed timer are left.
+    void DeleteTimers(std::vector<size_t> indices);
+    // Clears every listed timer and its text.
+    void DeleteAllTimers();
+    enum class TimerFlag { Flag10, Flag0C };
+    void SetTimerFlag(size_t index, TimerFlag flag, bool on);
+    // false (nothing changed) when the text does not fit the record.
+    bool SetTimerText(size_t index, std::string_view utf8);
+    void SetTimerCodePage(size_t index, uint8_t code);
+    // The channel a timer records: the (position + 1)-th of its kind; nullptr when none.
+    const CChannelData* TimerChannel(size_t index) const;
+
     // --- the records the views and panes act on (borrowed; cleared when their record goes)
     CSatelliteInfo* GetCurrentSatellite() const { return m_currentSatellite; }
     void SetCurrentSatellite(CSatelliteInfo* satellite) { m_currentSatellite = satellite; }

@@ -2,6 +2,9 @@
 
 #include "CSettingsFile.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace tarnell {
 
 namespace {
@@ -31,6 +34,24 @@ DocumentStatistics DocumentStatistics::Count(const CSettingsFile& file) {
     s.timers = static_cast<int>(file.m_timers.CountActive());
     s.text = file.m_fduInfo.GetText();
     return s;
+}
+
+DocumentStatistics::Slices DocumentStatistics::PieSlices() const {
+    const auto atLeast0 = [](int v) { return std::max(v, 0); };
+    return {atLeast0(tv - hd - sdScrambled),
+            atLeast0(hd - hdScrambled),
+            atLeast0(sdScrambled),
+            atLeast0(hdScrambled),
+            atLeast0(radio - radioScrambled),
+            atLeast0(radioScrambled)};
+}
+
+double DocumentStatistics::Share(const Slices& slices, int slice) {
+    const double total = std::accumulate(slices.begin(), slices.end(), 0.0);
+    if (total <= 0 || slice < 0 || slice >= kSliceCount) {
+        return 0.0;
+    }
+    return 100.0 * slices[static_cast<size_t>(slice)] / total;
 }
 
 } // namespace tarnell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace tarnell {
@@ -20,6 +21,14 @@ struct DocumentStatistics {
     std::string text; // the file information text
 
     static DocumentStatistics Count(const CSettingsFile& file);
+
+    // The pie's six slices, in this order: SD free, HD free, SD scrambled, HD scrambled (all
+    // TV), radio free, radio scrambled. Never negative, whatever the counts say.
+    static constexpr int kSliceCount = 6;
+    using Slices = std::array<int, kSliceCount>;
+    Slices PieSlices() const;
+    // A slice's part of all slices in percent; 0 for an empty list instead of a division by 0.
+    static double Share(const Slices& slices, int slice);
 };
 
 } // namespace tarnell

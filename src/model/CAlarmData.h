@@ -49,6 +49,17 @@ public:
     bool IsTv() const { return GetServiceKind() == 0; }
     int GetRepetitionKind() const { return m_record[16] >> 4; }
     uint8_t GetWeekdayMask() const { return m_record[18]; }
+    int GetIconIndex() const { return m_record[17] & 0x0F; }
+    // The yes/no property in bit 4 of byte 15.
+    bool GetFlag10() const { return (m_record[15] & 0x10) != 0; }
+    void SetFlag10(bool on) {
+        m_record[15] = static_cast<uint8_t>((m_record[15] & ~0x10) | (on ? 0x10 : 0));
+    }
+    // The flag in bits 2-3 of the mode byte: set when either bit is, written as 0x04 or 0.
+    bool GetFlag0C() const { return (m_record[16] & 0x0C) != 0; }
+    void SetFlag0C(bool on) {
+        m_record[16] = static_cast<uint8_t>((m_record[16] & ~0x0C) | (on ? 0x04 : 0));
+    }
     bool IsInUse() const { return GetStartDay() != 0; }
 
     CalendarDate GetStartDate() const { return DateFromMjd(GetStartDay()); }

@@ -31,6 +31,7 @@ constexpr IconSource kSources[] = {
     {kCmdFilePrintDirect, "document-print", kNoPixmap, 'P', 0x5b6470},
     {kCmdFilePrintPreview, "document-print-preview", kNoPixmap, 'V', 0x5b6470},
     {kCmdFilePrintSetup, "document-page-setup", kNoPixmap, 'S', 0x5b6470},
+    {kCmdFileExportPdf, "application-pdf", kNoPixmap, 'F', 0x5b6470},
     {kCmdFileClose, "document-close", QStyle::SP_DialogCloseButton, 0, 0},
     {kCmdAppExit, "application-exit", QStyle::SP_TitleBarCloseButton, 0, 0},
     {kCmdAppAbout, "help-about", QStyle::SP_MessageBoxInformation, 0, 0},

@@ -15,6 +15,8 @@ enum CommandId : int {
     kCmdFilePrint = 57607,
     kCmdFilePrintDirect = 57608,
     kCmdFilePrintPreview = 57609,
+    // Beside the print commands: the printed pages as a PDF file.
+    kCmdFileExportPdf = 32920,
     kCmdEditCopy = 57634,
     kCmdEditCut = 57635,
     kCmdEditPaste = 57637,
@@ -68,6 +70,9 @@ enum CommandId : int {
     kCmdStatistics = 32893,
     kCmdTimers = 33042,
     kCmdReceiverConfig = 32894,
+    // The timer dialog's list menu.
+    kCmdTimerDelete = 33023,
+    kCmdTimerDeleteAll = 33024,
     // 32979 to 32987 select the nine interface languages (LanguagePacks.h).
 
     // The channel list's editing commands.

@@ -50,6 +50,18 @@ public:
     QString AskSaveFileName(QWidget*, const QString&) override;
     std::optional<ExportTarget> AskExportFileName(QWidget*, const QString& suggestion,
                                                   bool proposeUtf8) override;
+    // Answers from pdfAnswers (none left: Cancel) and records each suggestion.
+    std::deque<QString> pdfAnswers;
+    QStringList pdfSuggestions;
+    QString AskPdfFileName(QWidget*, const QString& suggestion) override {
+        pdfSuggestions.append(suggestion);
+        if (pdfAnswers.empty()) {
+            return {};
+        }
+        QString answer = pdfAnswers.front();
+        pdfAnswers.pop_front();
+        return answer;
+    }
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
     void ShowInformation(QWidget*, const QString& text) override { informations.append(text); }
     void ShowNotice(QWidget*, const QString& text) override { notices.append(text); }

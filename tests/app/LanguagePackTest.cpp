@@ -142,7 +142,7 @@ TEST_P(LanguagePack, StartsTheEditorInItsLanguageAndDirection) {
     EXPECT_EQ(frame->Commands().Get(kCmdEditPaste)->text(),
               Translated(pack, kFrameContext, "Paste"));
     EXPECT_EQ(frame->Commands().Get(kCmdStatistics)->text(),
-              Translated(pack, kFrameContext, "Statistics"));
+              Translated(pack, "tarnell::CToolCommands", "Statistics"));
     const auto categories = frame->Ribbon()->Categories();
     ASSERT_GE(categories.size(), 2);
     EXPECT_EQ(categories.front()->Title(), Translated(pack, kFrameContext, "Home"));
@@ -248,6 +248,7 @@ TEST(UndoStepNames, ReachTheUserInThePacksLanguage) {
         {0x07, "Remove 3 channels from all favourite lists",
          "3 Sender aus allen Favoritenlisten entfernen"},
         {0x07, "Rename channel", "Sender umbenennen"},
+        {0x07, "Delete 2 timers", "2 Timer l\u00f6schen"},
         {0x19, "Paste 2 channels",
          "\u0412\u0441\u0442\u0430\u0432\u0438\u0442\u044c 2 "
          "\u043a\u0430\u043d\u0430\u043b\u0430"},

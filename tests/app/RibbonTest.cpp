@@ -102,7 +102,10 @@ TEST_F(MainFrameRibbon, ButtonsShowTheRegisteredActions) {
 }
 
 TEST_F(MainFrameRibbon, FileCommandsNeedADocumentAndLaterOnesStayOff) {
-    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
+    const auto needDocument = {kCmdFileSave,      kCmdFileSaveAs,      kCmdFileClose,
+                               kCmdFilePrint,     kCmdFilePrintDirect, kCmdFilePrintPreview,
+                               kCmdFileExportPdf, kCmdStatistics,      kCmdTimers};
+    for (const int id : needDocument) {
         EXPECT_FALSE(frame.Commands().Get(id)->isEnabled()) << id;
     }
     EXPECT_TRUE(frame.Commands().Get(kCmdFileNew)->isEnabled());
@@ -111,10 +114,10 @@ TEST_F(MainFrameRibbon, FileCommandsNeedADocumentAndLaterOnesStayOff) {
     frame.show();
     frame.Commands().Get(kCmdFileNew)->trigger();
     ASSERT_EQ(frame.Children().size(), 1);
-    for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose}) {
+    for (const int id : needDocument) {
         EXPECT_TRUE(frame.Commands().Get(id)->isEnabled()) << id;
     }
-    for (const int id : {kCmdFilePrint, kCmdStatistics, kCmdEditPaste}) {
+    for (const int id : {kCmdReceiverConfig, kCmdImportEnigma2}) {
         EXPECT_FALSE(frame.Commands().Get(id)->isEnabled()) << id;
     }
 

@@ -179,6 +179,14 @@ TEST_F(FdutoolTest, FactoryListSortCleanupStatsAndExport) {
     EXPECT_EQ(stats["tv"], 128);
     EXPECT_EQ(stats["radio"], 197);
     EXPECT_LT(stats["usedTransponders"].get<int>(), info["transponders"]["used"].get<int>());
+    // The editor's pie: six slices that add up to every channel, with the legend's shares.
+    int sliced = 0;
+    for (const auto& slice : stats["slices"]) {
+        sliced += slice["channels"].get<int>();
+    }
+    EXPECT_EQ(stats["slices"].size(), 6u);
+    EXPECT_EQ(sliced, 325);
+    EXPECT_EQ(stats["slices"][4]["share"], "60.62%"); // 197 free radio channels of 325
 
     const auto text = m_dir / "radio.txt";
     ASSERT_EQ(Fdutool("export-text --radio " + Q(factory) + " " + Q(text)).status, 0);
