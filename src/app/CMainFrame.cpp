@@ -14,6 +14,7 @@
 #include "CLeftView.h"
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
+#include "CPropertyPanes.h"
 #include "CReceiverCommands.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
@@ -95,6 +96,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     setCentralWidget(centre);
     m_windows = new CDocumentWindows(*m_mdiArea);
     connect(m_windows, &CDocumentWindows::ActiveChanged, this, &CMainFrame::OnActiveChildChanged);
+    new CPropertyPanes(*this);
 
     BuildRibbon();
     BuildStatusBar();

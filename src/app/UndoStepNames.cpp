@@ -33,6 +33,11 @@ constexpr const char* kFixedNames[] = {
     QT_TRANSLATE_NOOP("UndoStep", "Favourite list from provider"),
     QT_TRANSLATE_NOOP("UndoStep", "Move favourite list"),
     QT_TRANSLATE_NOOP("UndoStep", "Move satellite"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit satellite"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit LNB settings"),
+    QT_TRANSLATE_NOOP("UndoStep", "Change tuner mode"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit transponder"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit channel"),
 };
 
 // "<verb> <n> channel(s)[ <tail>]" as the history writes it, with "%n channel(s)" for the count.
