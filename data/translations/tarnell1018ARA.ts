@@ -520,6 +520,26 @@
             <numerusform>حذف %n مؤقت</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>تعديل القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>تعديل إعدادات LNB</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>تغيير وضع الموالف</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>تعديل المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>تعديل القناة</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1636,6 +1656,129 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>القمر الصناعي / المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>من 0 إلى %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>تنتقل القناة إلى أول مرسل مستجيب للقمر الصناعي المختار.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>اسم القناة؛ الجزء الموجود بين قوسين زاويين مثل &lt;ARD&gt; لا يظهر في القائمة. يتسع سجل الاسم لـ 100 بايت.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>جدول الأحرف</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>تم تعديل الاسم</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>من 0 إلى 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>نوع الفيديو</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>نوع الصوت</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID الفيديو</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>قيمة الخدمة 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>وضع الصوت</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>مدفوع (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>العلامة M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>العلامة M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>الرقم المحفوظ</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>من 0 إلى 9999؛ تجد المؤقتات قناتها بهذا الرقم.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>يحتوي الاسم على أحرف لا يستطيع جدول أحرفه حفظها.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>الاسم طويل جدًا: يتسع سجل الاسم لـ 100 بايت.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>لا يملك القمر الصناعي أي مرسل مستجيب؛ تبقى القناة حيث هي.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1772,6 +1915,137 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>File</source>
         <translation>ملف</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>الموالف</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>المحرّك</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>هذه البيانات موجودة فقط في ملف ‎*.sys‎.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>يحتاج القمر الصناعي إلى اسم.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>يجب أن يكون الموقع من 0 إلى 180.0 درجة، بخانة عشرية واحدة على الأكثر.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>شرق / غرب</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>وضع الموالف</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>مدخل الموالف</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>ميغاهرتز</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>خيار LNB (البت 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>خط طول الموقع</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>خط عرض الموقع</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>نطاق المستخدم</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>تردد نطاق المستخدم</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>ميغاهرتز؛ يُحفظ %1 على الأكثر.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>الموضع A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>مدخلان</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>تمرير</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>غ</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>تستخدم أقمار صناعية أخرى سجل LNB هذا أيضًا، ولا مكان في القائمة لسجل آخر: لم يُجرَ التغيير.</translation>
     </message>
 </context>
 <context>
@@ -2103,6 +2377,57 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Timers</source>
         <translation>المؤقتات</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل المستجيب</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>المزوّد</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>القمر الصناعي للمرسل المستجيب؛ يُغيَّر بإنشاء المرسل المستجيب من جديد على قمر آخر.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>ميغاهرتز، من 1 إلى 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s، من 0 إلى 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>معرّف تدفق النقل</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>من 0 إلى 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>معرّف الشبكة الأصلية</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,26 @@
             <numerusform>%n Timer löschen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>LNB-Einstellungen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Tunermodus ändern</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Sender bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1576,6 +1596,129 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Satellit / Transponder</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 bis %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>Der Sender kommt auf den ersten Transponder des gewählten Satelliten.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>Der Name des Senders; ein Teil in spitzen Klammern wie &lt;ARD&gt; wird in der Liste nicht angezeigt. Ein Namenseintrag fasst 100 Bytes.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Zeichentabelle</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Name bearbeitet</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 bis 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Videotyp</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Audiotyp</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Servicewert 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Tonmodus</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>Pay (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Markierung M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Markierung M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Gespeicherte Nummer</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>0 bis 9999; Timer finden ihren Sender über diese Nummer.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>Der Name enthält Zeichen, die seine Zeichentabelle nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>Der Name ist zu lang: Ein Namenseintrag fasst 100 Bytes.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>Der Satellit hat keinen Transponder; der Sender bleibt, wo er ist.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1712,6 +1855,137 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>File</source>
         <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>Diese Daten sind nur in einer *.sys Datei enthalten.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>Ein Satellit braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>Die Position muss zwischen 0 und 180,0 Grad liegen, mit höchstens einer Nachkommastelle.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>Ost / West</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Tunermodus</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Tunereingang</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>LNB-Option (Bit 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Längengrad des Standorts</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Breitengrad des Standorts</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>Userband</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>Userband-Frequenz</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>MHz; höchstens %1 wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Position A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Zwei Eingänge</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Durchgeschleift</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>Andere Satelliten nutzen diesen LNB-Eintrag ebenfalls, und die Liste hat keinen Platz für einen weiteren: Die Änderung wurde nicht vorgenommen.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2313,57 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>Timers</source>
         <translation>Timer</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>Der Satellit des Transponders; er wird geändert, indem der Transponder auf einem anderen Satelliten neu angelegt wird.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>MHz, 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s, 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>Transportstrom-ID</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 bis 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Original-Netzwerk-ID</translation>
     </message>
 </context>
 <context>

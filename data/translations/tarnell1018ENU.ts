@@ -476,6 +476,26 @@
             <numerusform>Delete %n timers</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Edit satellite</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>Edit LNB settings</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Change tuner mode</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Edit transponder</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Edit channel</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1576,6 +1596,129 @@ Saving writes it without these parts. Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Satellite / Transponder</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favourite lists</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 to %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>The channel moves to the first transponder of the satellite chosen.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Character table</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Name edited</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 to 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Video type</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Audio type</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Service value 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Audio mode</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>Pay (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Mark M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Mark M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Stored number</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>0 to 9999; timers find their channel by this number.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>The name holds characters its character table cannot store.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>The name is too long: a name record holds 100 bytes.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>The satellite has no transponder; the channel stays where it is.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1712,6 +1855,137 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>File</source>
         <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Positioner</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>These data are contained only in a *.sys file.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>A satellite needs a name.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>The position must lie from 0 to 180.0 degrees, with at most one decimal.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>East / West</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Tuner mode</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Tuner input</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>LNB type</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>LNB option (bit 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Site longitude</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Site latitude</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>User band</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>User band frequency</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>MHz; at most %1 is stored.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Position A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Two inputs</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Loop-through</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2313,57 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>Timers</source>
         <translation>Timers</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>MHz, 1 to 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s, 0 to 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>Transport stream ID</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 to 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Original network ID</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,26 @@
             <numerusform>Eliminar %n temporizadores</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Editar satélite</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>Editar ajustes de LNB</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Cambiar modo del sintonizador</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Editar transpondedor</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Editar canal</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1576,6 +1596,129 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Satélite / Transpondedor</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>de 0 a %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>El canal pasa al primer transpondedor del satélite elegido.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>El nombre del canal; una parte entre corchetes angulares, como &lt;ARD&gt;, no se muestra en la lista. Un registro de nombre admite 100 bytes.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Tabla de caracteres</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Nombre editado</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de servicio</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Tipo de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Tipo de audio</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID de PCR</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Valor de servicio 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Modo de audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>De pago (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Marca M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Marca M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Número guardado</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>de 0 a 9999; los temporizadores encuentran su canal por este número.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>El nombre contiene caracteres que su tabla de caracteres no puede guardar.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>El nombre es demasiado largo: un registro de nombre admite 100 bytes.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>El satélite no tiene transpondedor; el canal se queda donde está.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1712,6 +1855,137 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>File</source>
         <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Sintonizador</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>Estos datos solo están en un archivo *.sys.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>Un satélite necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>La posición debe estar entre 0 y 180,0 grados, con un decimal como máximo.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>Este / Oeste</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Modo del sintonizador</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Entrada del sintonizador</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>Tipo de LNB</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>Opción de LNB (bit 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Longitud del lugar</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Latitud del lugar</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>Banda de usuario</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>Frecuencia de la banda de usuario</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>MHz; se guarda como máximo %1.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Posición A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Dos entradas</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Bucle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>Otros satélites también usan este registro de LNB y la lista no tiene sitio para otro: no se hizo el cambio.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2313,57 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>Timers</source>
         <translation>Temporizadores</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>El satélite del transpondedor; se cambia creando de nuevo el transpondedor en otro satélite.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>MHz, de 1 a 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Tasa de símbolos</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s, de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID del flujo de transporte</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID de la red original</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,26 @@
             <numerusform>حذف %n زمان‌سنج</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>ویرایش ماهواره</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>ویرایش تنظیمات LNB</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>تغییر حالت تیونر</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>ویرایش ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>ویرایش کانال</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1561,6 +1581,129 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>ماهواره / ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>شماره</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>فهرست‌های علاقه‌مندی‌ها</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 تا %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>کانال به نخستین ترانسپوندر ماهوارهٔ انتخاب‌شده منتقل می‌شود.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>نام کانال؛ بخشی که میان دو علامت زاویه باشد، مانند &lt;ARD&gt;، در فهرست نشان داده نمی‌شود. هر رکورد نام ۱۰۰ بایت جا دارد.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>جدول نویسه‌ها</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>نام ویرایش‌شده</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>شناسهٔ سرویس</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 تا 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>نوع تصویر</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>نوع صدا</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID تصویر</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID صدا</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>مقدار سرویس ۴</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>حالت صدا</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>بلندی صدا</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>پولی (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>نشان M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>نشان M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>شمارهٔ ذخیره‌شده</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>0 تا 9999؛ زمان‌سنج‌ها کانال خود را با این شماره پیدا می‌کنند.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>نام نویسه‌هایی دارد که جدول نویسه‌های آن نمی‌تواند ذخیره کند.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>نام بیش از حد بلند است: هر رکورد نام ۱۰۰ بایت جا دارد.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>ماهواره هیچ ترانسپوندری ندارد؛ کانال در جای خود می‌ماند.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1697,6 +1840,137 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>File</source>
         <translation>فایل</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>تیونر</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>موتور</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>این داده‌ها فقط در فایل ‎*.sys‎ وجود دارند.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>ماهواره باید نام داشته باشد.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>موقعیت</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>موقعیت باید بین 0 تا 180.0 درجه و حداکثر با یک رقم اعشار باشد.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>شرق / غرب</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>حالت تیونر</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>ورودی تیونر</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>مگاهرتز</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>گزینهٔ LNB (بیت 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>طول جغرافیایی محل</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>عرض جغرافیایی محل</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>باند کاربر</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>فرکانس باند کاربر</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>مگاهرتز؛ حداکثر %1 ذخیره می‌شود.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>موقعیت A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>دو ورودی</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>عبوری</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>غ</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>ماهواره‌های دیگر نیز از این رکورد LNB استفاده می‌کنند و فهرست جایی برای رکورد دیگری ندارد: تغییر انجام نشد.</translation>
     </message>
 </context>
 <context>
@@ -2023,6 +2297,57 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Timers</source>
         <translation>زمان‌سنج‌ها</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>ترانسپوندر</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>ماهوارهٔ ترانسپوندر؛ برای تغییر آن، ترانسپوندر را روی ماهوارهٔ دیگری از نو بسازید.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>مگاهرتز، 1 تا 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>قطبش</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>نرخ سمبل</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s، 0 تا 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>شناسهٔ جریان انتقال</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 تا 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>شناسهٔ شبکهٔ اصلی</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,26 @@
             <numerusform>Supprimer %n programmations</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Modifier le satellite</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>Modifier les réglages LNB</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Changer le mode du tuner</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Modifier le transpondeur</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Modifier la chaîne</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1576,6 +1596,129 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Satellite / Transpondeur</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>de 0 à %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>La chaîne passe sur le premier transpondeur du satellite choisi.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>Le nom de la chaîne ; une partie entre chevrons, comme &lt;ARD&gt;, n&apos;apparaît pas dans la liste. Un enregistrement de nom contient 100 octets.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Table de caractères</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Nom modifié</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de service</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>de 0 à 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Type vidéo</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Type audio</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Valeur de service 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Mode audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>Payant (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Marque M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Marque M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Numéro enregistré</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>de 0 à 9999 ; les minuteries retrouvent leur chaîne par ce numéro.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>Le nom contient des caractères que sa table de caractères ne peut pas enregistrer.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>Le nom est trop long : un enregistrement de nom contient 100 octets.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>Le satellite n&apos;a aucun transpondeur ; la chaîne reste où elle est.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1712,6 +1855,137 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>File</source>
         <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>Ces données ne figurent que dans un fichier *.sys.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>Un satellite doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>La position doit être comprise entre 0 et 180,0 degrés, avec au plus une décimale.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>Est / Ouest</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Mode du tuner</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Entrée du tuner</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>Type de LNB</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>Option LNB (bit 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Longitude du site</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Latitude du site</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>Bande utilisateur</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>Fréquence de la bande utilisateur</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>MHz ; au plus %1 est enregistré.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Position A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Deux entrées</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Bouclage</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>D&apos;autres satellites utilisent aussi cet enregistrement LNB et la liste n&apos;a pas de place pour un autre : la modification n&apos;a pas été faite.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2313,57 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>Timers</source>
         <translation>Programmations</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>Le satellite du transpondeur ; on le change en recréant le transpondeur sur un autre satellite.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>MHz, de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Débit symbole</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s, de 0 à 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID du flux de transport</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>de 0 à 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID du réseau d&apos;origine</translation>
     </message>
 </context>
 <context>

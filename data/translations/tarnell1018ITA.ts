@@ -476,6 +476,26 @@
             <numerusform>Elimina %n timer</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Modifica satellite</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>Modifica impostazioni LNB</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Cambia modalità sintonizzatore</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Modifica transponder</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Modifica canale</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1576,6 +1596,129 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Satellite / Transponder</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Liste dei preferiti</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>da 0 a %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>Il canale passa al primo transponder del satellite scelto.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>Il nome del canale; una parte tra parentesi angolari, come &lt;ARD&gt;, non compare nell&apos;elenco. Un record del nome contiene 100 byte.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Tabella dei caratteri</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Nome modificato</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID servizio</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Tipo video</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Tipo audio</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID video</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Valore servizio 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Modalità audio</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>A pagamento (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Segno M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Segno M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Numero memorizzato</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>da 0 a 9999; i timer trovano il loro canale tramite questo numero.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>Il nome contiene caratteri che la sua tabella dei caratteri non può memorizzare.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>Il nome è troppo lungo: un record del nome contiene 100 byte.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>Il satellite non ha transponder; il canale resta dov&apos;è.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1712,6 +1855,137 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>File</source>
         <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Sintonizzatore</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>Questi dati sono contenuti solo in un file *.sys.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>Un satellite ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>La posizione deve essere compresa tra 0 e 180,0 gradi, con al massimo un decimale.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>Est / Ovest</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Modalità sintonizzatore</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Ingresso sintonizzatore</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>Tipo di LNB</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>Opzione LNB (bit 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Longitudine del sito</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Latitudine del sito</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>Banda utente</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>Frequenza della banda utente</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>MHz; si memorizza al massimo %1.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Posizione A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ovest</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Due ingressi</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Loop-through</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>Anche altri satelliti usano questo record LNB e l&apos;elenco non ha posto per un altro: la modifica non è stata fatta.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2313,57 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>Timers</source>
         <translation>Timer</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>Il satellite del transponder; si cambia creando di nuovo il transponder su un altro satellite.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>MHz, da 1 a 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s, da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID transport stream</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID rete originale</translation>
     </message>
 </context>
 <context>

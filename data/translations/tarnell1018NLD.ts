@@ -476,6 +476,26 @@
             <numerusform>%n timers verwijderen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Satelliet bewerken</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>LNB-instellingen bewerken</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Tunermodus wijzigen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bewerken</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Zender bewerken</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1576,6 +1596,129 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Satelliet / Transponder</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Zender</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favorietenlijsten</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 tot %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>De zender gaat naar de eerste transponder van de gekozen satelliet.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>De naam van de zender; een deel tussen punthaken, zoals &lt;ARD&gt;, wordt in de lijst niet getoond. Een naamrecord bevat 100 bytes.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Tekentabel</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Naam bewerkt</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 tot 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Videotype</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Audiotype</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Servicewaarde 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Geluidsmodus</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>Betaal-tv (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Markering M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Markering M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Opgeslagen nummer</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>0 tot 9999; timers vinden hun zender via dit nummer.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>De naam bevat tekens die de tekentabel niet kan opslaan.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>De naam is te lang: een naamrecord bevat 100 bytes.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>De satelliet heeft geen transponder; de zender blijft waar hij is.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1712,6 +1855,137 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>File</source>
         <translation>Bestand</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Tuner</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>Deze gegevens staan alleen in een *.sys-bestand.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>Een satelliet heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>De positie moet tussen 0 en 180,0 graden liggen, met ten hoogste één decimaal.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>Oost / West</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Tunermodus</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Tuneringang</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>LNB-type</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>LNB-optie (bit 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Lengtegraad van de locatie</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Breedtegraad van de locatie</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>Gebruikersband</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>Frequentie van de gebruikersband</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>MHz; ten hoogste %1 wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Positie A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Oost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Twee ingangen</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Doorgelust</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>Andere satellieten gebruiken dit LNB-record ook en de lijst heeft geen ruimte voor nog een: de wijziging is niet doorgevoerd.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2313,57 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>Timers</source>
         <translation>Timers</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelliet</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Aanbieder</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>De satelliet van de transponder; die verandert u door de transponder opnieuw op een andere satelliet aan te maken.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequentie</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>MHz, 1 tot 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisatie</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symboolsnelheid</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>kS/s, 0 tot 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>Transportstroom-ID</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>0 tot 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>Oorspronkelijk netwerk-ID</translation>
     </message>
 </context>
 <context>

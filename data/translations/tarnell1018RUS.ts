@@ -487,6 +487,26 @@
             <numerusform>Удалить %n таймеров</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Изменить спутник</translation>
+    </message>
+    <message>
+        <source>Edit LNB settings</source>
+        <translation>Изменить настройки LNB</translation>
+    </message>
+    <message>
+        <source>Change tuner mode</source>
+        <translation>Изменить режим тюнера</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Изменить транспондер</translation>
+    </message>
+    <message>
+        <source>Edit channel</source>
+        <translation>Изменить канал</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1591,6 +1611,129 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CPropertiesWnd</name>
+    <message>
+        <source>Satellite / Transponder</source>
+        <translation>Спутник / Транспондер</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+    <message>
+        <source>0 to %1</source>
+        <translation>от 0 до %1</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>The channel moves to the first transponder of the satellite chosen.</source>
+        <translation>Канал переходит на первый транспондер выбранного спутника.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>The channel&apos;s name; a part in angle brackets, such as &lt;ARD&gt;, is not shown in the list. A name record holds 100 bytes.</source>
+        <translation>Имя канала; часть в угловых скобках, например &lt;ARD&gt;, в списке не показывается. Запись имени вмещает 100 байт.</translation>
+    </message>
+    <message>
+        <source>Character table</source>
+        <translation>Таблица символов</translation>
+    </message>
+    <message>
+        <source>Name edited</source>
+        <translation>Имя изменено</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID сервиса</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>от 0 до 65535</translation>
+    </message>
+    <message>
+        <source>Video type</source>
+        <translation>Тип видео</translation>
+    </message>
+    <message>
+        <source>Audio type</source>
+        <translation>Тип аудио</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID видео</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID аудио</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service value 4</source>
+        <translation>Значение сервиса 4</translation>
+    </message>
+    <message>
+        <source>Audio mode</source>
+        <translation>Режим звука</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Pay (€)</source>
+        <translation>Платный (€)</translation>
+    </message>
+    <message>
+        <source>Mark M 1</source>
+        <translation>Отметка M 1</translation>
+    </message>
+    <message>
+        <source>Mark M 2</source>
+        <translation>Отметка M 2</translation>
+    </message>
+    <message>
+        <source>Stored number</source>
+        <translation>Сохранённый номер</translation>
+    </message>
+    <message>
+        <source>0 to 9999; timers find their channel by this number.</source>
+        <translation>от 0 до 9999; таймеры находят свой канал по этому номеру.</translation>
+    </message>
+    <message>
+        <source>The name holds characters its character table cannot store.</source>
+        <translation>Имя содержит символы, которые его таблица символов не может сохранить.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a name record holds 100 bytes.</source>
+        <translation>Имя слишком длинное: запись имени вмещает 100 байт.</translation>
+    </message>
+    <message>
+        <source>The satellite has no transponder; the channel stays where it is.</source>
+        <translation>У спутника нет транспондера; канал остаётся на месте.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CPropertyGrid</name>
     <message>
         <source>Alphabetical</source>
@@ -1727,6 +1870,137 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>File</source>
         <translation>Файл</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSatelliteWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Тюнер</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Позиционер</translation>
+    </message>
+    <message>
+        <source>Unicable</source>
+        <translation>Unicable</translation>
+    </message>
+    <message>
+        <source>These data are contained only in a *.sys file.</source>
+        <translation>Эти данные содержатся только в файле *.sys.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>A satellite needs a name.</source>
+        <translation>Спутнику нужно имя.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>The position must lie from 0 to 180.0 degrees, with at most one decimal.</source>
+        <translation>Позиция должна быть от 0 до 180,0 градуса, не более одного знака после запятой.</translation>
+    </message>
+    <message>
+        <source>East / West</source>
+        <translation>Восток / Запад</translation>
+    </message>
+    <message>
+        <source>Tuner mode</source>
+        <translation>Режим тюнера</translation>
+    </message>
+    <message>
+        <source>Tuner input</source>
+        <translation>Вход тюнера</translation>
+    </message>
+    <message>
+        <source>LNB type</source>
+        <translation>Тип LNB</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>LNB option (bit 0)</source>
+        <translation>Опция LNB (бит 0)</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Долгота места</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Широта места</translation>
+    </message>
+    <message>
+        <source>User band</source>
+        <translation>Пользовательский диапазон</translation>
+    </message>
+    <message>
+        <source>User band frequency</source>
+        <translation>Частота пользовательского диапазона</translation>
+    </message>
+    <message>
+        <source>MHz; at most %1 is stored.</source>
+        <translation>МГц; сохраняется не более %1.</translation>
+    </message>
+    <message>
+        <source>Position A/B</source>
+        <translation>Позиция A/B</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>Two inputs</source>
+        <translation>Два входа</translation>
+    </message>
+    <message>
+        <source>Loop-through</source>
+        <translation>Сквозной</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>Ю</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
+        <translation>Эту запись LNB используют и другие спутники, а в списке нет места для ещё одной: изменение не внесено.</translation>
     </message>
 </context>
 <context>
@@ -2055,6 +2329,57 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Timers</source>
         <translation>Таймеры</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CTransponderWnd</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Провайдер</translation>
+    </message>
+    <message>
+        <source>The satellite of the transponder; it is changed by making the transponder anew on another satellite.</source>
+        <translation>Спутник транспондера; чтобы его изменить, создайте транспондер заново на другом спутнике.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>MHz, 1 to 65535</source>
+        <translation>МГц, от 1 до 65535</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Скорость потока</translation>
+    </message>
+    <message>
+        <source>kS/s, 0 to 65535</source>
+        <translation>кС/с, от 0 до 65535</translation>
+    </message>
+    <message>
+        <source>Transport stream ID</source>
+        <translation>ID транспортного потока</translation>
+    </message>
+    <message>
+        <source>0 to 65535</source>
+        <translation>от 0 до 65535</translation>
+    </message>
+    <message>
+        <source>Original network ID</source>
+        <translation>ID исходной сети</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,9 @@ public:
     // Satellites named with their sequence numbers, in every window from now on.
     void ToggleSatelliteShowNumber();
     CTarnell1018View* List() const { return m_list; }
+    // Which tuner input the satellite pane shows the LNB settings of: 0 input 1, 1 input 2.
+    int TunerInput() const { return m_tunerInput; }
+    void SetTunerInput(int input) { m_tunerInput = input == 1 ? 1 : 0; }
     CChannelListModel* ListModel() const;
 
     void OnDocumentUpdate(CTarnell1018Doc& document, int hint, const void* object) override;
@@ -79,6 +82,7 @@ private:
     CloseGuard m_closeGuard;
     bool m_tv = true;
     bool m_numbering = true;
+    int m_tunerInput = 0;
     QSplitter* m_splitter = nullptr;
     CLeftView* m_tree = nullptr;
     bool m_satelliteOnlyActive = true;

@@ -17,6 +17,7 @@
 #include "CNetworkProfileArray.h"
 #include "COptionsPropSheet.h"
 #include "CPrintCommands.h"
+#include "CPropertyPanes.h"
 #include "CReceiverCommands.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
@@ -103,6 +104,7 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     connect(m_windows, &CDocumentWindows::ActiveChanged, this, &CMainFrame::OnActiveChildChanged);
     new CChannelSearchCommands(*this, *m_commands);
     new CImportCommands(*this, *m_commands, m_dialogs);
+    new CPropertyPanes(*this);
 
     BuildRibbon();
     BuildStatusBar();

@@ -36,6 +36,11 @@ constexpr const char* kFixedNames[] = {
     QT_TRANSLATE_NOOP("UndoStep", "Delete all timers"),
     QT_TRANSLATE_NOOP("UndoStep", "Change timer"),
     QT_TRANSLATE_NOOP("UndoStep", "Change timer text"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit satellite"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit LNB settings"),
+    QT_TRANSLATE_NOOP("UndoStep", "Change tuner mode"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit transponder"),
+    QT_TRANSLATE_NOOP("UndoStep", "Edit channel"),
 };
 
 // "<verb> <n> channel(s)|timer(s)[ <tail>]" as the history writes it, with "%n channel(s)" or

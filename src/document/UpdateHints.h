@@ -19,6 +19,8 @@ enum UpdateHint : int {
     kHintRelabelFavourites = 1512,
     kHintFavouriteNumbering = 1518,
     kHintModelReplaced = 1519,
+    // A transponder's fields were edited; the object is the record.
+    kHintTransponderEdited = 1520,
 };
 
 class CTarnell1018Doc;

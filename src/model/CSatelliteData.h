@@ -42,8 +42,15 @@ public:
     int GetPositionerMode() const { return (m_record[13] >> 3) & 0x3; }
     bool IsInUse() const { return m_record[13] & 0x20; }
     uint8_t GetPositionerIndex() const { return m_record[14]; }
+    void SetPositionerIndex(uint8_t v) { m_record[14] = v; }
     uint8_t GetUserBand() const { return m_record[16] >> 4; }
     uint8_t GetUserBandPosition() const { return m_record[16] & 0x0F; }
+    void SetUserBand(uint8_t band) {
+        m_record[16] = static_cast<uint8_t>((band << 4) | (m_record[16] & 0x0F));
+    }
+    void SetUserBandPosition(uint8_t position) {
+        m_record[16] = static_cast<uint8_t>((m_record[16] & 0xF0) | (position & 0x0F));
+    }
 
 private:
     std::array<uint8_t, kRecordSize> m_record{};

@@ -100,8 +100,7 @@ TEST_F(ChannelEditingTest, CommandStatesFollowTheListAndTheClipboard) {
         EXPECT_EQ(Command(kCmdEditCopy)->isEnabled(), k.copy);
         EXPECT_EQ(Command(kCmdEditPaste)->isEnabled(), k.paste);
         EXPECT_EQ(Command(kCmdDeleteChannels)->isEnabled(), k.remove);
-        // Nothing shows a channel yet: never enabled and inert.
-        EXPECT_FALSE(Command(kCmdChannelProperties)->isEnabled());
+        EXPECT_EQ(Command(kCmdChannelProperties)->isEnabled(), k.select);
     }
     // Our own data enables Paste outside favourite lists only.
     Trigger(kCmdEditCopy);

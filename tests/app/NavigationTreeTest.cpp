@@ -704,8 +704,9 @@ TEST_F(NavigationTree, HintsResortRelabelAndRebuild) {
     const QModelIndex satellite = Child(NodeKind::SatellitesRoot, 0);
     const QModelIndex first = Model().index(0, 0, satellite);
     auto* t = f.m_transponders.At(static_cast<size_t>(Model().TableIndexOf(first)));
-    t->SetFrequency(12999);
-    tree->OnTransponderChanged(t);
+    document.Edit(
+        "Transponder frequency", [t](CSettingsFile&) { t->SetFrequency(12999); },
+        kHintTransponderEdited, t);
     const QModelIndex last = Model().index(Model().rowCount(satellite) - 1, 0, satellite);
     EXPECT_TRUE(Text(last).startsWith(QStringLiteral("12999 ")));
     EXPECT_TRUE(document.IsModified());

@@ -344,6 +344,9 @@ void CLeftView::OnUpdate(int hint, const void* object) {
     case kHintRefillFromTree:
         RefillFromSelection();
         return;
+    case kHintTransponderEdited:
+        OnTransponderChanged(static_cast<const CTransponderData*>(object));
+        return;
     case kHintChannelChanged:
         m_model->SetHighlightedChannel(static_cast<const CChannelData*>(object));
         return;
@@ -442,8 +445,6 @@ void CLeftView::OnTransponderChanged(const CTransponderData* transponder) {
         m_model->SortTransponders(node.parent());
     }
     RefillFromSelection();
-    emit ChannelPaneCleared();
-    m_document.SetModifiedFlag(true);
 }
 
 void CLeftView::OnSatelliteChanged(const CSatelliteInfo* satellite) {

@@ -75,7 +75,7 @@ public:
 
     // The document's hints; the child frame passes on every one. 0 is the initial update.
     void OnUpdate(int hint, const void* object);
-    // The transponder and satellite panes tell the tree about their edits.
+    // A transponder or satellite edited in its pane: relabelled, sorted, the list refilled.
     void OnTransponderChanged(const CTransponderData* transponder);
     void OnSatelliteChanged(const CSatelliteInfo* satellite);
 
@@ -110,6 +110,9 @@ signals:
     void SatellitePaneRequested(tarnell::CSatelliteInfo* satellite);
     void TransponderPaneRequested(tarnell::CTransponderData* transponder);
     void ChannelPaneCleared();
+    // The node's "Satellite Properties" / "Transponder Properties": the pane is to be shown.
+    void SatellitePropertiesRequested();
+    void TransponderPropertiesRequested();
     // The favourite lists were added, removed, renamed or reordered.
     void FavouriteListsChanged();
     // The node's "New Channel": the node is selected, the channel list makes the channel.

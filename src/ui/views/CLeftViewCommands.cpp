@@ -36,6 +36,7 @@ void CLeftView::OnSatelliteProperties() {
     m_lastSatellite = node;
     m_document.SetCurrentSatellite(satellite);
     emit SatellitePaneRequested(satellite);
+    emit SatellitePropertiesRequested();
 }
 
 void CLeftView::OnTransponderProperties() {
@@ -53,6 +54,10 @@ void CLeftView::OnTransponderProperties() {
         m_document.SetCurrentSatellite(file.m_satellites.At(transponder->GetSatelliteIndex()));
     }
     emit TransponderPaneRequested(transponder);
+    if (transponder->GetSatelliteIndex() < file.m_satellites.Size()) {
+        emit SatellitePaneRequested(file.m_satellites.At(transponder->GetSatelliteIndex()));
+    }
+    emit TransponderPropertiesRequested();
 }
 
 void CLeftView::OnRename() {

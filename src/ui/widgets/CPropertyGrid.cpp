@@ -41,9 +41,10 @@ CPropertyGrid::CPropertyGrid(QWidget* parent) : QWidget(parent) {
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_view->setUniformRowHeights(true);
-    m_view->header()->setSectionResizeMode(CPropertyGridModel::kColName,
-                                           QHeaderView::ResizeToContents);
+    // Names and values share the pane's width: a narrow dock scrolls neither sideways.
+    m_view->header()->setSectionResizeMode(CPropertyGridModel::kColName, QHeaderView::Interactive);
     m_view->header()->setStretchLastSection(true);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->installEventFilter(this);
     layout->addWidget(m_view, 1);
 
@@ -140,6 +141,11 @@ void CPropertyGrid::SetAlphabetical(bool on) {
 
 void CPropertyGrid::ExpandAll() {
     m_view->expandAll();
+}
+
+void CPropertyGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_view->setColumnWidth(CPropertyGridModel::kColName, m_view->viewport()->width() * 9 / 20);
 }
 
 bool CPropertyGrid::eventFilter(QObject* watched, QEvent* event) {
