@@ -128,11 +128,13 @@ CMainFrame::~CMainFrame() {
     // not call back into it then.
     m_mdiArea->disconnect(this);
     m_windows->disconnect(this);
-    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+    // Also windows closed a moment ago: the area no longer lists them, but they live until
+    // their deferred deletion and would report their end to this frame.
+    for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>()) {
         window->disconnect(this);
-        if (window->widget()) {
-            window->widget()->disconnect(this);
-        }
+    }
+    for (CChildFrame* child : m_mdiArea->findChildren<CChildFrame*>()) {
+        child->disconnect(this);
     }
 }
 

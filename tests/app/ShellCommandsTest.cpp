@@ -242,6 +242,14 @@ TEST_F(ShellCommands, WindowsDialogActivatesAndClosesTheChosenWindows) {
     EXPECT_FALSE(frame->CaptionText().isEmpty()) << "closing a window says so";
 }
 
+TEST_F(ShellCommands, TheFrameMayGoWhileAClosedWindowAwaitsItsDeletion) {
+    // Quitting right after a close: the window's end must not reach the half-destroyed frame
+    // (the sanitizers catch the call).
+    frame->CloseDocument(*frame->NewDocument());
+    frame.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(ShellCommands, FavouriteColoursAreStoredEvenWithoutADocument) {
     frame->FavouriteColours().Choose(kCmdFavouriteTextColour, QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(prefs.favouriteTextColor, 0x112233u);
