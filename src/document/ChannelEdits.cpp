@@ -53,7 +53,9 @@ void SetBit(uint8_t& byte, uint8_t bit, bool on) {
 
 // Satellites are the same when they show the same position on the same side.
 std::string PositionKey(const CSatelliteInfo& satellite) {
-    return (satellite.IsWest() ? "W" : "E") + satellite.GetPositionText();
+    std::string key(1, satellite.IsWest() ? 'W' : 'E');
+    key += satellite.GetPositionText();
+    return key;
 }
 
 // Satellite, frequency, polarisation and symbol rate: what makes a transponder the same.

@@ -58,7 +58,10 @@ std::vector<uint8_t> ExportChannelText(const CSettingsFile& file, bool tv, CodeP
         if (name == nullptr) {
             continue;
         }
-        field("\"" + name->GetDisplayName(NameMarks::Remove) + "\"", ",\t");
+        std::string quoted(1, '"');
+        quoted += name->GetDisplayName(NameMarks::Remove);
+        quoted += '"';
+        field(quoted, ",\t");
         field(c->GetServiceIdText(), ",\t");
         // A channel whose transponder or satellite is missing gets empty fields for them.
         const CTransponderData* t = c->GetTransponderIndex() < file.m_transponders.Size()
