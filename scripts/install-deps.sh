@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth imagemagick openbox xdotool x11-utils poppler-utils
     dbus-daemon at-spi2-core python3-pyatspi
-    librsvg2-bin bash-completion appstream lintian desktop-file-utils
+    librsvg2-bin bash-completion appstream lintian desktop-file-utils dpkg-dev
 )
 
 missing=()
