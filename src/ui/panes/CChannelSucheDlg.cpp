@@ -6,8 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tarnell {
 
@@ -35,8 +38,16 @@ CChannelSucheDlg::CChannelSucheDlg(QWidget* parent) : QWidget(parent) {
     m_results->horizontalHeader()->setSortIndicatorShown(true);
     m_results->setSortingEnabled(true);
     const int widths[CChannelSearchModel::kColumnCount] = {40, 90, 40, 90, 30};
+    QHeaderView* header = m_results->horizontalHeader();
+    // Never narrower than the column's title with room for the sort arrow: some languages'
+    // titles are longer than the usual widths.
+    const int titleRoom = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                          header->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
     for (int column = 0; column < CChannelSearchModel::kColumnCount; ++column) {
-        m_results->setColumnWidth(column, widths[column] * logicalDpiX() / 96);
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        m_results->setColumnWidth(
+            column, std::max(widths[column] * logicalDpiX() / 96,
+                             header->fontMetrics().horizontalAdvance(title) + titleRoom));
     }
     layout->addWidget(m_results, 1);
 
