@@ -2,7 +2,9 @@
 
 #include "CTarnell1018Doc.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -81,6 +83,8 @@ Sandbox::Sandbox() {
     m_oldConfigDir = qgetenv("TARNELL_CONFIG_DIR");
     m_hadConfigDir = qEnvironmentVariableIsSet("TARNELL_CONFIG_DIR");
     qputenv("TARNELL_CONFIG_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+    // Channels copied by an earlier test would enable Paste in the next one.
+    QGuiApplication::clipboard()->clear();
 }
 
 Sandbox::~Sandbox() {
