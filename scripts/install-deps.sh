@@ -12,6 +12,7 @@ packages=(
     xvfb xauth imagemagick openbox xdotool x11-utils poppler-utils
     dbus-daemon at-spi2-core python3-pyatspi
     librsvg2-bin bash-completion appstream lintian desktop-file-utils dpkg-dev
+    cmark-gfm libqt6svg6
 )
 
 missing=()

@@ -1435,6 +1435,14 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Languages</source>
         <translation>اللغات</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>دليل المستخدم</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>دليل المستخدم غير مثبت.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2844,6 +2852,10 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>حفظ صفحات طباعة قائمة القنوات كملف PDF.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>فتح دليل المستخدم في المتصفح.</translation>
     </message>
 </context>
 </TS>

@@ -1375,6 +1375,14 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <source>Languages</source>
         <translation>Sprachen</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>Das Benutzerhandbuch ist nicht installiert.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2780,6 +2788,10 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>Die Druckseiten der Senderliste als PDF-Datei speichern.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>Das Benutzerhandbuch im Browser öffnen.</translation>
     </message>
 </context>
 </TS>

@@ -1375,6 +1375,14 @@ Saving writes it without these parts. Save it anyway?</translation>
         <source>Languages</source>
         <translation>Languages</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>User Manual</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>The user manual is not installed.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2780,6 +2788,10 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>Save the printed pages of the channel list as a PDF file.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>Open the user manual in your browser.</translation>
     </message>
 </context>
 </TS>

@@ -1375,6 +1375,14 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <source>Languages</source>
         <translation>Idiomas</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Manual del usuario</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>El manual del usuario no está instalado.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2780,6 +2788,10 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>Guardar las páginas impresas de la lista de canales como archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>Abrir el manual del usuario en el navegador.</translation>
     </message>
 </context>
 </TS>

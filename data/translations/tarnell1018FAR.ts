@@ -1360,6 +1360,14 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Languages</source>
         <translation>زبان‌ها</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>راهنمای کاربر</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>راهنمای کاربر نصب نشده است.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2764,6 +2772,10 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>ذخیره صفحه‌های چاپی فهرست کانال‌ها به‌صورت فایل PDF.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>باز کردن راهنمای کاربر در مرورگر.</translation>
     </message>
 </context>
 </TS>

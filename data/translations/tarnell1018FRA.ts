@@ -1375,6 +1375,14 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
         <source>Languages</source>
         <translation>Langues</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Manuel d'utilisation</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>Le manuel d'utilisation n'est pas installé.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2780,6 +2788,10 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>Enregistrer les pages imprimées de la liste des chaînes dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>Ouvrir le manuel d'utilisation dans le navigateur.</translation>
     </message>
 </context>
 </TS>

@@ -1375,6 +1375,14 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <source>Languages</source>
         <translation>Lingue</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Manuale utente</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>Il manuale utente non è installato.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2780,6 +2788,10 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>Salva le pagine di stampa della lista canali come file PDF.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>Apri il manuale utente nel browser.</translation>
     </message>
 </context>
 </TS>

@@ -1375,6 +1375,14 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <source>Languages</source>
         <translation>Talen</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Gebruikershandleiding</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>De gebruikershandleiding is niet geïnstalleerd.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2780,6 +2788,10 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>De afdrukpagina’s van de zenderlijst opslaan als PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>De gebruikershandleiding in de browser openen.</translation>
     </message>
 </context>
 </TS>

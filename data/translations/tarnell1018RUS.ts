@@ -1390,6 +1390,14 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Languages</source>
         <translation>Языки</translation>
     </message>
+    <message>
+        <source>User Manual</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed.</source>
+        <translation>Руководство пользователя не установлено.</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CNavigationTreeModel</name>
@@ -2796,6 +2804,10 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Save the printed pages of the channel list as a PDF file.</source>
         <translation>Сохранить страницы печати списка каналов в файл PDF.</translation>
+    </message>
+    <message>
+        <source>Open the user manual in your browser.</source>
+        <translation>Открыть руководство пользователя в браузере.</translation>
     </message>
 </context>
 </TS>

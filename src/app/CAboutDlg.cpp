@@ -1,6 +1,7 @@
 #include "CAboutDlg.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -50,7 +51,10 @@ QSize CAboutCtrl::sizeHint() const {
 void CAboutCtrl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QIcon icon(QStringLiteral(":/icons/tarnell1018.png"));
+    // The program's own icon: drawn from the SVG, so that it stays sharp at any scale.
+    const QIcon icon = QGuiApplication::windowIcon().isNull()
+                           ? QIcon(QStringLiteral(":/icons/tarnell1018.png"))
+                           : QGuiApplication::windowIcon();
     icon.paint(&painter, QRect(kMargin, kMargin, kIconSize, kIconSize));
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));

@@ -5,6 +5,7 @@
 #include "CLeftView.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
+#include "HelpTopic.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -19,6 +20,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CTarnell1018Doc> document, const QStrin
                          CAppPreferences& preferences, QWidget* parent)
     : QWidget(parent), m_document(std::move(document)), m_untitledName(untitledName),
       m_preferences(preferences) {
+    SetHelpTopic(this, "channels");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_splitter = new QSplitter(Qt::Horizontal, this);

@@ -2,6 +2,7 @@
 
 #include "CNetworkProfileArray.h"
 #include "CommandIcons.h"
+#include "HelpTopic.h"
 #include "IUserDialogs.h"
 #include "LinkMessage.h"
 #include "LinkMessageTexts.h"
@@ -173,6 +174,7 @@ bool CNetworkProfileListModel::MoveProfile(int row, int newRow) {
 CFtpOptionPage::CFtpOptionPage(CNetworkProfileArray& profiles, IUserDialogs& dialogs,
                                QWidget* parent)
     : COptionsPage(parent), m_profiles(profiles), m_dialogs(dialogs) {
+    SetHelpTopic(this, "receiver");
     setObjectName(QStringLiteral("ftpOptionPage"));
     m_model = new CNetworkProfileListModel(profiles, this);
     connect(m_model, &CNetworkProfileListModel::ProfilesChanged, this,

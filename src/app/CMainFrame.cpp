@@ -26,6 +26,7 @@
 #include "CommandDescriptions.h"
 #include "CommandIds.h"
 #include "FileIo.h"
+#include "HelpTopic.h"
 #include "IUserDialogs.h"
 #include "LanguagePacks.h"
 #include "LinkMessageTexts.h"
@@ -68,6 +69,7 @@ const QString kWindowStateKey = QStringLiteral("Workspace/WindowState");
 
 CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_preferences(preferences), m_dialogs(dialogs) {
+    SetHelpTopic(this, "index");
     setWindowTitle(kProgramTitle);
     setAcceptDrops(true);
     resize(1200, 760);

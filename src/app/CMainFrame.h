@@ -31,6 +31,7 @@ class CReceiverCommands;
 class CRibbonBar;
 class CTarnell1018Doc;
 class CToolCommands;
+class CUserManual;
 class IUserDialogs;
 struct CAppPreferences;
 
@@ -95,6 +96,7 @@ public:
     CFavouriteColours& FavouriteColours() const { return *m_favouriteColours; }
     CReceiverCommands& ReceiverCommands() const { return *m_receiver; }
     CToolCommands& ToolCommands() const { return *m_tools; }
+    CUserManual& Manual() const { return *m_manual; }
     CPrintCommands& PrintCommands() const { return *m_print; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CChannelEditCommands& EditCommands() const { return *m_editCommands; }
@@ -155,6 +157,7 @@ private:
     CReceiverCommands* m_receiver = nullptr;
     CToolCommands* m_tools = nullptr;
     CPrintCommands* m_print = nullptr;
+    CUserManual* m_manual = nullptr;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CNetworkProfileArray> m_profiles;
     int m_untitledCount = 0;

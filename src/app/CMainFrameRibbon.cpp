@@ -10,14 +10,18 @@
 #include "CFavouriteColours.h"
 #include "COptionsPropSheet.h"
 #include "CRibbonBar.h"
+#include "CTarnell1018App.h"
+#include "CUserManual.h"
 #include "CVisualStyle.h"
 #include "CWindowsDialog.h"
 #include "CommandIcons.h"
 #include "CommandIds.h"
+#include "HelpTopic.h"
 #include "IUserDialogs.h"
 #include "LanguagePacks.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -181,9 +185,21 @@ void CMainFrame::ApplyVisualStyle(int command) {
 }
 
 void CMainFrame::RegisterHelpCommands() {
+    m_manual = new CUserManual(CTarnell1018App::DefaultLanguageFolders(), this);
     QAction* help = m_commands->Add(kCmdHelp, tr("Help"), CommandIcon(kCmdHelp),
                                     CCommandRegistry::Keys(Qt::Key_F1, QKeySequence::HelpContents));
     connect(help, &QAction::triggered, this, [this] {
+        // The manual at the page of what has the focus; with the focus on the ribbon or
+        // nowhere, the page of the document window in front. A short text without a manual.
+        const QWidget* focus = QApplication::focusWidget();
+        if (HelpTopicOf(focus).isEmpty() || HelpTopicOf(focus) == HelpTopicOf(this)) {
+            if (CChildFrame* child = ActiveChild()) {
+                focus = child;
+            }
+        }
+        if (m_manual->OpenForFocus(focus)) {
+            return;
+        }
         m_dialogs.ShowInformation(
             this,
             tr("Tarnell 1018 edits the service lists and settings of Octagon SF 1018 and SF 1028 "
@@ -200,6 +216,13 @@ void CMainFrame::RegisterHelpCommands() {
         m_commands->Add(kCmdContextHelp, whatsThis->text(), whatsThis->icon(),
                         CCommandRegistry::Keys(Qt::SHIFT | Qt::Key_F1, QKeySequence::WhatsThis));
     connect(contextHelp, &QAction::triggered, whatsThis, &QAction::trigger);
+    QAction* manual =
+        m_commands->Add(kCmdUserManual, tr("User Manual"), CommandIcon(kCmdUserManual));
+    connect(manual, &QAction::triggered, this, [this] {
+        if (!m_manual->OpenPage(QStringLiteral("index"))) {
+            m_dialogs.ShowError(this, tr("The user manual is not installed."));
+        }
+    });
     QAction* community = m_commands->Add(kCmdCommunityPage, tr("Community Web Page"),
                                          CommandIcon(kCmdCommunityPage));
     connect(community, &QAction::triggered, this, [] {
@@ -375,7 +398,8 @@ void CMainFrame::BuildRibbon() {
     }
     m_ribbon->AddTabRowButton(kCmdStyleMenu, looks);
     auto* help = new QMenu(this);
-    help->addActions({cmd(kCmdHelp), cmd(kCmdContextHelp), cmd(kCmdCommunityPage)});
+    help->addActions(
+        {cmd(kCmdHelp), cmd(kCmdUserManual), cmd(kCmdContextHelp), cmd(kCmdCommunityPage)});
     help->addSeparator();
     help->addAction(cmd(kCmdAppAbout));
     m_ribbon->AddTabRowButton(kCmdHelp, help);

@@ -9,6 +9,7 @@
 #include "CResourcePage.h"
 #include "CRibbonBar.h"
 #include "CTarnell1018Doc.h"
+#include "HelpTopic.h"
 #include "UpdateHints.h"
 
 #include <QDialogButtonBox>
@@ -24,6 +25,7 @@ namespace tarnell {
 
 COptionsPropSheet::COptionsPropSheet(CMainFrame& frame, int startPage, QWidget* parent)
     : QDialog(parent ? parent : &frame), m_frame(frame) {
+    SetHelpTopic(this, "options");
     setWindowTitle(tr("Weitere interessante Informationen"));
     setModal(true);
 

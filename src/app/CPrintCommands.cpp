@@ -9,6 +9,7 @@
 #include "CTarnell1018View.h"
 #include "CommandIcons.h"
 #include "CommandIds.h"
+#include "HelpTopic.h"
 #include "IUserDialogs.h"
 
 #include <QAction>
@@ -145,6 +146,7 @@ void CPrintCommands::PrintPreview() {
     QPrinter& printer = Printer();
     printer.setPrintRange(QPrinter::AllPages);
     auto* preview = new QPrintPreviewDialog(&printer, &m_frame);
+    SetHelpTopic(preview, "printing");
     preview->setObjectName(QStringLiteral("printPreview"));
     preview->setAttribute(Qt::WA_DeleteOnClose);
     connect(preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {

@@ -2,6 +2,7 @@
 
 #include "CChildFrame.h"
 #include "CMainFrame.h"
+#include "CUserManual.h"
 #include "IUserDialogs.h"
 
 #include <QCommandLineParser>
@@ -81,6 +82,10 @@ bool CTarnell1018App::InitInstance(const QStringList& arguments) {
     parser.process(arguments);
 
     m_mainFrame = std::make_unique<CMainFrame>(m_preferences, *m_dialogs);
+    // The manual is written in German and English; the other languages read the English one.
+    m_mainFrame->Manual().SetLanguage(QLatin1String(m_language->suffix) == QLatin1String("DEU")
+                                          ? QStringLiteral("de")
+                                          : QStringLiteral("en"));
     // A plain start opens no document.
     if (parser.isSet(newOption)) {
         m_mainFrame->NewDocument();

@@ -56,6 +56,8 @@ constexpr Description kDescriptions[] = {
     {kCmdAppAbout, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Version and credits.")},
     {kCmdHelp, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                  "How to work with the program, and its keys.")},
+    {kCmdUserManual,
+     QT_TRANSLATE_NOOP("tarnell::CommandDescriptions", "Open the user manual in your browser.")},
     {kCmdContextHelp, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",
                                         "Click on any part of the window to learn what it does.")},
     {kCmdCommunityPage, QT_TRANSLATE_NOOP("tarnell::CommandDescriptions",

@@ -60,6 +60,7 @@ constexpr IconSource kSources[] = {
     {kCmdEditUndo, "edit-undo", QStyle::SP_ArrowBack, 0, 0},
     {kCmdEditRedo, "edit-redo", QStyle::SP_ArrowForward, 0, 0},
     {kCmdHelp, "help-contents", QStyle::SP_DialogHelpButton, 0, 0},
+    {kCmdUserManual, "help-browser", kNoPixmap, '?', 0x2b579a},
     {kCmdContextHelp, "help-whatsthis", QStyle::SP_TitleBarContextHelpButton, 0, 0},
     {kCmdCommunityPage, "internet-web-browser", kNoPixmap, 'W', 0x2b579a},
     {kCmdStyleMenu, "preferences-desktop-theme", kNoPixmap, 'S', 0x2b579a},

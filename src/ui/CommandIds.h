@@ -28,6 +28,8 @@ enum CommandId : int {
     kCmdEditUndo = 57643,
     kCmdEditRedo = 57644,
     kCmdCommunityPage = 32785,
+    // Beside the help commands: the manual's contents page.
+    kCmdUserManual = 32790,
     // The tab row's style menu button; its own command does nothing.
     kCmdStyleMenu = 209,
 

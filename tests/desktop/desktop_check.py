@@ -138,7 +138,14 @@ def main():
     scratch = tempfile.mkdtemp(prefix="tarnell-desktop-")
     # The accessibility bus, so that buttons can be found by what they say.
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    env = dict(os.environ, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
+    # A stand-in browser: the editor hands the manual's pages to xdg-open.
+    fakebin = os.path.join(scratch, "bin")
+    os.makedirs(fakebin)
+    opened_log = os.path.join(scratch, "opened.txt")
+    with open(os.path.join(fakebin, "xdg-open"), "w") as browser:
+        browser.write('#!/bin/sh\necho "$@" >> "%s"\n' % opened_log)
+    os.chmod(os.path.join(fakebin, "xdg-open"), 0o755)
+    env = dict(os.environ, PATH=fakebin + os.pathsep + os.environ.get("PATH", ""), HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
                TARNELL_CONFIG_DIR=os.path.join(scratch, "config", "Brixholm"),
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     first = os.path.join(scratch, "first.fdu")
@@ -192,6 +199,14 @@ def main():
         desktop.key("ctrl+z")
         wait_for("the modified mark to go", lambda: "*" not in desktop.title())
         desktop.shot("undone")
+
+        # F1 opens the manual at the channel list's page, in the interface's language.
+        if os.path.isdir(os.path.join(os.path.dirname(args.app), "manual")):
+            desktop.key("F1")
+            page = wait_for("the manual to be opened",
+                            lambda: os.path.exists(opened_log) and open(opened_log).read())
+            if not page.strip().endswith("/manual/de/channels.html"):
+                raise Failure("F1 opened " + page)
 
         # Closing a modified window asks first; Return saves it.
         desktop.click_button("Gespeicherte Nummern", "Stored Numbers")

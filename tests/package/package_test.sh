@@ -26,6 +26,8 @@ deb=$(ls "$work"/tarnell1018_*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for wanted in ./usr/bin/tarnell1018 ./usr/bin/fdutool \
     ./usr/share/tarnell1018/tarnell1018DEU.qm ./usr/share/tarnell1018/tarnell1018ARA.qm \
+    ./usr/share/tarnell1018/manual/en/index.html ./usr/share/tarnell1018/manual/de/import.html \
+    ./usr/share/tarnell1018/manual/images/main-window-de.png \
     ./usr/share/applications/tarnell1018.desktop ./usr/share/mime/packages/tarnell1018.xml \
     ./usr/share/metainfo/io.github.brixholm.tarnell1018.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/tarnell1018.svg \

@@ -3,6 +3,7 @@
 #include "CEnigma2ImportManager.h"
 #include "CTarnell1018Doc.h"
 #include "FileError.h"
+#include "HelpTopic.h"
 #include "ImportMerge.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ std::filesystem::path ToPath(const QString& path) {
 
 CImportDlg::CImportDlg(int mode, Services services, QWidget* parent)
     : QDialog(parent), m_mode(mode), m_services(std::move(services)) {
+    SetHelpTopic(this, "import");
     setObjectName(QStringLiteral("importDialog"));
     setAutoFillBackground(true);
     QPalette colours = palette();

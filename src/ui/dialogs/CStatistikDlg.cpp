@@ -1,6 +1,7 @@
 #include "CStatistikDlg.h"
 
 #include "CPieChartWnd.h"
+#include "HelpTopic.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +33,7 @@ QSlider* MakeSlider(const QString& name, int maximum, int position, QWidget* par
 } // namespace
 
 CStatistikDlg::CStatistikDlg(const DocumentStatistics& s, QWidget* parent) : QDialog(parent) {
+    SetHelpTopic(this, "statistics");
     setObjectName(QStringLiteral("statisticsDialog"));
     setWindowTitle(tr("Statistics"));
     setSizeGripEnabled(true);

@@ -6,6 +6,7 @@
 #include "CPropertyGrid.h"
 #include "CTarnell1018Doc.h"
 #include "CommandIds.h"
+#include "HelpTopic.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +50,7 @@ int PositiveModulo(int value, int modulus) {
 
 CTimerDlg::CTimerDlg(CTarnell1018Doc& document, ChannelSelector selectChannel, QWidget* parent)
     : QDialog(parent), m_document(document), m_selectChannel(std::move(selectChannel)) {
+    SetHelpTopic(this, "timers");
     setObjectName(QStringLiteral("timerDialog"));
     setWindowTitle(tr("Timers"));
     setSizeGripEnabled(true);

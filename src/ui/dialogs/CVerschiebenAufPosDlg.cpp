@@ -1,5 +1,6 @@
 #include "CVerschiebenAufPosDlg.h"
 
+#include "HelpTopic.h"
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -12,6 +13,7 @@ namespace tarnell {
 
 CVerschiebenAufPosDlg::CVerschiebenAufPosDlg(int value, int minimum, int maximum, QWidget* parent)
     : QDialog(parent) {
+    SetHelpTopic(this, "channels");
     setObjectName(QStringLiteral("moveToPositionDialog"));
     setWindowTitle(tr("Move to Position"));
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "CChannelSucheDlg.h"
 
 #include "CTarnell1018Doc.h"
+#include "HelpTopic.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 namespace tarnell {
 
 CChannelSucheDlg::CChannelSucheDlg(QWidget* parent) : QWidget(parent) {
+    SetHelpTopic(this, "search");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     m_edit = new QLineEdit(this);

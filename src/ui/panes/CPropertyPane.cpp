@@ -2,6 +2,7 @@
 
 #include "CPropertyGrid.h"
 #include "CTarnell1018Doc.h"
+#include "HelpTopic.h"
 
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -9,6 +10,7 @@
 namespace tarnell {
 
 CPropertyPane::CPropertyPane(QWidget* parent) : QWidget(parent) {
+    SetHelpTopic(this, "properties");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     m_grid = new CPropertyGrid(this);

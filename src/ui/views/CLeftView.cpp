@@ -1,6 +1,7 @@
 #include "CLeftView.h"
 
 #include "FlagGuard.h"
+#include "HelpTopic.h"
 #include "SelectionColours.h"
 
 #include "CTarnell1018Doc.h"
@@ -48,6 +49,7 @@ bool IsRoot(NodeKind kind) {
 
 CLeftView::CLeftView(CTarnell1018Doc& document, QWidget* parent)
     : QTreeView(parent), m_document(document) {
+    SetHelpTopic(this, "favourites");
     qRegisterMetaType<tarnell::ListFill>();
     qRegisterMetaType<tarnell::TreeOptions>();
     qRegisterMetaType<tarnell::CSatelliteInfo*>();

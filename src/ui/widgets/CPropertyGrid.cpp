@@ -46,6 +46,7 @@ CPropertyGrid::CPropertyGrid(QWidget* parent) : QWidget(parent) {
     m_view->header()->setStretchLastSection(true);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
     layout->addWidget(m_view, 1);
 
     m_description = new QLabel(this);
@@ -143,12 +144,13 @@ void CPropertyGrid::ExpandAll() {
     m_view->expandAll();
 }
 
-void CPropertyGrid::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    m_view->setColumnWidth(CPropertyGridModel::kColName, m_view->viewport()->width() * 9 / 20);
-}
-
 bool CPropertyGrid::eventFilter(QObject* watched, QEvent* event) {
+    // Names take 45 % of the width the viewport really has: the pane's own resize comes before
+    // the viewport's when the dock is shown for the first time.
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize) {
+        const int width = static_cast<QResizeEvent*>(event)->size().width();
+        m_view->setColumnWidth(CPropertyGridModel::kColName, width * 9 / 20);
+    }
     // Keys reach the view itself only while no editor is open.
     if (watched == m_view && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
