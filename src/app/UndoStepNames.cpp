@@ -15,6 +15,7 @@ constexpr const char* kFixedNames[] = {
     QT_TRANSLATE_NOOP("UndoStep", "New favourite list"),
     QT_TRANSLATE_NOOP("UndoStep", "Remove unused transponders"),
     QT_TRANSLATE_NOOP("UndoStep", "Channel numbering"),
+    QT_TRANSLATE_NOOP("UndoStep", "Receiver configuration"),
     QT_TRANSLATE_NOOP("UndoStep", "Sort by template"),
     QT_TRANSLATE_NOOP("UndoStep", "Move channel"),
     QT_TRANSLATE_NOOP("UndoStep", "Rename channel"),

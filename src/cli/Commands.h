@@ -30,5 +30,6 @@ void OpenDocument(CTarnell1018Doc& doc, const std::string& path, const GlobalOpt
 void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
 void AddImportCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
 void AddLinkCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
+void AddConfigCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
 
 } // namespace tarnell

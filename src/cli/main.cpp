@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     AddFileCommands(app, options, commands);
     AddImportCommands(app, options, commands);
     AddLinkCommands(app, options, commands);
+    AddConfigCommands(app, options, commands);
 
     try {
         app.parse(argc, argv);

@@ -250,6 +250,25 @@ void CTarnell1018Doc::ToggleConfigOption() {
         kHintRenumberChannels);
 }
 
+void CTarnell1018Doc::ChangeConfiguration(const std::vector<ReceiverConfig::Change>& changes) {
+    if (!m_configPresent) {
+        return;
+    }
+    const uint32_t flagBefore = m_configOptionFlag;
+    Edit(
+        "Receiver configuration",
+        [this, &changes](CSettingsFile& f) {
+            for (const auto& change : changes) {
+                ReceiverConfig::Write(f, change);
+            }
+            m_configOptionFlag = f.m_configuration.GetWord(CConfigurationData::kOptionWordOffset);
+        },
+        kHintRefillFromTree);
+    if (m_configOptionFlag != flagBefore) {
+        UpdateAllViews(kHintRenumberChannels);
+    }
+}
+
 void CTarnell1018Doc::RenumberChannels() {
     m_file->m_channels.AssignRunningNumbers();
     UpdateAllViews(kHintRenumberChannels);

@@ -5,6 +5,7 @@
 #include "ChannelEdits.h"
 #include "CodePage.h"
 #include "DocumentStatistics.h"
+#include "ReceiverConfigFields.h"
 #include "UndoHistory.h"
 #include "UpdateHints.h"
 
@@ -91,6 +92,10 @@ public:
     void RebuildTimerLinks() { m_timerLinks.Rebuild(*m_file); }
     const CTimerLinks& TimerLinks() const { return m_timerLinks; }
     void ToggleConfigOption();
+    // The receiver configuration's OK (and fdutool's config --set): one step even when nothing
+    // changed, so the document counts as modified; the channel numbering follows the option
+    // word. Does nothing without a configuration.
+    void ChangeConfiguration(const std::vector<ReceiverConfig::Change>& changes);
     void RenumberChannels();
     int ApplySortTemplate();
     std::vector<uint8_t> ExportChannelText(bool tv,

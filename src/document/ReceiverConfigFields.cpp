@@ -1,0 +1,685 @@
+#include "ReceiverConfigFields.h"
+
+#include "ByteOrder.h"
+#include "CSettingsFile.h"
+#include "CodePage.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+// The editor's translation tools read the texts marked here; the core itself has no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+#define TR(text) QT_TRANSLATE_NOOP("ReceiverConfig", text)
+
+namespace tarnell::ReceiverConfig {
+
+namespace {
+
+constexpr Option kOffOn[] = {{0, TR("Off"), true}, {1, TR("On"), true}};
+constexpr Option kNoYes[] = {{0, TR("No"), true}, {1, TR("Yes"), true}};
+constexpr Option kCheck[] = {{0, TR("Off"), true}, {1, TR("On"), true}};
+constexpr Option kInvertedOffOn[] = {{1, TR("Off"), true}, {0, TR("On"), true}};
+
+constexpr Option kTvSystem[] = {{0, "PAL", false}, {1, "NTSC", false}, {2, "PAL / NTSC", false}};
+constexpr Option kAspect[] = {
+    {0, "4 : 3", false}, {1, "16 : 9", false}, {2, "14 : 9", false}, {3, "16 : 10", false}};
+constexpr Option kDisplayFormat[] = {
+    {0, "Letterbox", false}, {1, "Pan & Scan", false}, {2, TR("Full screen"), true}};
+constexpr Option kVideoOutput[] = {{1, "CVBS", false}, {2, "RGB", false}, {4, "YC", false}};
+constexpr Option kAudioMode[] = {
+    {0, TR("Stereo"), true}, {1, TR("Left"), true}, {2, TR("Right"), true}, {3, TR("Mono"), true}};
+constexpr Option kResolutionPal[] = {{2, "576i", false},  {3, "576p", false},
+                                     {4, "720p", false},  {5, "1080i", false},
+                                     {6, "1080p", false}, {7, "Auto (PAL System)", false}};
+constexpr Option kResolutionNtsc[] = {{2, "480i", false},  {3, "480p", false},
+                                      {4, "720p", false},  {5, "1080i", false},
+                                      {6, "1080p", false}, {7, "Auto (NTSC System)", false}};
+constexpr Option kResolutionBoth[] = {{2, "480i(NTSC) / 576i(PAL)", false},
+                                      {3, "480p / 576p", false},
+                                      {4, "720p", false},
+                                      {5, "1080i", false},
+                                      {6, "1080p", false},
+                                      {7, "Auto", false}};
+
+#define SECONDS(n)                                                                                 \
+    { n, TR("%1 s"), true, n }
+#define MINUTES(v, n)                                                                              \
+    { v, TR("%1 min"), true, n }
+constexpr Option kInfoTime[] = {
+    {0, TR("Off"), true}, SECONDS(1),  SECONDS(2),  SECONDS(3),     SECONDS(4),
+    SECONDS(5),           SECONDS(10), SECONDS(30), MINUTES(60, 1), {255, TR("Always"), true}};
+constexpr Option kVolumeTime[] = {SECONDS(1), SECONDS(2),  SECONDS(3),  SECONDS(4),
+                                  SECONDS(5), SECONDS(10), SECONDS(30), MINUTES(60, 1)};
+constexpr Option kMenuTime[] = {
+    SECONDS(10), SECONDS(20), SECONDS(30), MINUTES(60, 1), {255, TR("Always"), true}};
+constexpr Option kHideShow[] = {{0, TR("Hide"), true}, {1, TR("Show"), true}};
+constexpr Option kZapping[] = {{0, TR("Black screen"), true}, {1, TR("Still picture"), true}};
+constexpr Option kTopBottom[] = {{0, TR("Top"), true}, {1, TR("Bottom"), true}};
+constexpr Option kFrontDisplay[] = {
+    {0, TR("Channel number"), true}, {1, TR("Channel name"), true}, {2, TR("Clock"), true}};
+constexpr Option kLighting[] = {
+    {0, TR("Dimmed"), true}, {1, TR("Always"), true}, {2, TR("Off"), true}};
+constexpr Option kTransparency[] = {{0, TR("Off"), true}, {1, "1", false},  {3, "2", false},
+                                    {8, "3", false},      {14, "4", false}, {20, "5", false}};
+
+// Each language in its own name, so that anyone finds their own.
+#define LANGUAGES_0_TO_11                                                                          \
+    {0, "English", false}, {1, "Deutsch", false}, {2, "Français", false}, {3, "Italiano", false},  \
+        {4, "Español", false}, {5, "Português", false}, {6, "Nederlands", false},                  \
+        {7, "Svenska", false}, {8, "Dansk", false}, {9, "Suomi", false}, {10, "Norsk", false}, {   \
+        11, "Polski", false                                                                        \
+    }
+#define LANGUAGES_13_TO_27                                                                         \
+    {13, "Čeština", false}, {14, "Slovenčina", false}, {15, "Türkçe", false},                      \
+        {16, "Ελληνικά", false}, {17, "Русский", false}, {18, "Українська", false},                \
+        {19, "العربية", false}, {20, "فارسی", false}, {21, "Български", false},                    \
+        {22, "Hrvatski", false}, {23, "Srpski", false}, {24, "Slovenščina", false},                \
+        {25, "Română", false}, {26, "Eesti", false}, {                                             \
+        27, "Latviešu", false                                                                      \
+    }
+#define LANGUAGES_28_TO_31                                                                         \
+    {28, "Lietuvių", false}, {29, "Català", false}, {30, "עברית", false}, {                        \
+        31, "Shqip", false                                                                         \
+    }
+// The menu offers no language 12 and none above 27.
+constexpr Option kMenuLanguages[] = {LANGUAGES_0_TO_11, LANGUAGES_13_TO_27};
+constexpr Option kLanguages[] = {
+    LANGUAGES_0_TO_11, {12, "Magyar", false}, LANGUAGES_13_TO_27, LANGUAGES_28_TO_31};
+constexpr Option kSubtitleLanguages[] = {LANGUAGES_0_TO_11,
+                                         {12, "Magyar", false},
+                                         LANGUAGES_13_TO_27,
+                                         LANGUAGES_28_TO_31,
+                                         {32, TR("Off"), true}};
+
+constexpr Option kAgeRating[] = {
+    {0, TR("No limit"), true}, {4, "   4", false},  {6, "   6", false},  {8, "   8", false},
+    {10, "  10", false},       {12, "  12", false}, {15, "  15", false}, {18, "  18", false}};
+
+constexpr Option kMargin[] = {{0, TR("Off"), true}, MINUTES(1, 1),  MINUTES(2, 2),
+                              MINUTES(3, 3),        MINUTES(4, 4),  MINUTES(5, 5),
+                              MINUTES(10, 10),      MINUTES(15, 15)};
+constexpr Option kAfterRecording[] = {
+    {0, TR("Standby"), true}, {1, TR("Stay on"), true}, {2, TR("Off"), true}};
+constexpr Option kRecordLength[] = {MINUTES(30, 30), MINUTES(60, 60), MINUTES(90, 90),
+                                    MINUTES(120, 120)};
+constexpr Option kTimeshiftLength[] = {SECONDS(10),
+                                       SECONDS(30),
+                                       MINUTES(60, 1),
+                                       MINUTES(120, 2),
+                                       MINUTES(240, 4),
+                                       MINUTES(600, 10),
+                                       {65535, TR("Unlimited"), true}};
+constexpr Option kRecordFormat[] = {{0, "TS", false}, {1, "PS", false}};
+constexpr Option kBufferRecording[] = {{1, "1", false},
+                                       {16, "16", false},
+                                       {32, "32", false},
+                                       {64, "64", false},
+                                       {0, TR("Maximum"), true}};
+// The same texts as the recording buffers, but here the largest is 256.
+constexpr Option kBufferEpg[] = {{1, "1", false},
+                                 {16, "16", false},
+                                 {32, "32", false},
+                                 {64, "64", false},
+                                 {256, TR("Maximum"), true}};
+#undef SECONDS
+#undef MINUTES
+
+constexpr Option kTimeSetting[] = {{0, TR("Manual"), true}, {1, TR("Automatic"), true}};
+constexpr Option kTimeZone[] = {
+    {-720, "-12:00", false}, {-660, "-11:00", false}, {-600, "-10:00", false},
+    {-540, "- 9:00", false}, {-480, "- 8:00", false}, {-420, "- 7:00", false},
+    {-360, "- 6:00", false}, {-300, "- 5:00", false}, {-240, "- 4:00", false},
+    {-210, "- 3:30", false}, {-180, "- 3:00", false}, {-120, "- 2:00", false},
+    {-60, "- 1:00", false},  {0, "0:00", false},      {60, "+ 1:00", false},
+    {120, "+ 2:00", false},  {180, "+ 3:00", false},  {210, "+ 3:30", false},
+    {240, "+ 4:00", false},  {270, "+ 4:30", false},  {300, "+ 5:00", false},
+    {330, "+ 5:30", false},  {360, "+ 6:00", false},  {420, "+ 7:00", false},
+    {480, "+ 8:00", false},  {540, "+ 9:00", false},  {570, "+ 9:30", false},
+    {600, "+10:00", false},  {660, "+11:00", false},  {690, "+11:30", false},
+    {720, "+12:00", false}};
+#define REGION(n)                                                                                  \
+    { n, TR("Region %1"), true, n }
+constexpr Option kSummerTime[] = {{0, TR("Off"), true},
+                                  REGION(1),
+                                  REGION(2),
+                                  REGION(3),
+                                  REGION(4),
+                                  REGION(5),
+                                  REGION(6),
+                                  REGION(7),
+                                  REGION(8),
+                                  REGION(9),
+                                  REGION(10),
+                                  REGION(11),
+                                  REGION(12),
+                                  REGION(13),
+                                  REGION(14),
+                                  REGION(15),
+                                  REGION(16),
+                                  REGION(17),
+                                  REGION(18),
+                                  REGION(19),
+                                  REGION(20),
+                                  REGION(21),
+                                  REGION(22),
+                                  REGION(23),
+                                  REGION(24),
+                                  REGION(25),
+                                  REGION(26),
+                                  REGION(27),
+                                  REGION(28)};
+#undef REGION
+constexpr Option kClockFormat[] = {{1, TR("24 hours"), true}, {2, TR("12 hours"), true}};
+constexpr Option kEpgSpan[] = {{0, "1:00", false},
+                               {1, "1:30", false},
+                               {2, "2:00", false},
+                               {3, "3:00", false},
+                               {4, "4:00", false}};
+
+using enum Kind;
+using P = Page;
+// Pages list their fields in this order.
+const Field kFields[] = {
+    {"menu-language", P::Language, 268, List, TR("Menu language"), kMenuLanguages},
+    {"audio-language-1", P::Language, 272, List, TR("First audio language"), kLanguages},
+    {"audio-language-2", P::Language, 276, List, TR("Second audio language"), kLanguages},
+    {"subtitle-language-1", P::Language, 280, List, TR("First subtitle language"),
+     kSubtitleLanguages},
+    {"subtitle-language-2", P::Language, 284, List, TR("Second subtitle language"),
+     kSubtitleLanguages},
+    {"epg-language", P::Language, 348, List, TR("Programme guide language"), kLanguages},
+
+    {"timeshift", P::Recording, 660, List, TR("Timeshift"), kOffOn},
+    {"auto-timeshift", P::Recording, 508, List, TR("Start timeshift automatically"), kOffOn},
+    {"margin-before", P::Recording, 531, ByteList, TR("Start recordings earlier by"), kMargin},
+    {"margin-after", P::Recording, 529, ByteList, TR("End recordings later by"), kMargin},
+    {"after-recording", P::Recording, 672, List, TR("After a timer recording"), kAfterRecording},
+    {"instant-recording", P::Recording, 436, List, TR("Length of an instant recording"),
+     kRecordLength},
+    {"timeshift-length", P::Recording, 656, List, TR("Timeshift length"), kTimeshiftLength},
+    {"record-format", P::Recording, 404, List, TR("Recording format"), kRecordFormat},
+    {"record-buffer", P::Recording, 456, List, TR("Recording buffer"), kBufferRecording},
+    {"playback-buffer", P::Recording, 580, List, TR("Playback buffer"), kBufferRecording},
+
+    {"age-rating", P::ParentalControl, 352, List, TR("Age rating"), kAgeRating},
+    {"pin-code", P::ParentalControl, 328, Code, TR("PIN code"), {}},
+    {"lock-1", P::ParentalControl, 452, List, TR("Lock %1"), kNoYes, false, false, 1},
+    {"lock-2", P::ParentalControl, 192, List, TR("Lock %1"), kNoYes, false, false, 2},
+    {"lock-3", P::ParentalControl, 200, List, TR("Lock %1"), kNoYes, false, false, 3},
+    {"lock-4", P::ParentalControl, 196, List, TR("Lock %1"), kNoYes, false, false, 4},
+    {"lock-5", P::ParentalControl, 692, List, TR("Lock %1"), kNoYes, false, false, 5},
+
+    {"brightness", P::Display, 320, Level, TR("Brightness"), {}, false, true},
+    {"info-time", P::Display, 312, List, TR("Info bar shown for"), kInfoTime},
+    {"standby-clock", P::Display, 684, List, TR("Clock in standby"), kHideShow},
+    {"volume-time", P::Display, 308, List, TR("Volume bar shown for"), kVolumeTime},
+    {"channel-change", P::Display, 512, List, TR("While changing channels"), kZapping},
+    {"banner-position", P::Display, 520, List, TR("Info bar position"), kTopBottom},
+    {"front-display", P::Display, 224, List, TR("Front display shows"), kFrontDisplay},
+    {"display-lighting", P::Display, 552, List, TR("Front display lighting"), kLighting},
+    {"menu-time", P::Display, 620, List, TR("Menu shown for"), kMenuTime},
+    {"menu-transparency", P::Display, 624, List, TR("Menu transparency"), kTransparency},
+
+    {"time-setting", P::Time, 208, List, TR("Time setting"), kTimeSetting},
+    {"time-zone", P::Time, 324, List, TR("Time zone"), kTimeZone, false, true},
+    {"summer-time", P::Time, 212, List, TR("Summer time"), kSummerTime},
+    {"clock-format", P::Time, 344, List, TR("Clock format"), kClockFormat},
+
+    {"tv-system", P::AvOutput, kTvSystemOffset, List, TR("TV system"), kTvSystem},
+    {"aspect-ratio", P::AvOutput, 236, List, TR("Aspect ratio"), kAspect},
+    {"resolution", P::AvOutput, 568, Resolution, TR("Resolution"), kResolutionPal},
+    {"display-format", P::AvOutput, 240, List, TR("Display format"), kDisplayFormat},
+    {"video-output", P::AvOutput, 244, List, TR("Video output"), kVideoOutput, true},
+    {"dolby-digital", P::AvOutput, 652, List, TR("Dolby Digital"), kOffOn},
+    {"hdmi-audio", P::AvOutput, 544, List, TR("Sound over HDMI"), kOffOn},
+    {"audio-mode", P::AvOutput, 256, List, TR("Sound mode"), kAudioMode},
+    {"video-option", P::AvOutput, 648, InvertedList, TR("Video option"), kInvertedOffOn, true},
+    {"audio-delay", P::AvOutput, 688, Milliseconds, TR("Sound delay"), {}},
+
+    {"dhcp", P::Network, kDhcpOffset, List, TR("Addresses from the network (DHCP)"), kOffOn},
+    {"ip-address", P::Network, 588, Address, TR("IP address"), {}},
+    {"subnet-mask", P::Network, 592, Address, TR("Subnet mask"), {}},
+    {"gateway", P::Network, 596, Address, TR("Gateway"), {}},
+    {"dns-1", P::Network, 600, Address, TR("First DNS server"), {}},
+    {"dns-2", P::Network, 604, Address, TR("Second DNS server"), {}},
+    {"address-1", P::Network, 432, Address, TR("Further address %1"), {}, false, false, 1},
+    {"address-2", P::Network, 468, Address, TR("Further address %1"), {}, false, false, 2},
+    {"address-3", P::Network, 472, Address, TR("Further address %1"), {}, false, false, 3},
+    {"address-4", P::Network, 480, Address, TR("Further address %1"), {}, false, false, 4},
+    {"address-5", P::Network, 484, Address, TR("Further address %1"), {}, false, false, 5},
+    {"network-option", P::Network, 640, List, TR("Network option"), kOffOn},
+    {"text-1", P::Network, 0, Text, TR("Text %1"), {}, false, false, 1},
+    {"text-2", P::Network, 1, Text, TR("Text %1"), {}, false, false, 2},
+    {"text-3", P::Network, 2, Text, TR("Text %1"), {}, false, false, 3},
+    {"text-4", P::Network, 3, Text, TR("Text %1"), {}, false, false, 4},
+
+    {"list-option-1", P::ServiceList, 216, CheckBox, TR("Option %1"), kCheck, false, false, 1},
+    {"list-option-2", P::ServiceList, 228, List, TR("Option %1"), kOffOn, false, false, 2},
+    {"list-option-3", P::ServiceList, 408, List, TR("Option %1"), kOffOn, false, false, 3},
+    {"list-option-4", P::ServiceList, 416, List, TR("Option %1"), kOffOn, false, false, 4},
+    {"stored-numbers", P::ServiceList, 616, List, TR("Channel numbers as stored in the list"),
+     kOffOn},
+    {"list-option-5", P::ServiceList, 372, List, TR("Option %1"), kOffOn, false, false, 5},
+    {"list-option-6", P::ServiceList, 632, List, TR("Option %1"), kOffOn, false, false, 6},
+
+    {"longitude", P::Positioner, 424, Longitude, TR("Site longitude"), {}},
+    {"latitude", P::Positioner, 428, Latitude, TR("Site latitude"), {}},
+
+    {"epg-span", P::Epg, 516, List, TR("Time span shown"), kEpgSpan},
+    {"epg-option", P::Epg, 560, CheckBox, TR("Option %1"), kCheck, false, false, 1},
+    {"epg-buffer", P::Epg, 792, List, TR("Programme guide memory"), kBufferEpg},
+};
+
+constexpr const char* kPageTitles[kPageCount] = {
+    TR("Language"), TR("Recording"),    TR("Parental control"),
+    TR("Display"),  TR("Time"),         TR("Picture and sound"),
+    TR("Network"),  TR("Service list"), TR("Positioner and single cable"),
+    "Epg Option"};
+constexpr const char* kPageKeys[kPageCount] = {
+    "language",  "recording", "parental-control", "display",    "time",
+    "av-output", "network",   "service-list",     "positioner", "epg"};
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::optional<int64_t> ParseInteger(std::string_view text) {
+    int64_t value = 0;
+    const auto* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string SiteText(uint32_t stored, bool latitude) {
+    const Site site = SiteOf(stored);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%u.%03u° %s", site.thousandths / 1000,
+                  site.thousandths % 1000,
+                  latitude ? (site.westOrSouth ? "S" : "N") : (site.westOrSouth ? "W" : "E"));
+    return buffer;
+}
+
+std::string CodeText(const CSettingsFile& file, size_t offset) {
+    std::string text;
+    for (size_t k = 0; k < 4; ++k) {
+        const uint8_t c = file.m_configuration.GetByte(offset + k);
+        if (c >= 0x20 && c < 0x7F) {
+            text += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            text += hex;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::span<const Field> Fields() {
+    return kFields;
+}
+
+const Field* FindField(std::string_view name) {
+    for (const Field& field : kFields) {
+        if (name == field.name) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+const Field* FieldAt(Page page, size_t offset) {
+    for (const Field& field : kFields) {
+        if (field.page == page && field.offset == offset) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+const char* PageTitle(Page page) {
+    return kPageTitles[static_cast<int>(page)];
+}
+
+const char* PageKey(Page page) {
+    return kPageKeys[static_cast<int>(page)];
+}
+
+std::span<const Option> ResolutionOptions(uint32_t tvSystem) {
+    switch (tvSystem) {
+    case 0:
+        return kResolutionPal;
+    case 1:
+        return kResolutionNtsc;
+    default:
+        return kResolutionBoth;
+    }
+}
+
+std::span<const Option> OptionsOf(const CSettingsFile& file, const Field& field) {
+    if (field.kind == Resolution) {
+        return ResolutionOptions(file.m_configuration.GetWord(kTvSystemOffset));
+    }
+    return field.options;
+}
+
+const Option* MatchOption(std::span<const Option> options, const Field& field, int64_t value) {
+    if (field.kind == InvertedList && options.size() == 2) {
+        return value == 0 ? &options[1] : &options[0];
+    }
+    for (const Option& option : options) {
+        if (option.value == value) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+std::string OptionText(const Option& option) {
+    std::string text = option.text;
+    if (option.arg >= 0) {
+        if (const auto at = text.find("%1"); at != std::string::npos) {
+            text.replace(at, 2, std::to_string(option.arg));
+        }
+    }
+    return text;
+}
+
+int64_t ReadNumber(const CSettingsFile& file, const Field& field) {
+    const CConfigurationData& config = file.m_configuration;
+    switch (field.kind) {
+    case ByteList:
+        return config.GetByte(field.offset);
+    case Code:
+    case Text:
+        return 0;
+    default: {
+        const uint32_t word = config.GetWord(field.offset);
+        return field.isSigned ? static_cast<int64_t>(static_cast<int32_t>(word)) : word;
+    }
+    }
+}
+
+bool IsAvailable(const CSettingsFile& file, const Field& field) {
+    return field.kind != Text || file.m_etcStrings.Size() > 0;
+}
+
+std::string ValueText(const CSettingsFile& file, const Field& field) {
+    switch (field.kind) {
+    case Code:
+        return CodeText(file, field.offset);
+    case Text:
+        return IsAvailable(file, field) ? file.m_etcStrings.At(0)->GetText(int(field.offset)) : "";
+    case Address:
+        return AddressText(static_cast<uint32_t>(ReadNumber(file, field)));
+    default:
+        return std::to_string(ReadNumber(file, field));
+    }
+}
+
+std::string Meaning(const CSettingsFile& file, const Field& field) {
+    const int64_t value = ReadNumber(file, field);
+    switch (field.kind) {
+    case List:
+    case ByteList:
+    case InvertedList:
+    case CheckBox:
+    case Resolution: {
+        const Option* option = MatchOption(OptionsOf(file, field), field, value);
+        return option ? Trimmed(OptionText(*option)) : "(no entry of the list)";
+    }
+    case Milliseconds:
+        return std::to_string(static_cast<uint32_t>(value) & 0xFFFF) + " ms";
+    case Level:
+        return std::to_string(value);
+    case Longitude:
+        return SiteText(static_cast<uint32_t>(value), false);
+    case Latitude:
+        return SiteText(static_cast<uint32_t>(value), true);
+    case Code:
+    case Text:
+    case Address:
+        return ValueText(file, field);
+    }
+    return {};
+}
+
+std::optional<std::string> Check(const Change& change) {
+    const Field& field = *change.field;
+    switch (field.kind) {
+    case Resolution:
+        return std::string("follows the TV system and cannot be set");
+    case Milliseconds:
+        if (change.number < 0 || change.number > 400 || change.number % 20 != 0) {
+            return std::string("must be 0 to 400 ms in steps of 20");
+        }
+        return std::nullopt;
+    case Level:
+        if (change.number < -10 || change.number > 10) {
+            return std::string("must lie from -10 to 10");
+        }
+        return std::nullopt;
+    case Code:
+        if (change.text.size() != 4 || !std::all_of(change.text.begin(), change.text.end(),
+                                                    [](char c) { return c >= '0' && c <= '9'; })) {
+            return std::string("must be exactly four digits");
+        }
+        return std::nullopt;
+    case Address:
+        if (change.number < 0 || change.number > 0xFFFFFFFFll) {
+            return std::string("is not an IP address");
+        }
+        return std::nullopt;
+    case Longitude:
+    case Latitude: {
+        const Site site = SiteOf(static_cast<uint32_t>(change.number));
+        const uint32_t maximum = field.kind == Longitude ? 180000 : 90000;
+        if (change.number < 0 || change.number >= 360000 || site.thousandths > maximum) {
+            return std::string(field.kind == Longitude ? "must lie from 0 to 180 degrees"
+                                                       : "must lie from 0 to 90 degrees");
+        }
+        return std::nullopt;
+    }
+    case Text:
+        if (!CanEncode(change.text, CodePage::Windows1252)) {
+            return std::string("holds characters the receiver cannot store");
+        }
+        if (EncodeText(change.text, CodePage::Windows1252).size() > kTextBytes ||
+            change.text.find('\0') != std::string::npos) {
+            return std::string("is longer than 127 bytes");
+        }
+        return std::nullopt;
+    default: {
+        const auto options = field.options;
+        const bool offered = std::any_of(options.begin(), options.end(),
+                                         [&](const Option& o) { return o.value == change.number; });
+        if (!offered) {
+            return std::string("is not one of the field's choices");
+        }
+        return std::nullopt;
+    }
+    }
+}
+
+std::optional<std::string> Parse(const CSettingsFile& file, const Field& field,
+                                 std::string_view typed, Change& out) {
+    out = Change{&field, 0, {}};
+    const std::string text = Trimmed(typed);
+    if (!IsAvailable(file, field)) {
+        return std::string("the file holds no text block");
+    }
+    switch (field.kind) {
+    case Code:
+    case Text:
+        out.text = field.kind == Text ? std::string(typed) : text;
+        return Check(out);
+    case Address: {
+        const auto address = ParseAddress(text);
+        if (!address) {
+            return std::string("is not an IP address (four numbers 0 to 255, dotted)");
+        }
+        out.number = *address;
+        return std::nullopt;
+    }
+    case Longitude:
+    case Latitude: {
+        const bool longitude = field.kind == Longitude;
+        std::string number = text;
+        bool other = false;
+        if (!number.empty()) {
+            const char side =
+                static_cast<char>(std::toupper(static_cast<unsigned char>(number.back())));
+            if (side == (longitude ? 'E' : 'N') || side == (longitude ? 'W' : 'S')) {
+                other = side == (longitude ? 'W' : 'S');
+                number = Trimmed(std::string_view(number).substr(0, number.size() - 1));
+                // "12.5°E" as the pages show it
+                if (number.size() >= 2 && number.compare(number.size() - 2, 2, "°") == 0) {
+                    number = Trimmed(std::string_view(number).substr(0, number.size() - 2));
+                }
+            }
+        }
+        const uint32_t maximum = longitude ? 180000 : 90000;
+        const auto thousandths = ParseThousandths(number, maximum);
+        if (!thousandths) {
+            return std::string(longitude ? "must be degrees from 0 to 180 with at most three "
+                                           "decimals, then E or W"
+                                         : "must be degrees from 0 to 90 with at most three "
+                                           "decimals, then N or S");
+        }
+        out.number = StoredSite({*thousandths, other});
+        return std::nullopt;
+    }
+    default:
+        break;
+    }
+    if (field.kind == Resolution) {
+        return Check(out);
+    }
+    if (!field.options.empty()) {
+        for (const Option& option : field.options) {
+            if (SameText(Trimmed(OptionText(option)), text)) {
+                out.number = option.value;
+                return std::nullopt;
+            }
+        }
+    }
+    const auto number = ParseInteger(text);
+    if (!number) {
+        return std::string("is not a number or one of the field's choices");
+    }
+    out.number = *number;
+    return Check(out);
+}
+
+void Write(CSettingsFile& file, const Change& change) {
+    const Field& field = *change.field;
+    CConfigurationData& config = file.m_configuration;
+    switch (field.kind) {
+    case Resolution:
+        return;
+    case ByteList:
+        config.SetByte(field.offset, static_cast<uint8_t>(change.number));
+        return;
+    case Code:
+        for (size_t k = 0; k < 4 && k < change.text.size(); ++k) {
+            config.SetByte(field.offset + k, static_cast<uint8_t>(change.text[k]));
+        }
+        return;
+    case Text:
+        if (IsAvailable(file, field)) {
+            file.m_etcStrings.At(0)->SetText(int(field.offset), change.text);
+        }
+        return;
+    default:
+        config.SetWord(field.offset, static_cast<uint32_t>(change.number));
+        return;
+    }
+}
+
+Site SiteOf(uint32_t stored) {
+    if (stored > 180000) {
+        return {360000 - std::min<uint32_t>(stored, 360000), true};
+    }
+    return {stored, false};
+}
+
+uint32_t StoredSite(Site site) {
+    // 0 is the same place on both sides.
+    return site.westOrSouth && site.thousandths > 0 ? 360000 - site.thousandths : site.thousandths;
+}
+
+std::optional<uint32_t> ParseThousandths(std::string_view text, uint32_t maximum) {
+    const auto separator = text.find_first_of(".,");
+    const std::string_view whole = text.substr(0, separator);
+    std::string_view decimals =
+        separator == std::string_view::npos ? std::string_view() : text.substr(separator + 1);
+    if (whole.empty() || whole.size() > 3 || decimals.size() > 3 ||
+        !std::all_of(whole.begin(), whole.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+        !std::all_of(decimals.begin(), decimals.end(),
+                     [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    uint32_t value = 0;
+    for (const char c : whole) {
+        value = value * 10 + static_cast<uint32_t>(c - '0');
+    }
+    for (size_t k = 0; k < 3; ++k) {
+        value = value * 10 + (k < decimals.size() ? static_cast<uint32_t>(decimals[k] - '0') : 0);
+    }
+    if (value > maximum) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string AddressText(uint32_t address) {
+    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
+std::optional<uint32_t> ParseAddress(std::string_view text) {
+    if (std::count(text.begin(), text.end(), '.') != 3) {
+        return std::nullopt;
+    }
+    uint32_t address = 0;
+    int parts = 0;
+    size_t start = 0;
+    while (parts < 4) {
+        const auto dot = text.find('.', start);
+        const std::string_view part = text.substr(
+            start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+        const auto number = ParseInteger(part);
+        if (part.size() > 3 || !number || *number < 0 || *number > 255) {
+            return std::nullopt;
+        }
+        address = (address << 8) | static_cast<uint32_t>(*number);
+        ++parts;
+        if (dot == std::string_view::npos) {
+            break;
+        }
+        start = dot + 1;
+    }
+    return address;
+}
+
+} // namespace tarnell::ReceiverConfig
