@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>ستيريو</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>أحادي</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 د</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>دائمًا</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>إخفاء</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>شاشة سوداء</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>صورة ثابتة</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>أسفل</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>رقم القناة</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>اسم القناة</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>الساعة</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>خافتة</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>بلا حد</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>وضع الاستعداد</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>البقاء قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>غير محدود</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>الحد الأقصى</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>يدوي</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>المنطقة %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 ساعة</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 ساعة</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>لغة القائمة</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>لغة الصوت الأولى</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>لغة الصوت الثانية</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>لغة الترجمة الأولى</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>لغة الترجمة الثانية</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>لغة دليل البرامج</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>الإزاحة الزمنية</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>بدء الإزاحة الزمنية تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>بدء التسجيلات مبكرًا بمقدار</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>إنهاء التسجيلات متأخرًا بمقدار</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>بعد تسجيل مؤقت</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>مدة التسجيل الفوري</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>مدة الإزاحة الزمنية</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>صيغة التسجيل</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>ذاكرة التسجيل المؤقتة</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>ذاكرة التشغيل المؤقتة</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>التصنيف العمري</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>رمز PIN</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>القفل %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>السطوع</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>مدة ظهور شريط المعلومات</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>الساعة في وضع الاستعداد</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>مدة ظهور شريط الصوت</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>عند تغيير القناة</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>موضع شريط المعلومات</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>الشاشة الأمامية تعرض</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>إضاءة الشاشة الأمامية</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>مدة ظهور القائمة</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>شفافية القائمة</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>ضبط الوقت</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>المنطقة الزمنية</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>تنسيق الساعة</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>نظام التلفزيون</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>نسبة العرض إلى الارتفاع</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>صيغة العرض</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>مخرج الفيديو</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>الصوت عبر HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>وضع الصوت</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>خيار الفيديو</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>تأخير الصوت</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>العناوين من الشبكة (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>عنوان IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>قناع الشبكة الفرعية</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>البوابة</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>خادم DNS الأول</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>خادم DNS الثاني</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>عنوان إضافي %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>خيار الشبكة</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>النص %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>الخيار %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>أرقام القنوات كما هي محفوظة في القائمة</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>خط طول الموقع</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>خط عرض الموقع</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>الفترة المعروضة</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>ذاكرة دليل البرامج</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>التسجيل</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>المراقبة الأبوية</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>الصورة والصوت</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>قائمة القنوات</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>المحرك والكابل الواحد</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -539,6 +938,10 @@
     <message>
         <source>Edit channel</source>
         <translation>تعديل القناة</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>إعدادات جهاز الاستقبال</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2283,33 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>يجب أن يتكون رمز PIN من أربعة أرقام بالضبط.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>يجب أن يتكون العنوان من أربعة أرقام من 0 إلى 255 تفصل بينها نقاط، مثل 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>يجب أن يكون خط الطول بين 0 و180 درجة، بثلاث منازل عشرية على الأكثر.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>يجب أن يكون خط العرض بين 0 و90 درجة، بثلاث منازل عشرية على الأكثر.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>يحفظ جهاز الاستقبال هنا 127 حرفًا على الأكثر من نص أوروبا الغربية.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>لا يمكن حفظ هذه القيمة.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -2054,6 +2484,17 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>تستخدم أقمار صناعية أخرى سجل LNB هذا أيضًا، ولا مكان في القائمة لسجل آخر: لم يُجرَ التغيير.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>خطا الطول والعرض للموقع...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>إعدادات جهاز الاستقبال</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Immer</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Schwarzbild</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Standbild</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Programmnummer</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Gedimmt</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Keine Grenze</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Eingeschaltet bleiben</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Region %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Menüsprache</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>Erste Audiosprache</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Zweite Audiosprache</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>Erste Untertitelsprache</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Zweite Untertitelsprache</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Sprache der Programmzeitschrift</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Timeshift automatisch starten</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Aufnahmen früher beginnen um</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>Aufnahmen später beenden um</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>Nach einer Timeraufnahme</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Dauer einer Sofortaufnahme</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Timeshift-Dauer</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Aufnahmeformat</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Aufnahmepuffer</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Wiedergabepuffer</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Altersfreigabe</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Sperre %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Infoleiste anzeigen für</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Uhr im Standby</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Lautstärkeleiste anzeigen für</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>Beim Umschalten</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Position der Infoleiste</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>Frontdisplay zeigt</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Beleuchtung des Frontdisplays</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Menü anzeigen für</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Menütransparenz</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Zeiteinstellung</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Uhrzeitformat</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>Fernsehnorm</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Bildformat</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Videoausgang</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Ton über HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Tonmodus</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Videooption</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Tonverzögerung</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Adressen aus dem Netzwerk (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>Erster DNS-Server</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Zweiter DNS-Server</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Weitere Adresse %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Netzwerkoption</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Programmnummern wie in der Liste gespeichert</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Längengrad des Standorts</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Breitengrad des Standorts</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Angezeigter Zeitraum</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Speicher der Programmzeitschrift</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Jugendschutz</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Bild und Ton</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Programmliste</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Motor und Einkabel</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -495,6 +894,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Sender bearbeiten</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Receiver-Konfiguration</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2223,33 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>Der PIN-Code muss aus genau vier Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Eine Adresse besteht aus vier Zahlen von 0 bis 255, durch Punkte getrennt, etwa 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>Der Längengrad muss zwischen 0 und 180 Grad liegen, mit höchstens drei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>Der Breitengrad muss zwischen 0 und 90 Grad liegen, mit höchstens drei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>Der Receiver speichert hier höchstens 127 Zeichen westeuropäischen Text.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>Dieser Wert kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1994,6 +2424,17 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>Andere Satelliten nutzen diesen LNB-Eintrag ebenfalls, und die Liste hat keinen Platz für einen weiteren: Die Änderung wurde nicht vorgenommen.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Längen- und Breitengrad des Standorts...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Receiver-Konfiguration</translation>
     </message>
 </context>
 <context>

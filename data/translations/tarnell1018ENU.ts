@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Always</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Black screen</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Still picture</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Channel number</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Channel name</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Dimmed</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Stay on</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Unlimited</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Region %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 hours</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 hours</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Menu language</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>First audio language</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Second audio language</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>First subtitle language</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Second subtitle language</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Programme guide language</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Start timeshift automatically</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Start recordings earlier by</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>End recordings later by</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>After a timer recording</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Length of an instant recording</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Timeshift length</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Recording format</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Recording buffer</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Playback buffer</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Age rating</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>PIN code</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Lock %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Info bar shown for</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Clock in standby</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Volume bar shown for</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>While changing channels</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Info bar position</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>Front display shows</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Front display lighting</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Menu shown for</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Menu transparency</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Time setting</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Clock format</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>TV system</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Aspect ratio</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Display format</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Video output</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Sound over HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Sound mode</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Video option</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Sound delay</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Addresses from the network (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>First DNS server</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Second DNS server</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Further address %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Network option</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Channel numbers as stored in the list</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Site longitude</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Site latitude</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Time span shown</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Programme guide memory</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Parental control</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Picture and sound</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Service list</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Positioner and single cable</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -495,6 +894,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Edit channel</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Receiver configuration</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2223,33 @@ Saving writes it without these parts. Save it anyway?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>The PIN code must be exactly four digits.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>The longitude must lie from 0 to 180 degrees, with at most three decimals.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>The latitude must lie from 0 to 90 degrees, with at most three decimals.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>The receiver stores at most 127 characters of Western European text here.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>This value cannot be stored.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1994,6 +2424,17 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Site Longitude and Latitude...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Receiver Configuration</translation>
     </message>
 </context>
 <context>

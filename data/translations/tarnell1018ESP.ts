@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Pantalla negra</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Imagen congelada</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Número de canal</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Nombre del canal</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Atenuada</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Seguir encendido</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Ilimitado</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Región %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 horas</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Idioma del menú</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>Primer idioma de audio</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Segundo idioma de audio</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>Primer idioma de subtítulos</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Segundo idioma de subtítulos</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Idioma de la guía de programas</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Iniciar el timeshift automáticamente</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Empezar las grabaciones antes</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>Terminar las grabaciones después</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>Tras una grabación programada</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Duración de una grabación inmediata</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Duración del timeshift</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Formato de grabación</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Búfer de grabación</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Búfer de reproducción</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Clasificación por edad</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>Código PIN</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Bloqueo %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Barra de información visible durante</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Reloj en espera</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Barra de volumen visible durante</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>Al cambiar de canal</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Posición de la barra de información</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>La pantalla frontal muestra</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Iluminación de la pantalla frontal</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Menú visible durante</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Transparencia del menú</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Ajuste de la hora</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Horario de verano</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Formato de hora</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>Sistema de TV</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Formato de visualización</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Salida de vídeo</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Sonido por HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Modo de sonido</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Opción de vídeo</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Retardo del sonido</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Direcciones de la red (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Máscara de subred</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>Primer servidor DNS</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Segundo servidor DNS</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Otra dirección %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Opción de red</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Texto %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Opción %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Números de canal tal como están guardados en la lista</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Longitud del lugar</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Latitud del lugar</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Intervalo mostrado</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Memoria de la guía de programas</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Control parental</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Imagen y sonido</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Lista de canales</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Posicionador y cable único</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -495,6 +894,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Editar canal</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configuración del receptor</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2223,33 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>El código PIN debe tener exactamente cuatro dígitos.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Una dirección son cuatro números de 0 a 255 separados por puntos, por ejemplo 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>La longitud debe estar entre 0 y 180 grados, con tres decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>La latitud debe estar entre 0 y 90 grados, con tres decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>El receptor guarda aquí como máximo 127 caracteres de texto de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>Este valor no se puede guardar.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1994,6 +2424,17 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>Otros satélites también usan este registro de LNB y la lista no tiene sitio para otro: no se hizo el cambio.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Longitud y latitud del lugar...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Configuración del receptor</translation>
     </message>
 </context>
 <context>

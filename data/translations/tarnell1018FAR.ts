@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>خاموش</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>روشن</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>خیر</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>بله</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>تمام صفحه</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>استریو</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>چپ</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>راست</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>مونو</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ثانیه</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 دقیقه</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>همیشه</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>پنهان</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>نمایش</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>صفحهٔ سیاه</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>تصویر ثابت</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>بالا</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>پایین</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>شمارهٔ شبکه</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>نام شبکه</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>ساعت</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>کم‌نور</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>بدون محدودیت</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>حالت آماده‌به‌کار</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>روشن بماند</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>نامحدود</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>حداکثر</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>دستی</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>خودکار</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>منطقهٔ %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>۲۴ ساعته</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>۱۲ ساعته</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>زبان منو</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>زبان صدای اول</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>زبان صدای دوم</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>زبان زیرنویس اول</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>زبان زیرنویس دوم</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>زبان راهنمای برنامه</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>تایم‌شیفت</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>شروع خودکار تایم‌شیفت</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>شروع زودتر ضبط به اندازهٔ</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>پایان دیرتر ضبط به اندازهٔ</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>پس از ضبط زمان‌بندی‌شده</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>مدت ضبط فوری</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>مدت تایم‌شیفت</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>قالب ضبط</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>بافر ضبط</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>بافر پخش</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>ردهٔ سنی</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>کد PIN</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>قفل %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>روشنایی</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>مدت نمایش نوار اطلاعات</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>ساعت در حالت آماده‌به‌کار</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>مدت نمایش نوار صدا</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>هنگام تعویض شبکه</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>محل نوار اطلاعات</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>نمایشگر جلو نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>نور نمایشگر جلو</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>مدت نمایش منو</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>شفافیت منو</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>تنظیم زمان</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>منطقهٔ زمانی</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>ساعت تابستانی</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>قالب ساعت</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>سیستم تلویزیون</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>نسبت تصویر</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>وضوح تصویر</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>قالب نمایش</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>خروجی ویدیو</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>صدا از طریق HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>حالت صدا</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>گزینهٔ ویدیو</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>تأخیر صدا</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>نشانی‌ها از شبکه (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>نشانی IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>ماسک زیرشبکه</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>دروازه</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>سرور DNS اول</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>سرور DNS دوم</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>نشانی دیگر %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>گزینهٔ شبکه</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>متن %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>گزینهٔ %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>شمارهٔ شبکه‌ها همان‌طور که در فهرست ذخیره شده</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>طول جغرافیایی محل</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>عرض جغرافیایی محل</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>بازهٔ زمانی نمایش</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>حافظهٔ راهنمای برنامه</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>زبان</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>ضبط</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>کنترل والدین</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>نمایش</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>زمان</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>تصویر و صدا</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>شبکه</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>فهرست شبکه‌ها</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>موقعیت‌یاب و تک‌کابل</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -484,6 +883,10 @@
     <message>
         <source>Edit channel</source>
         <translation>ویرایش کانال</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>پیکربندی گیرنده</translation>
     </message>
 </context>
 <context>
@@ -1805,6 +2208,33 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>کد PIN باید دقیقاً چهار رقم باشد.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>نشانی باید چهار عدد از ۰ تا ۲۵۵ باشد که با نقطه جدا شده‌اند، مانند 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>طول جغرافیایی باید بین ۰ تا ۱۸۰ درجه و حداکثر با سه رقم اعشار باشد.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>عرض جغرافیایی باید بین ۰ تا ۹۰ درجه و حداکثر با سه رقم اعشار باشد.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>گیرنده در اینجا حداکثر ۱۲۷ نویسه از متن اروپای غربی را نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>این مقدار قابل ذخیره نیست.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1979,6 +2409,17 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>ماهواره‌های دیگر نیز از این رکورد LNB استفاده می‌کنند و فهرست جایی برای رکورد دیگری ندارد: تغییر انجام نشد.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>طول و عرض جغرافیایی محل...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>پیکربندی گیرنده</translation>
     </message>
 </context>
 <context>

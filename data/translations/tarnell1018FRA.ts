@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Toujours</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Écran noir</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Image figée</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Numéro de chaîne</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Nom de la chaîne</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Atténué</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Aucune limite</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Veille</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Rester allumé</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Illimité</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Région %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 heures</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 heures</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Langue des menus</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>Première langue audio</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Deuxième langue audio</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>Première langue des sous-titres</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Deuxième langue des sous-titres</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Langue du guide des programmes</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Démarrer le timeshift automatiquement</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Commencer les enregistrements plus tôt de</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>Terminer les enregistrements plus tard de</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>Après un enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Durée d’un enregistrement immédiat</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Durée du timeshift</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Format d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Tampon d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Tampon de lecture</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Limite d’âge</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>Code PIN</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Verrouillage %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Bandeau d’informations affiché pendant</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Horloge en veille</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Barre de volume affichée pendant</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>Pendant le changement de chaîne</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Position du bandeau d’informations</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>L’afficheur en façade montre</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Éclairage de l’afficheur en façade</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Menu affiché pendant</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Transparence des menus</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Réglage de l’heure</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Heure d’été</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Format de l’heure</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>Système TV</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Format d’image</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Format d’affichage</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Sortie vidéo</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Son par HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Mode audio</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Option vidéo</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Retard du son</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Adresses fournies par le réseau (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Masque de sous-réseau</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Passerelle</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>Premier serveur DNS</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Deuxième serveur DNS</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Autre adresse %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Option réseau</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Texte %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Numéros de chaîne tels qu’enregistrés dans la liste</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Longitude du site</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Latitude du site</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Période affichée</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Mémoire du guide des programmes</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Contrôle parental</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Image et son</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Liste des chaînes</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Positionneur et câble unique</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -495,6 +894,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Modifier la chaîne</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configuration du récepteur</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2223,33 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>Le code PIN doit comporter exactement quatre chiffres.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Une adresse se compose de quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>La longitude doit être comprise entre 0 et 180 degrés, avec au plus trois décimales.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>La latitude doit être comprise entre 0 et 90 degrés, avec au plus trois décimales.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>Le récepteur enregistre ici au plus 127 caractères de texte d’Europe occidentale.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>Cette valeur ne peut pas être enregistrée.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1994,6 +2424,17 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>D&apos;autres satellites utilisent aussi cet enregistrement LNB et la liste n&apos;a pas de place pour un autre : la modification n&apos;a pas été faite.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Longitude et latitude du site...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Configuration du récepteur</translation>
     </message>
 </context>
 <context>

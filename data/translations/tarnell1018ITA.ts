@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Sempre</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Nascondi</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Schermo nero</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Fermo immagine</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>In alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>In basso</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Numero del canale</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Nome del canale</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Attenuata</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Nessun limite</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Resta acceso</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Illimitato</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Regione %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 ore</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 ore</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Lingua del menu</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>Prima lingua audio</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Seconda lingua audio</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>Prima lingua dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Seconda lingua dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Lingua della guida programmi</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Avvia il timeshift automaticamente</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Anticipa l’inizio delle registrazioni di</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>Posticipa la fine delle registrazioni di</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>Dopo una registrazione programmata</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Durata di una registrazione immediata</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Durata del timeshift</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Formato di registrazione</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Buffer di registrazione</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Buffer di riproduzione</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Limite di età</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>Codice PIN</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Blocco %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Barra informativa visibile per</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Orologio in standby</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Barra del volume visibile per</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>Durante il cambio di canale</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Posizione della barra informativa</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>Il display frontale mostra</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Illuminazione del display frontale</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Menu visibile per</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Trasparenza del menu</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Impostazione dell’ora</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Ora legale</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Formato dell’ora</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>Sistema TV</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Formato dello schermo</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Formato di visualizzazione</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Uscita video</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Audio tramite HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Modalità audio</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Opzione video</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Ritardo audio</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Indirizzi dalla rete (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Maschera di sottorete</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>Primo server DNS</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Secondo server DNS</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Altro indirizzo %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Opzione di rete</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Testo %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Opzione %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Numeri dei canali come salvati nella lista</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Longitudine del luogo</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Latitudine del luogo</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Intervallo mostrato</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Memoria della guida programmi</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Controllo parentale</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualizzazione</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Immagine e audio</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Lista dei canali</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Posizionatore e cavo singolo</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -495,6 +894,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Modifica canale</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configurazione del ricevitore</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2223,33 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>Il codice PIN deve essere di esattamente quattro cifre.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Un indirizzo è formato da quattro numeri da 0 a 255 separati da punti, per esempio 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>La longitudine deve essere compresa tra 0 e 180 gradi, con al massimo tre decimali.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>La latitudine deve essere compresa tra 0 e 90 gradi, con al massimo tre decimali.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>Il ricevitore qui memorizza al massimo 127 caratteri di testo dell’Europa occidentale.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>Questo valore non può essere salvato.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1994,6 +2424,17 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>Anche altri satelliti usano questo record LNB e l&apos;elenco non ha posto per un altro: la modifica non è stata fatta.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Longitudine e latitudine del luogo...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Configurazione del ricevitore</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Altijd</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Verbergen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Zwart beeld</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Stilstaand beeld</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Boven</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Onder</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Zendernummer</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Zendernaam</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Klok</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Gedimd</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Geen grens</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Stand-by</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Aan blijven</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Onbeperkt</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handmatig</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Regio %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 uur</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 uur</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Menutaal</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>Eerste audiotaal</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Tweede audiotaal</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>Eerste ondertiteltaal</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Tweede ondertiteltaal</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Taal van de programmagids</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Timeshift automatisch starten</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Opnamen eerder beginnen met</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>Opnamen later beëindigen met</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>Na een timeropname</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Duur van een directe opname</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Timeshiftduur</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Opnameformaat</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Opnamebuffer</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Afspeelbuffer</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Leeftijdsgrens</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>Pincode</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Vergrendeling %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helderheid</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Infobalk tonen gedurende</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Klok in stand-by</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Volumebalk tonen gedurende</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>Bij het wisselen van zender</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Positie van de infobalk</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>Display aan de voorkant toont</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Verlichting van het display</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Menu tonen gedurende</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Transparantie van het menu</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Tijdinstelling</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tijdzone</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Zomertijd</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Tijdnotatie</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>Tv-systeem</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Beeldverhouding</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolutie</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Weergaveformaat</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Video-uitgang</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Geluid via HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Geluidsmodus</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Video-optie</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Geluidsvertraging</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Adressen uit het netwerk (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetmasker</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>Eerste DNS-server</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Tweede DNS-server</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Extra adres %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Netwerkoptie</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Tekst %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Optie %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Zendernummers zoals in de lijst opgeslagen</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Lengtegraad van de locatie</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Breedtegraad van de locatie</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Getoonde periode</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Geheugen van de programmagids</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Opname</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Ouderlijk toezicht</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Beeld en geluid</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Zenderlijst</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Rotor en enkele kabel</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -495,6 +894,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Zender bewerken</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Ontvangerconfiguratie</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2223,33 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>De pincode moet uit precies vier cijfers bestaan.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Een adres bestaat uit vier getallen van 0 tot 255, gescheiden door punten, zoals 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>De lengtegraad moet tussen 0 en 180 graden liggen, met hoogstens drie decimalen.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>De breedtegraad moet tussen 0 en 90 graden liggen, met hoogstens drie decimalen.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>De ontvanger bewaart hier hoogstens 127 tekens West-Europese tekst.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>Deze waarde kan niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -1994,6 +2424,17 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>Andere satellieten gebruiken dit LNB-record ook en de lijst heeft geen ruimte voor nog een: de wijziging is niet doorgevoerd.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Lengte- en breedtegraad van de locatie...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Ontvangerconfiguratie</translation>
     </message>
 </context>
 <context>

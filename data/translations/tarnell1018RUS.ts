@@ -298,6 +298,405 @@
     </message>
 </context>
 <context>
+    <name>ReceiverConfig</name>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Во весь экран</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Стерео</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Левый</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Правый</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Моно</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Всегда</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Black screen</source>
+        <translation>Чёрный экран</translation>
+    </message>
+    <message>
+        <source>Still picture</source>
+        <translation>Стоп-кадр</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Вверху</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Внизу</translation>
+    </message>
+    <message>
+        <source>Channel number</source>
+        <translation>Номер канала</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Название канала</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Dimmed</source>
+        <translation>Приглушённая</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Без ограничений</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Режим ожидания</translation>
+    </message>
+    <message>
+        <source>Stay on</source>
+        <translation>Оставаться включённым</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Без ограничения</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Регион %1</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 часа</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 часов</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Язык меню</translation>
+    </message>
+    <message>
+        <source>First audio language</source>
+        <translation>Первый язык звука</translation>
+    </message>
+    <message>
+        <source>Second audio language</source>
+        <translation>Второй язык звука</translation>
+    </message>
+    <message>
+        <source>First subtitle language</source>
+        <translation>Первый язык субтитров</translation>
+    </message>
+    <message>
+        <source>Second subtitle language</source>
+        <translation>Второй язык субтитров</translation>
+    </message>
+    <message>
+        <source>Programme guide language</source>
+        <translation>Язык телегида</translation>
+    </message>
+    <message>
+        <source>Timeshift</source>
+        <translation>Timeshift</translation>
+    </message>
+    <message>
+        <source>Start timeshift automatically</source>
+        <translation>Запускать timeshift автоматически</translation>
+    </message>
+    <message>
+        <source>Start recordings earlier by</source>
+        <translation>Начинать запись раньше на</translation>
+    </message>
+    <message>
+        <source>End recordings later by</source>
+        <translation>Заканчивать запись позже на</translation>
+    </message>
+    <message>
+        <source>After a timer recording</source>
+        <translation>После записи по таймеру</translation>
+    </message>
+    <message>
+        <source>Length of an instant recording</source>
+        <translation>Длительность мгновенной записи</translation>
+    </message>
+    <message>
+        <source>Timeshift length</source>
+        <translation>Длительность timeshift</translation>
+    </message>
+    <message>
+        <source>Recording format</source>
+        <translation>Формат записи</translation>
+    </message>
+    <message>
+        <source>Recording buffer</source>
+        <translation>Буфер записи</translation>
+    </message>
+    <message>
+        <source>Playback buffer</source>
+        <translation>Буфер воспроизведения</translation>
+    </message>
+    <message>
+        <source>Age rating</source>
+        <translation>Возрастное ограничение</translation>
+    </message>
+    <message>
+        <source>PIN code</source>
+        <translation>PIN-код</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>Блокировка %1</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Info bar shown for</source>
+        <translation>Инфопанель показывается</translation>
+    </message>
+    <message>
+        <source>Clock in standby</source>
+        <translation>Часы в режиме ожидания</translation>
+    </message>
+    <message>
+        <source>Volume bar shown for</source>
+        <translation>Шкала громкости показывается</translation>
+    </message>
+    <message>
+        <source>While changing channels</source>
+        <translation>При переключении каналов</translation>
+    </message>
+    <message>
+        <source>Info bar position</source>
+        <translation>Положение инфопанели</translation>
+    </message>
+    <message>
+        <source>Front display shows</source>
+        <translation>Передний дисплей показывает</translation>
+    </message>
+    <message>
+        <source>Front display lighting</source>
+        <translation>Подсветка переднего дисплея</translation>
+    </message>
+    <message>
+        <source>Menu shown for</source>
+        <translation>Меню показывается</translation>
+    </message>
+    <message>
+        <source>Menu transparency</source>
+        <translation>Прозрачность меню</translation>
+    </message>
+    <message>
+        <source>Time setting</source>
+        <translation>Установка времени</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>Clock format</source>
+        <translation>Формат часов</translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation>Телевизионная система</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Соотношение сторон</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Display format</source>
+        <translation>Формат изображения</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Видеовыход</translation>
+    </message>
+    <message>
+        <source>Dolby Digital</source>
+        <translation>Dolby Digital</translation>
+    </message>
+    <message>
+        <source>Sound over HDMI</source>
+        <translation>Звук через HDMI</translation>
+    </message>
+    <message>
+        <source>Sound mode</source>
+        <translation>Режим звука</translation>
+    </message>
+    <message>
+        <source>Video option</source>
+        <translation>Параметр видео</translation>
+    </message>
+    <message>
+        <source>Sound delay</source>
+        <translation>Задержка звука</translation>
+    </message>
+    <message>
+        <source>Addresses from the network (DHCP)</source>
+        <translation>Адреса из сети (DHCP)</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>First DNS server</source>
+        <translation>Первый DNS-сервер</translation>
+    </message>
+    <message>
+        <source>Second DNS server</source>
+        <translation>Второй DNS-сервер</translation>
+    </message>
+    <message>
+        <source>Further address %1</source>
+        <translation>Дополнительный адрес %1</translation>
+    </message>
+    <message>
+        <source>Network option</source>
+        <translation>Параметр сети</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Текст %1</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Параметр %1</translation>
+    </message>
+    <message>
+        <source>Channel numbers as stored in the list</source>
+        <translation>Номера каналов, сохранённые в списке</translation>
+    </message>
+    <message>
+        <source>Site longitude</source>
+        <translation>Долгота места</translation>
+    </message>
+    <message>
+        <source>Site latitude</source>
+        <translation>Широта места</translation>
+    </message>
+    <message>
+        <source>Time span shown</source>
+        <translation>Показываемый период</translation>
+    </message>
+    <message>
+        <source>Programme guide memory</source>
+        <translation>Память телегида</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Parental control</source>
+        <translation>Родительский контроль</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Отображение</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Picture and sound</source>
+        <translation>Изображение и звук</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Service list</source>
+        <translation>Список каналов</translation>
+    </message>
+    <message>
+        <source>Positioner and single cable</source>
+        <translation>Позиционер и одиночный кабель</translation>
+    </message>
+</context>
+<context>
     <name>UndoStep</name>
     <message>
         <source>Repair channel names</source>
@@ -506,6 +905,10 @@
     <message>
         <source>Edit channel</source>
         <translation>Изменить канал</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Настройки ресивера</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +2238,33 @@ Saving writes it without these parts. Save it anyway?</source>
     </message>
 </context>
 <context>
+    <name>tarnell::CReceiverConfigPage</name>
+    <message>
+        <source>The PIN code must be exactly four digits.</source>
+        <translation>PIN-код должен состоять ровно из четырёх цифр.</translation>
+    </message>
+    <message>
+        <source>An address must be four numbers from 0 to 255 separated by dots, such as 192.168.0.10.</source>
+        <translation>Адрес — это четыре числа от 0 до 255, разделённые точками, например 192.168.0.10.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie from 0 to 180 degrees, with at most three decimals.</source>
+        <translation>Долгота должна быть от 0 до 180 градусов, не более трёх знаков после запятой.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie from 0 to 90 degrees, with at most three decimals.</source>
+        <translation>Широта должна быть от 0 до 90 градусов, не более трёх знаков после запятой.</translation>
+    </message>
+    <message>
+        <source>The receiver stores at most 127 characters of Western European text here.</source>
+        <translation>Ресивер хранит здесь не более 127 символов западноевропейского текста.</translation>
+    </message>
+    <message>
+        <source>This value cannot be stored.</source>
+        <translation>Это значение нельзя сохранить.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CResourcePage</name>
     <message>
         <source>Tarnell 1018</source>
@@ -2009,6 +2439,17 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Other satellites use this LNB record too, and the list holds no room for another: the change was not made.</source>
         <translation>Эту запись LNB используют и другие спутники, а в списке нет места для ещё одной: изменение не внесено.</translation>
+    </message>
+    <message>
+        <source>Site Longitude and Latitude...</source>
+        <translation>Долгота и широта места...</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CSettingsOptionsPropSheet</name>
+    <message>
+        <source>Receiver Configuration</source>
+        <translation>Настройки ресивера</translation>
     </message>
 </context>
 <context>

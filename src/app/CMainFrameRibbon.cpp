@@ -38,7 +38,7 @@ namespace {
 // Commands whose windows and dialogs come later; they show in the ribbon, disabled.
 constexpr int kLaterCommands[] = {
     kCmdEditPaste,         kCmdEditCut,  kCmdEditCopy,    kCmdEditSelectAll,
-    kCmdToggleListDetails, kCmdViewList, kCmdViewDetails, kCmdReceiverConfig,
+    kCmdToggleListDetails, kCmdViewList, kCmdViewDetails,
 };
 
 } // namespace

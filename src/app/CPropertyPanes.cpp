@@ -8,8 +8,10 @@
 #include "CMainFrame.h"
 #include "CPropertiesWnd.h"
 #include "CSatelliteWnd.h"
+#include "CSettingsOptionsPropSheet.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
+#include "CToolCommands.h"
 #include "CTransponderWnd.h"
 #include "CommandIds.h"
 
@@ -46,6 +48,10 @@ CPropertyPanes::CPropertyPanes(CMainFrame& frame) : QObject(&frame), m_frame(fra
         if (m_active) {
             m_active->SetTunerInput(input);
         }
+    });
+    // The pane's site button opens the configuration on the positioner page.
+    connect(m_satellite, &CSatelliteWnd::SiteSettingsRequested, this, [this] {
+        m_frame.ToolCommands().ShowReceiverConfig(CSettingsOptionsPropSheet::kPositionerPage);
     });
     connect(&frame.Windows(), &CDocumentWindows::ActiveChanged, this,
             &CPropertyPanes::OnActiveChanged);

@@ -3,6 +3,7 @@
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CMainFrame.h"
+#include "CSettingsOptionsPropSheet.h"
 #include "CStatistikDlg.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
@@ -22,14 +23,19 @@ CToolCommands::CToolCommands(CMainFrame& frame, CCommandRegistry& commands)
             &QAction::triggered, this, &CToolCommands::ShowStatistics);
     connect(m_commands.Add(kCmdTimers, tr("Timers"), CommandIcon(kCmdTimers)), &QAction::triggered,
             this, &CToolCommands::ShowTimers);
+    connect(m_commands.Get(kCmdReceiverConfig), &QAction::triggered, this,
+            [this] { ShowReceiverConfig(); });
     m_commands.Get(kCmdStatistics)->setEnabled(false);
     m_commands.Get(kCmdTimers)->setEnabled(false);
+    m_commands.Get(kCmdReceiverConfig)->setEnabled(false);
 }
 
 void CToolCommands::Update() {
     const bool hasDocument = m_frame.ActiveChild() != nullptr;
     m_commands.Get(kCmdStatistics)->setEnabled(hasDocument);
     m_commands.Get(kCmdTimers)->setEnabled(hasDocument);
+    const CChildFrame* child = m_frame.ActiveChild();
+    m_commands.Get(kCmdReceiverConfig)->setEnabled(child && child->Document().IsConfigPresent());
 }
 
 void CToolCommands::ShowStatistics() {
@@ -72,6 +78,22 @@ void CToolCommands::ShowTimers() {
         }
     });
     dialog->open();
+}
+
+void CToolCommands::ShowReceiverConfig(int page) {
+    CChildFrame* child = m_frame.ActiveChild();
+    if (!child || !child->Document().IsConfigPresent()) {
+        return;
+    }
+    const QPointer<CChildFrame> window(child);
+    auto* sheet = new CSettingsOptionsPropSheet(child->Document(), page, &m_frame);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [window] {
+        if (window) {
+            window->List()->Table()->setFocus();
+        }
+    });
+    sheet->open();
 }
 
 } // namespace tarnell

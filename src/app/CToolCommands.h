@@ -7,7 +7,8 @@ namespace tarnell {
 class CCommandRegistry;
 class CMainFrame;
 
-// The ribbon's tools on the active document window: the statistics and the timer dialogs.
+// The ribbon's tools on the active document window: the statistics, the timer dialog and the
+// receiver configuration.
 class CToolCommands : public QObject {
     Q_OBJECT
 public:
@@ -16,6 +17,8 @@ public:
     void Update();
     void ShowStatistics();
     void ShowTimers();
+    // Does nothing for a document without a configuration.
+    void ShowReceiverConfig(int page = 0);
 
 private:
     CMainFrame& m_frame;

@@ -4,6 +4,10 @@
 #include "CTarnell1018Doc.h"
 #include "PropertyEdits.h"
 
+#include <QLayout>
+#include <QPushButton>
+#include <QTreeView>
+
 namespace tarnell {
 
 namespace {
@@ -113,6 +117,19 @@ CSatelliteWnd::CSatelliteWnd(QWidget* parent) : CPropertyPane(parent) {
                                                       {QStringLiteral("USALS"), kUsals}}));
     grid.SetOptions(kUserBandPosition,
                     CComboBoxExProp({{QStringLiteral("A"), 0}, {QStringLiteral("B"), 1}}));
+
+    // The site lives in the receiver configuration; its page edits it with the hemispheres.
+    m_siteButton = new QPushButton(tr("Site Longitude and Latitude..."), this);
+    m_siteButton->setObjectName(QStringLiteral("siteButton"));
+    m_siteButton->setEnabled(false);
+    layout()->addWidget(m_siteButton);
+    connect(m_siteButton, &QPushButton::clicked, this, &CSatelliteWnd::SiteSettingsRequested);
+    connect(grid.View(), &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int id = Grid().Model().IdOf(index);
+        if ((id == kLongitude || id == kLatitude) && m_siteButton->isEnabled()) {
+            emit SiteSettingsRequested();
+        }
+    });
     Clear();
 }
 
@@ -155,6 +172,7 @@ CSatelliteData* CSatelliteWnd::Lnb() const {
 }
 
 void CSatelliteWnd::Refresh() {
+    m_siteButton->setEnabled(Document() && Document()->IsConfigPresent());
     if (!Document() || !m_satellite) {
         Clear();
         return;

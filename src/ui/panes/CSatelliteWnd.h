@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class QPushButton;
+
 namespace tarnell {
 
 class CSatelliteData;
@@ -60,6 +62,7 @@ public:
     // nullptr empties the pane.
     void SetSatellite(CSatelliteInfo* satellite);
     CSatelliteInfo* Satellite() const { return m_satellite; }
+    QPushButton* SiteButton() const { return m_siteButton; }
     // The window's tuner input: 0 input 1, 1 input 2.
     void SetTunerInput(int input);
     int TunerInput() const { return m_input; }
@@ -68,6 +71,9 @@ public:
 signals:
     // The user chose the other input, or the tuner mode allows only the first.
     void TunerInputChosen(int input);
+    // The user wants to set the site's longitude and latitude, which the receiver
+    // configuration keeps.
+    void SiteSettingsRequested();
 
 protected:
     void OnDocumentSwitched() override;
@@ -86,6 +92,7 @@ private:
     void WriteLnb(int id, int value);
     QString SiteText(size_t offset, bool latitude) const;
 
+    QPushButton* m_siteButton = nullptr;
     CSatelliteInfo* m_satellite = nullptr;
     std::ptrdiff_t m_index = -1;
     int m_input = 0;
