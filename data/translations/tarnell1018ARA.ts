@@ -680,10 +680,6 @@
         <translation>الوقت</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>الصورة والصوت</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>الشبكة</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>المحرك والكابل الواحد</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>إخراج الصورة والصوت</translation>
     </message>
 </context>
 <context>

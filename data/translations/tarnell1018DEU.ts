@@ -680,20 +680,20 @@
         <translation>Zeit</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Bild und Ton</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Service list</source>
-        <translation>Programmliste</translation>
+        <translation>Senderliste</translation>
     </message>
     <message>
         <source>Positioner and single cable</source>
-        <translation>Motor und Einkabel</translation>
+        <translation>Positioner und Einkabel</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Bild- und Tonausgabe</translation>
     </message>
 </context>
 <context>

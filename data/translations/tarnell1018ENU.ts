@@ -680,10 +680,6 @@
         <translation>Time</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Picture and sound</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Network</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>Positioner and single cable</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Picture and sound output</translation>
     </message>
 </context>
 <context>

@@ -680,10 +680,6 @@
         <translation>Hora</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Imagen y sonido</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Red</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>Posicionador y cable único</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Salida de imagen y sonido</translation>
     </message>
 </context>
 <context>

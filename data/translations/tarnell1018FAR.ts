@@ -680,10 +680,6 @@
         <translation>زمان</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>تصویر و صدا</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>شبکه</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>موقعیت‌یاب و تک‌کابل</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>خروجی تصویر و صدا</translation>
     </message>
 </context>
 <context>

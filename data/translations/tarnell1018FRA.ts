@@ -680,10 +680,6 @@
         <translation>Heure</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Image et son</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Réseau</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>Positionneur et câble unique</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Sortie image et son</translation>
     </message>
 </context>
 <context>
@@ -1780,11 +1780,11 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     </message>
     <message>
         <source>User Manual</source>
-        <translation>Manuel d'utilisation</translation>
+        <translation>Manuel d&apos;utilisation</translation>
     </message>
     <message>
         <source>The user manual is not installed.</source>
-        <translation>Le manuel d'utilisation n'est pas installé.</translation>
+        <translation>Le manuel d&apos;utilisation n&apos;est pas installé.</translation>
     </message>
 </context>
 <context>
@@ -3232,7 +3232,7 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     </message>
     <message>
         <source>Open the user manual in your browser.</source>
-        <translation>Ouvrir le manuel d'utilisation dans le navigateur.</translation>
+        <translation>Ouvrir le manuel d&apos;utilisation dans le navigateur.</translation>
     </message>
 </context>
 </TS>

@@ -680,10 +680,6 @@
         <translation>Ora</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Immagine e audio</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Rete</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>Posizionatore e cavo singolo</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Uscita audio e video</translation>
     </message>
 </context>
 <context>

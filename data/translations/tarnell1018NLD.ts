@@ -680,10 +680,6 @@
         <translation>Tijd</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Beeld en geluid</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Netwerk</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>Rotor en enkele kabel</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Beeld- en geluidsuitvoer</translation>
     </message>
 </context>
 <context>

@@ -680,10 +680,6 @@
         <translation>Время</translation>
     </message>
     <message>
-        <source>Picture and sound</source>
-        <translation>Изображение и звук</translation>
-    </message>
-    <message>
         <source>Network</source>
         <translation>Сеть</translation>
     </message>
@@ -694,6 +690,10 @@
     <message>
         <source>Positioner and single cable</source>
         <translation>Позиционер и одиночный кабель</translation>
+    </message>
+    <message>
+        <source>Picture and sound output</source>
+        <translation>Вывод изображения и звука</translation>
     </message>
 </context>
 <context>

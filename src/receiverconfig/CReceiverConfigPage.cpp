@@ -172,6 +172,9 @@ QWidget* CReceiverConfigPage::MakeEditor(Row& row) {
             row.side->addItem(longitude ? QStringLiteral("° E") : QStringLiteral("° N"));
             row.side->addItem(longitude ? QStringLiteral("° W") : QStringLiteral("° S"));
             row.side->setCurrentIndex(site.westOrSouth ? 1 : 0);
+            // Both hemisphere lists as wide, so that the two numbers line up.
+            row.side->setFixedWidth(
+                row.side->fontMetrics().horizontalAdvance(QStringLiteral("° W")) + 48);
             row.initialSide = row.side->currentIndex();
         } else if (field.kind == rc::Kind::Text) {
             // Windows-1252 holds every character it can store in one byte.

@@ -1,13 +1,15 @@
 #include "CSettingsOptionsPropSheet.h"
 
 #include "CTarnell1018Doc.h"
+#include "HelpTopic.h"
 #include "ReceiverConfigPages.h"
 
 namespace tarnell {
 
 CSettingsOptionsPropSheet::CSettingsOptionsPropSheet(CTarnell1018Doc& document, int startPage,
                                                      QWidget* parent)
-    : CListPropertySheet(kPageListWidth, parent, 52), m_document(document) {
+    : CListPropertySheet(kPageListWidth, parent, 58), m_document(document) {
+    SetHelpTopic(this, "configuration");
     setWindowTitle(tr("Receiver Configuration"));
     const CSettingsFile& file = document.File();
     AddPage(new CReceiverConfigLanguage(file, this));
@@ -21,7 +23,7 @@ CSettingsOptionsPropSheet::CSettingsOptionsPropSheet(CTarnell1018Doc& document, 
     AddPage(new CReceiverInstallPosUniCable(file, this));
     AddPage(new CReceiverConfigEpgOption(file, this));
     SetCurrentPage(startPage);
-    resize(780, 640);
+    resize(780, 680);
 }
 
 CReceiverConfigPage* CSettingsOptionsPropSheet::ConfigPage(int index) const {

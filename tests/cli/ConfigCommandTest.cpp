@@ -51,7 +51,7 @@ TEST_F(ConfigCommand, SetChangesOnlyTheNamedFields) {
     const auto before = Fields("in.sys");
     EXPECT_EQ(before["aspect-ratio"]["meaning"], "16 : 9");
     EXPECT_EQ(before["time-zone"]["meaning"], "+ 1:00");
-    EXPECT_EQ(before["menu-language"]["meaning"], "(no entry of the list)");
+    EXPECT_EQ(before["menu-language"]["meaning"], "no entry of the list");
 
     const auto run = Fdutool("config in.sys out.sys --set 'time-zone=- 3:30' "
                              "'aspect-ratio=16 : 10' ip-address=192.168.0.10");

@@ -102,7 +102,7 @@ TEST(ReceiverConfig, MeaningsFollowTheStoredValues) {
     // The inverted list shows its first entry for anything but 0.
     EXPECT_EQ(rc::Meaning(*file, *rc::FindField("video-option")), "Off");
     EXPECT_EQ(rc::Meaning(*file, *rc::FindField("longitude")), "30.500° W");
-    EXPECT_EQ(rc::Meaning(*file, *rc::FindField("menu-transparency")), "(no entry of the list)");
+    EXPECT_EQ(rc::Meaning(*file, *rc::FindField("menu-transparency")), "no entry of the list");
 }
 
 TEST(ReceiverConfig, OkIsOneStepAndTheNumberingFollowsTheOptionWord) {
