@@ -32,6 +32,7 @@ COptionsPropSheet::COptionsPropSheet(CMainFrame& frame, int startPage, QWidget* 
           static_cast<COptionsPage*>(m_appPage), static_cast<COptionsPage*>(m_ftpPage)}) {
         AddPage(page);
     }
+    FinishPages();
     SetCurrentPage(startPage);
     resize(720, 500);
 }

@@ -82,6 +82,8 @@ CReceiverConfigPage::CReceiverConfigPage(rc::Page page, const CSettingsFile& fil
     scroll->setWidget(inner);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes straight from the page list to the first field.
+    scroll->setFocusPolicy(Qt::NoFocus);
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("configProblem"));
     m_problem->setWordWrap(true);

@@ -22,6 +22,7 @@ CSettingsOptionsPropSheet::CSettingsOptionsPropSheet(CTarnell1018Doc& document, 
     AddPage(new CReceiverServiceListOption(file, this));
     AddPage(new CReceiverInstallPosUniCable(file, this));
     AddPage(new CReceiverConfigEpgOption(file, this));
+    FinishPages();
     SetCurrentPage(startPage);
     resize(780, 680);
 }

@@ -200,3 +200,15 @@ TEST_F(ReceiverConfigSheet, TheSatellitePaneOpensThePositionerPage) {
     EXPECT_EQ(sheet->CurrentPage(), Sheet::kPositionerPage);
     sheet->reject();
 }
+
+TEST_F(ReceiverConfigSheet, TabLeadsFromThePageListIntoThePageBeforeTheButtons) {
+    Sheet* sheet = Open(Configured());
+    ASSERT_NE(sheet, nullptr);
+    sheet->SetCurrentPage(Sheet::kTimePage);
+    QWidget* next = sheet->PageList()->nextInFocusChain();
+    while (!next->isVisibleTo(sheet) || !(next->focusPolicy() & Qt::TabFocus)) {
+        next = next->nextInFocusChain();
+    }
+    EXPECT_EQ(next, sheet->ConfigPage(Sheet::kTimePage)->Editor(208));
+    sheet->reject();
+}

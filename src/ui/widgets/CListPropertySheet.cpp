@@ -56,11 +56,6 @@ CListPropertySheet::CListPropertySheet(int pageListWidth, QWidget* parent, int i
 
     m_pages = new QStackedWidget(this);
 
-    // OK and Cancel only: every page acts on OK, some at once, so Apply would mean nothing.
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &CListPropertySheet::accept);
-    connect(m_buttons, &QDialogButtonBox::rejected, this, &CListPropertySheet::reject);
-
     auto* right = new QVBoxLayout;
     right->setSpacing(0);
     right->addWidget(m_header);
@@ -71,7 +66,6 @@ CListPropertySheet::CListPropertySheet(int pageListWidth, QWidget* parent, int i
     body->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addWidget(m_buttons);
 
     connect(m_pageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
@@ -85,6 +79,16 @@ void CListPropertySheet::AddPage(COptionsPage* page) {
     m_pages->addWidget(page);
     auto* item = new QListWidgetItem(page->Icon(), page->Title(), m_pageList);
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void CListPropertySheet::FinishPages() {
+    // Made after the pages, so that Tab leads from the page list into the page and then to the
+    // buttons. OK and Cancel only: every page acts on OK, some at once, so Apply would mean
+    // nothing.
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &CListPropertySheet::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &CListPropertySheet::reject);
+    layout()->addWidget(m_buttons);
 }
 
 int CListPropertySheet::PageCount() const {

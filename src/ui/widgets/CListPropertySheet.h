@@ -52,6 +52,8 @@ public:
 
 protected:
     void AddPage(COptionsPage* page);
+    // Adds OK and Cancel below the pages; called once, after the last AddPage.
+    void FinishPages();
     // After every page took OK (or Cancel), before the dialog closes.
     virtual void AfterOk() {}
     virtual void AfterCancel() {}
