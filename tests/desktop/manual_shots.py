@@ -18,6 +18,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from config_check import click_page, write_sys  # noqa: E402
 from desktop_check import Desktop, Failure, run, wait_for  # noqa: E402
 
 LANGUAGES = {"en": 9, "de": 7}
@@ -69,10 +70,17 @@ def shoot(lang, args, out):
                QT_QPA_PLATFORM="xcb")
     base = os.path.join(scratch, "mine.fdu")
     run(args.fdutool, "new", base)
+    # The factory list with a receiver configuration, so that its pages can be shown.
+    raw = write_sys(args.fdutool, scratch, "raw.sys", {})
+    listed = os.path.join(scratch, "receiver.sys")
+    run(args.fdutool, "config", raw, listed, "--set", "dhcp=0", "ip-address=192.168.1.20",
+        "subnet-mask=255.255.255.0", "gateway=192.168.1.1", "dns-1=192.168.1.1",
+        "dns-2=0.0.0.0", *["address-%d=0.0.0.0" % n for n in range(1, 6)], "network-option=0",
+        "stored-numbers=0")
     desktop = Desktop(args.app, os.path.join(out, "steps-" + lang))
     os.makedirs(desktop.shots, exist_ok=True)
     try:
-        desktop.start(["--new"], env)
+        desktop.start([listed], env)
         run("xdotool", "windowsize", "--sync", desktop.window, "1180", "700")
         run("xdotool", "windowmove", "--sync", desktop.window, "20", "20")
         time.sleep(1.5)
@@ -94,6 +102,14 @@ def shoot(lang, args, out):
         dialog = wait_for("the statistics", lambda: desktop.active_title() != desktop.title() and
                           run("xdotool", "getactivewindow").strip())
         window_shot(dialog, os.path.join(out, "statistics-%s.png" % lang))
+        desktop.key("Escape")
+
+        desktop.click_button("Receiver-Konfiguration", "Receiver Configuration")
+        dialog = wait_for("the receiver configuration",
+                          lambda: desktop.active_title() != desktop.title() and
+                          run("xdotool", "getactivewindow").strip())
+        click_page(desktop, "Netzwerk" if lang == "de" else "Network")
+        window_shot(dialog, os.path.join(out, "configuration-%s.png" % lang))
         desktop.key("Escape")
 
         if args.testdata and os.path.isdir(os.path.join(args.testdata, "enigma2")):
