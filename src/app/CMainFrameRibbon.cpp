@@ -340,6 +340,8 @@ void CMainFrame::BuildRibbon() {
     sorting->addActions({cmd(kCmdSortTemplate), cmd(kCmdRenumber)});
     sorting->addSeparator();
     sorting->addActions({cmd(kCmdSortByName), cmd(kCmdSortByNumber), cmd(kCmdAdoptListOrder)});
+    sorting->addSeparator();
+    sorting->addAction(cmd(kCmdApplyReferenceOrder));
     view->AddLarge(kCmdViewMenu, sorting);
     auto* styles = new QMenu(this);
     styles->addActions({cmd(kCmdViewList), cmd(kCmdViewDetails)});
@@ -370,6 +372,8 @@ void CMainFrame::BuildRibbon() {
     transfers->addActions(
         {cmd(kCmdFetchList), cmd(kCmdFetchListAndConfig), cmd(kCmdSendToReceiver)});
     transfers->addSeparator();
+    transfers->addActions({cmd(kCmdCompareWithReceiver), cmd(kCmdRestoreBackup)});
+    transfers->addSeparator();
     transfers->addAction(cmd(kCmdOptionsNetwork));
     receiver->AddLarge(kCmdReceiverMenu, transfers);
     receiver->AddSeparator();
@@ -385,6 +389,14 @@ void CMainFrame::BuildRibbon() {
     tools->AddSmall(kCmdStatistics);
     tools->AddSmall(kCmdTimers);
     tools->AddSmall(kCmdReceiverConfig);
+    tools->AddSeparator();
+    auto* compare = new QMenu(this);
+    compare->addActions({cmd(kCmdCompareWithFile), cmd(kCmdCompareWithReceiver)});
+    compare->addSeparator();
+    compare->addActions({cmd(kCmdApplyReferenceOrder), cmd(kCmdSelectDuplicates)});
+    tools->AddLarge(kCmdCompareMenu, compare);
+    tools->AddSmall(kCmdSelectDuplicates);
+    tools->AddSmall(kCmdRestoreBackup);
 
     CRibbonCategory* languages = m_ribbon->AddCategory(tr("Language selection"));
     CRibbonPanel* languagePanel = languages->AddPanel(tr("Languages"));
