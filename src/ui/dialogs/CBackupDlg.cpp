@@ -1,5 +1,7 @@
 #include "CBackupDlg.h"
 
+#include "HelpTopic.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +14,7 @@ namespace tarnell {
 CBackupDlg::CBackupDlg(const std::vector<Row>& rows, bool canSend, QWidget* parent)
     : QDialog(parent), m_canSend(canSend) {
     setObjectName(QStringLiteral("backupDialog"));
+    SetHelpTopic(this, "receiver");
     setWindowTitle(tr("Restore a Backup"));
     auto* text = new QLabel(tr("Before each send the receiver's list is kept here. Open one to "
                                "look at it, or send it back to the receiver."),

@@ -1,5 +1,7 @@
 #include "CCompareDlg.h"
 
+#include "HelpTopic.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -142,6 +144,7 @@ CCompareDlg::CCompareDlg(ListDifference difference, const QString& before, const
                          QWidget* parent)
     : QDialog(parent), m_difference(std::move(difference)) {
     setObjectName(QStringLiteral("compareDialog"));
+    SetHelpTopic(this, "channels");
     setWindowTitle(tr("Compare"));
     auto* heading = new QLabel(
         tr("From <b>%1</b> to <b>%2</b>:").arg(before.toHtmlEscaped(), now.toHtmlEscaped()), this);
