@@ -347,6 +347,13 @@ void CMainFrame::BuildRibbon() {
     styles->addActions({cmd(kCmdViewList), cmd(kCmdViewDetails)});
     view->AddLarge(kCmdToggleListDetails, styles);
     view->AddSmall(kCmdToggleConfigOption);
+    // Below the numbering, in the column it leaves free, so that the ribbon grows no wider.
+    auto* compare = new QMenu(this);
+    compare->addActions({cmd(kCmdCompareWithFile), cmd(kCmdCompareWithReceiver)});
+    compare->addSeparator();
+    compare->addActions({cmd(kCmdApplyReferenceOrder), cmd(kCmdSelectDuplicates)});
+    view->AddSmall(kCmdCompareMenu, compare);
+    view->AddSmall(kCmdSelectDuplicates);
 
     CRibbonPanel* windows = home->AddPanel(tr("Windows"));
     windows->AddLarge(kCmdWindows, BuildWindowsMenu());
@@ -389,14 +396,6 @@ void CMainFrame::BuildRibbon() {
     tools->AddSmall(kCmdStatistics);
     tools->AddSmall(kCmdTimers);
     tools->AddSmall(kCmdReceiverConfig);
-    tools->AddSeparator();
-    auto* compare = new QMenu(this);
-    compare->addActions({cmd(kCmdCompareWithFile), cmd(kCmdCompareWithReceiver)});
-    compare->addSeparator();
-    compare->addActions({cmd(kCmdApplyReferenceOrder), cmd(kCmdSelectDuplicates)});
-    tools->AddLarge(kCmdCompareMenu, compare);
-    tools->AddSmall(kCmdSelectDuplicates);
-    tools->AddSmall(kCmdRestoreBackup);
 
     CRibbonCategory* languages = m_ribbon->AddCategory(tr("Language selection"));
     CRibbonPanel* languagePanel = languages->AddPanel(tr("Languages"));
