@@ -1,12 +1,16 @@
-// Compare, reference order and duplicates from the main window, on the factory list.
+// Compare, reference order, duplicates and the receiver's backups from the main window, on the
+// factory list.
 #include "CAppPreferences.h"
+#include "CBackupDlg.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CCompareDlg.h"
 #include "CMainFrame.h"
+#include "CReceiverCommands.h"
 #include "CTarnell1018Doc.h"
 #include "CTarnell1018View.h"
 #include "CommandIds.h"
+#include "FileIo.h"
 #include "GuiTestSupport.h"
 #include "ListDifference.h"
 
@@ -14,6 +18,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -98,4 +107,39 @@ TEST_F(CompareCommands, DuplicatesAreSelectedInTheList) {
     const auto selected = child->List()->SelectedChannels();
     ASSERT_EQ(selected.size(), 1u);
     EXPECT_EQ(selected[0], Document().File().m_channels.Items().back().get());
+}
+
+TEST_F(CompareCommands, BackupOpensAsANewModifiedDocument) {
+    const auto root = std::filesystem::path(sandbox.Path(QStringLiteral("backups")).toStdString());
+    LinkOptions options = frame->ReceiverCommands().GetLinkOptions();
+    options.backupFolder = root;
+    frame->ReceiverCommands().SetLinkOptions(options);
+    // Two kept lists, the older one the saved list, the newer one not a list at all.
+    std::filesystem::create_directories(root / "2026-01-01_10-00-00");
+    std::filesystem::copy_file(saved.toStdString(), root / "2026-01-01_10-00-00" / "_service.fdu");
+    std::filesystem::create_directories(root / "2026-02-01_10-00-00");
+    WriteFileAtomically(root / "2026-02-01_10-00-00" / "_service.fdu", std::vector<uint8_t>(9, 1));
+    Document().ApplySortTemplate();
+    int rows = 0;
+    QString difference;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CBackupDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        rows = dialog->Backups()->topLevelItemCount();
+        // The newest that can be read is chosen: the older one.
+        difference = dialog->Backups()->topLevelItem(1)->text(2);
+        EXPECT_TRUE(dialog->Backups()->topLevelItem(0)->isDisabled());
+        dialog->Backups()->setCurrentItem(dialog->Backups()->topLevelItem(1));
+        dialog->OpenButton()->click();
+    });
+    Trigger(kCmdRestoreBackup);
+    EXPECT_EQ(rows, 2);
+    EXPECT_TRUE(difference.startsWith(QStringLiteral("Channels: "))) << difference.toStdString();
+    ASSERT_EQ(frame->Children().size(), 2);
+    CTarnell1018Doc& restored = frame->ActiveChild()->Document();
+    EXPECT_TRUE(restored.IsModified());
+    EXPECT_TRUE(restored.GetPathName().empty());
+    CTarnell1018Doc original;
+    original.Open(saved.toStdString());
+    EXPECT_TRUE(CompareLists(original.File(), restored.File(), 6).Empty());
 }
