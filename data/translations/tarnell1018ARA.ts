@@ -943,6 +943,10 @@
         <source>Receiver configuration</source>
         <translation>إعدادات جهاز الاستقبال</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>تطبيق ترتيب مرجعي</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1031,6 +1035,45 @@
     <message>
         <source>Tooltips, the bars of the main window and the colours of the tree and the channel list. Bars and colours change at once.</source>
         <translation>التلميحات وأشرطة النافذة الرئيسية وألوان الشجرة وقائمة القنوات. تتغير الأشرطة والألوان فورًا.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>استعادة نسخة احتياطية</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>قبل كل إرسال تُحفظ قائمة جهاز الاستقبال هنا. افتح إحداها لعرضها أو أرسلها مجدداً إلى جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>حُفظت في</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>مقارنة بالقائمة المفتوحة</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>لا يمكن قراءتها</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>فتح كمستند جديد</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>إرسال إلى جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>لم تُحفظ أي نسخة احتياطية بعد.</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1169,272 @@
             <numerusform>عُثر على %n قناةً</numerusform>
             <numerusform>عُثر على %n قناة</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... و%1 أخرى</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>مقارنة بملف...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>مقارنة بقائمة جهاز الاستقبال...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>تطبيق ترتيب مرجعي...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>تحديد المكررات</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>استعادة نسخة احتياطية...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>مقارنة مع</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>ملفات الإعدادات (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>قائمة جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>القائمة المرجعية</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>القوائم المرجعية (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>باقات Enigma2 (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>أسماء القنوات، اسم في كل سطر (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>يحتوي المرجع على قوائم مفضلة (%1). هل تُعاد أيضاً بناء قوائم المفضلة التي تحمل الأسماء نفسها منه؟</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>تطبيق ترتيب مرجعي</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>أخذت %1 قناة ترتيب المرجع: %2 حسب القمر والمرسل المستجيب والخدمة، و%3 حسب الاسم.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>قوائم المفضلة: أعيد بناء %1، وأضيفت %2.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 قناة ليست في المرجع؛ تتبع بترتيبها:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>لم تجد %1 من مدخلات المرجع أي قناة:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>لا توجد قناة تلفزيونية مكررة.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>لا توجد قناة إذاعية مكررة.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 اسماً موجودة على أكثر من مرسل مستجيب؛ تم تحديد قنواتها.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 قناة هي الخدمة نفسها لقناة سابقة وقد تم تحديدها؛ %2 اسماً موجودة على أكثر من مرسل مستجيب.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>تلفزيون/راديو</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>الرقم المخزن</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID الخاص بـ PCR</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID الفيديو</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>الأعلام</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>الخيارات</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>المزود</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>البداية</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>قيم أخرى</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>سابقاً &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>القائمة &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>القنوات في قوائم المفضلة</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>إعدادات LNB</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>المرسلات المستجيبة</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>المؤقتات</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>إعدادات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>مضافة</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>محذوفة</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>معاد تسميتها</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>منقولة</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>معدلة</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>لا توجد فروق.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>من &lt;b&gt;%1&lt;/b&gt; إلى &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>تصفية حسب الاسم</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>كل التغييرات</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>التغيير</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2308,22 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>متسلسلة 1، 2، 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>قبل الإرسال:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>الإرسال فوراً</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>عرض ما سيتغير على جهاز الاستقبال</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2280,6 +2605,30 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>طُلب من جهاز الاستقبال على %1 إعادة التشغيل (%2)‎.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>لا يمكن قراءة القائمة الحالية لجهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>لم يُرسل شيء؛ قائمة جهاز الاستقبال لم تتغير.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>الإرسال يغيّر قائمة جهاز الاستقبال:
+
+%1
+
+هل تُرسل القائمة إلى جهاز الاستقبال؟</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>إرسال إلى جهاز الاستقبال</translation>
     </message>
 </context>
 <context>
@@ -3297,6 +3646,30 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>فتح دليل المستخدم في المتصفح.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>عرض الفروق بين هذه القائمة وملف أو قائمة جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>مقارنة هذه القائمة بملف إعدادات: قنوات مضافة ومحذوفة ومعاد تسميتها ومنقولة؛ المفضلة والأقمار والمرسلات المستجيبة والمؤقتات.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>جلب قائمة جهاز الاستقبال وعرض ما سيغيره الإرسال فيها.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>ترتيب هذه القائمة مثل ملف إعدادات آخر أو باقة Enigma2 أو نص بأسماء القنوات.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>تحديد القنوات التي هي الخدمة نفسها لقناة سابقة.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>فتح أو إرسال إحدى قوائم جهاز الاستقبال المحفوظة قبل كل إرسال.</translation>
     </message>
 </context>
 </TS>

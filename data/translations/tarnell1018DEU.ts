@@ -899,6 +899,10 @@
         <source>Receiver configuration</source>
         <translation>Receiver-Konfiguration</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Referenzreihenfolge übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -990,6 +994,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Vor jedem Senden wird die Liste des Receivers hier aufbewahrt. Öffnen Sie eine, um sie anzusehen, oder senden Sie sie zurück an den Receiver.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Aufbewahrt am</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>Verglichen mit der offenen Liste</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Als neues Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>An den Receiver senden</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>Bisher wurden keine Sicherungen aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1074,6 +1117,272 @@
             <numerusform>%n Sender gefunden</numerusform>
             <numerusform>%n Sender gefunden</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Mit einer Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Mit der Liste des Receivers vergleichen...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Referenzreihenfolge übernehmen...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Doppelte auswählen</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Einstellungsdateien (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>die Liste des Receivers</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Referenzliste</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Referenzlisten (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Enigma2-Bouquets (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Sendernamen, einer pro Zeile (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>Die Referenz enthält Favoritenlisten (%1). Sollen die gleichnamigen Favoritenlisten ebenfalls danach neu aufgebaut werden?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Referenzreihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 Sender haben die Reihenfolge der Referenz übernommen: %2 nach Satellit, Transponder und Dienst, %3 nach Namen.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Favoritenlisten: %1 neu aufgebaut, %2 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 Sender stehen nicht in der Referenz; sie folgen in ihrer Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>%1 Einträge der Referenz fanden keinen Sender:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>Kein TV-Sender ist doppelt vorhanden.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>Kein Radiosender ist doppelt vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 Namen stehen auf mehr als einem Transponder; ihre Sender sind ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 Sender sind derselbe Dienst wie ein früherer und sind ausgewählt; %2 Namen stehen auf mehr als einem Transponder.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>TV/Radio</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>gespeicherte Nummer</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>Merkmale</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>andere Werte</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>vorher „%1“</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>Liste „%1“</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Sender in Favoritenlisten</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>LNB-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Receiver-Konfiguration</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>umbenannt</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verschoben</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>Von &lt;b&gt;%1&lt;/b&gt; zu &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Nach Namen filtern</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle Änderungen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2248,22 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>Fortlaufend: 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Vor dem Senden:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Sofort senden</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Anzeigen, was sich auf dem Receiver ändert</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2220,6 +2545,30 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>Der Receiver unter %1 wurde zum Neustart aufgefordert (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>Die aktuelle Liste des Receivers ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>Es wurde nichts gesendet; die Liste des Receivers ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>Das Senden ändert die Liste des Receivers:
+
+%1
+
+Liste an den Receiver senden?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>An den Receiver senden</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3582,30 @@ Sie wird ohne diese Teile gespeichert. Trotzdem speichern?</translation>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>Das Benutzerhandbuch im Browser öffnen.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>Zeigt, was sich zwischen dieser Liste und einer Datei oder der Liste des Receivers unterscheidet.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Vergleicht diese Liste mit einer Einstellungsdatei: Sender hinzugefügt, entfernt, umbenannt, verschoben; Favoriten, Satelliten, Transponder, Timer.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>Holt die Liste des Receivers und zeigt, was ein Senden darauf ändern würde.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Sortiert diese Liste wie eine andere Einstellungsdatei, ein Enigma2-Bouquet oder einen Text mit Sendernamen.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>Wählt die Sender aus, die derselbe Dienst wie ein früherer sind.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Öffnet oder sendet eine der vor jedem Senden aufbewahrten Listen des Receivers.</translation>
     </message>
 </context>
 </TS>

@@ -899,6 +899,10 @@
         <source>Receiver configuration</source>
         <translation>Receiver configuration</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Apply a reference order</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -990,6 +994,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Restore a Backup</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Kept on</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>Compared with the open list</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Open as New Document</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Send to Receiver</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>No backups have been kept yet.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1074,6 +1117,272 @@
             <numerusform>%n channel found</numerusform>
             <numerusform>%n channels found</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... and %1 more</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Compare with a File...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Compare with the Receiver&apos;s List...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Apply a Reference Order...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Select Duplicates</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Restore a Backup...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Compare with</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Settings files (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>the receiver&apos;s list</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Reference list</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Enigma2 bouquets (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Channel names, one a line (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Apply a Reference Order</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Favourite lists: %1 rebuilt, %2 added.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 channels are not in the reference; they follow in their order:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>%1 entries of the reference found no channel:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>No TV channel is there twice.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>No radio channel is there twice.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 names stand on more than one transponder; their channels are selected.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>TV/radio</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>stored number</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>video PID</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>audio PID</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flags</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>sound</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>symbol rate</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>provider</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>channel</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>other values</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>was &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>list &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favourite lists</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Channels in favourite lists</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>LNB settings</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponders</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Receiver configuration</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>added</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>removed</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renamed</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>moved</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filter by name</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>All changes</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2248,22 @@ Saving writes it without these parts. Save it anyway?</translation>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>Sequential: 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Before a send:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Send at once</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Show what will change on the receiver</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2220,6 +2545,30 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>The receiver at %1 was told to restart (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>The receiver&apos;s current list cannot be read.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>Nothing was sent; the receiver&apos;s list is unchanged.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Send to Receiver</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3582,30 @@ Saving writes it without these parts. Save it anyway?</translation>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>Open the user manual in your browser.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>See what differs between this list and a file or the receiver&apos;s list.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>Fetch the receiver&apos;s list and show what a send would change on it.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>Select the channels that are the same service as an earlier one.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Open or send one of the receiver&apos;s lists kept before each send.</translation>
     </message>
 </context>
 </TS>

@@ -899,6 +899,10 @@
         <source>Receiver configuration</source>
         <translation>Configuración del receptor</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Aplicar un orden de referencia</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -990,6 +994,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Antes de cada envío la lista del receptor se guarda aquí. Abra una para verla o envíela de nuevo al receptor.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Guardada el</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>Comparada con la lista abierta</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Abrir como documento nuevo</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Enviar al receptor</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>Todavía no se ha guardado ninguna copia de seguridad.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1074,6 +1117,272 @@
             <numerusform>%n canal encontrado</numerusform>
             <numerusform>%n canales encontrados</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... y %1 más</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Comparar con un archivo...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Comparar con la lista del receptor...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Aplicar un orden de referencia...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Seleccionar duplicados</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Restaurar una copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Archivos de configuración (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>la lista del receptor</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Lista de referencia</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Listas de referencia (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Bouquets de Enigma2 (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Nombres de canales, uno por línea (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>La referencia contiene listas de favoritos (%1). ¿Reconstruir también a partir de ella las listas de favoritos con el mismo nombre?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Aplicar un orden de referencia</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 canales tomaron el orden de la referencia: %2 por satélite, transpondedor y servicio, %3 por nombre.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Listas de favoritos: %1 reconstruidas, %2 añadidas.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 canales no están en la referencia; siguen en su orden:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>%1 entradas de la referencia no encontraron ningún canal:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>Ningún canal de TV está dos veces.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>Ningún canal de radio está dos veces.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 nombres están en más de un transpondedor; sus canales están seleccionados.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 canales son el mismo servicio que uno anterior y están seleccionados; %2 nombres están en más de un transpondedor.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>TV/radio</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>número guardado</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicadores</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>sonido</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>opciones</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>tasa de símbolos</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>proveedor</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canal</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>otros valores</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>antes «%1»</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>lista «%1»</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Canales en listas de favoritos</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>Ajustes de LNB</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Temporizadores</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configuración del receptor</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>añadidos</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminados</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renombrados</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>movidos</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modificados</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No hay diferencias.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>De &lt;b&gt;%1&lt;/b&gt; a &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filtrar por nombre</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Todos los cambios</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2248,22 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>Correlativos: 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Antes de un envío:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Enviar enseguida</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Mostrar lo que cambiará en el receptor</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2220,6 +2545,30 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>Se ha ordenado al receptor en %1 que se reinicie (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>La lista actual del receptor no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>No se envió nada; la lista del receptor no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>El envío cambia la lista del receptor:
+
+%1
+
+¿Enviar la lista al receptor?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Enviar al receptor</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3582,30 @@ Se guardará sin estas partes. ¿Guardarla de todos modos?</translation>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>Abrir el manual del usuario en el navegador.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>Ver qué difiere entre esta lista y un archivo o la lista del receptor.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Comparar esta lista con un archivo de configuración: canales añadidos, eliminados, renombrados, movidos; favoritos, satélites, transpondedores, temporizadores.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>Obtener la lista del receptor y mostrar qué cambiaría un envío en ella.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Ordenar esta lista como otro archivo de configuración, un bouquet de Enigma2 o un texto de nombres de canales.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>Seleccionar los canales que son el mismo servicio que uno anterior.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Abrir o enviar una de las listas del receptor guardadas antes de cada envío.</translation>
     </message>
 </context>
 </TS>

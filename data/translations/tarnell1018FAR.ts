@@ -888,6 +888,10 @@
         <source>Receiver configuration</source>
         <translation>پیکربندی گیرنده</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>اعمال ترتیب مرجع</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -979,6 +983,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>بازگردانی پشتیبان</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>پیش از هر ارسال، فهرست گیرنده اینجا نگه داشته می‌شود. یکی را برای دیدن باز کنید یا دوباره به گیرنده بفرستید.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>نگه‌داری در</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>در مقایسه با فهرست باز</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>خواندنی نیست</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>باز کردن به‌عنوان سند جدید</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>ارسال به گیرنده</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>هنوز هیچ پشتیبانی نگه داشته نشده است.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1061,6 +1104,272 @@
         <translation>
             <numerusform>%n کانال پیدا شد</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... و %1 مورد دیگر</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقایسه</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>مقایسه با یک فایل...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>مقایسه با فهرست گیرنده...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>اعمال ترتیب مرجع...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>انتخاب موارد تکراری</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>بازگردانی پشتیبان...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>مقایسه با</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>فایل‌های تنظیمات (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>همه فایل‌ها (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>فهرست گیرنده</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>فهرست مرجع</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>فهرست‌های مرجع (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>بوکه‌های Enigma2 (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>نام کانال‌ها، هر خط یکی (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>مرجع فهرست‌های علاقه‌مندی دارد (%1). فهرست‌های علاقه‌مندی هم‌نام نیز از روی آن بازسازی شوند؟</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>اعمال ترتیب مرجع</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 کانال ترتیب مرجع را گرفتند: %2 بر اساس ماهواره، ترانسپوندر و سرویس، %3 بر اساس نام.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>فهرست‌های علاقه‌مندی: %1 بازسازی شد، %2 افزوده شد.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 کانال در مرجع نیست؛ به ترتیب خودشان در پی می‌آیند:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>برای %1 مورد از مرجع کانالی پیدا نشد:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>هیچ کانال تلویزیونی دو بار نیامده است.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>هیچ کانال رادیویی دو بار نیامده است.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 نام روی بیش از یک ترانسپوندر آمده‌اند؛ کانال‌هایشان انتخاب شده‌اند.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 کانال همان سرویس یک کانال پیشین‌اند و انتخاب شده‌اند؛ %2 نام روی بیش از یک ترانسپوندر آمده‌اند.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>تلویزیون/رادیو</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>شماره ذخیره‌شده</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID مربوط به PCR</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID ویدیو</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>PID صدا</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>پرچم‌ها</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>صدا</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>گزینه‌ها</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>نرخ سمبل</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>ارائه‌دهنده</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>شروع</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>متن</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>مقادیر دیگر</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>قبلاً «%1»</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>فهرست «%1»</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>فهرست‌های علاقه‌مندی</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>کانال‌های فهرست‌های علاقه‌مندی</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>تنظیمات LNB</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>ترانسپوندرها</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>زمان‌سنج‌ها</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>پیکربندی گیرنده</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>افزوده</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>حذف‌شده</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>تغییرنام‌یافته</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>جابه‌جاشده</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>تغییریافته</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>تفاوتی نیست.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقایسه</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>از &lt;b&gt;%1&lt;/b&gt; به &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>پالایش بر اساس نام</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>همه تغییرات</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>تغییر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>جایگاه</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>جزئیات</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلویزیون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
     </message>
 </context>
 <context>
@@ -1924,6 +2233,22 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>پیاپی 1، 2، 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>گیرنده</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>پیش از ارسال:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>بی‌درنگ ارسال شود</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>نشان دادن آنچه روی گیرنده تغییر می‌کند</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2205,6 +2530,30 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>به گیرنده در %1 فرمان راه‌اندازی دوباره داده شد (%2)‎.</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>فهرست کنونی گیرنده خواندنی نیست.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>چیزی ارسال نشد؛ فهرست گیرنده دست‌نخورده است.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>ارسال، فهرست گیرنده را تغییر می‌دهد:
+
+%1
+
+فهرست به گیرنده ارسال شود؟</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>ارسال به گیرنده</translation>
     </message>
 </context>
 <context>
@@ -3217,6 +3566,30 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>باز کردن راهنمای کاربر در مرورگر.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>دیدن تفاوت‌های این فهرست با یک فایل یا فهرست گیرنده.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>مقایسه این فهرست با یک فایل تنظیمات: کانال‌های افزوده، حذف‌شده، تغییرنام‌یافته، جابه‌جاشده؛ علاقه‌مندی‌ها، ماهواره‌ها، ترانسپوندرها، زمان‌سنج‌ها.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>دریافت فهرست گیرنده و نشان دادن آنچه یک ارسال در آن تغییر می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>مرتب کردن این فهرست مانند یک فایل تنظیمات دیگر، یک بوکه Enigma2 یا متنی از نام کانال‌ها.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>انتخاب کانال‌هایی که همان سرویس یک کانال پیشین‌اند.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>باز کردن یا ارسال یکی از فهرست‌های گیرنده که پیش از هر ارسال نگه داشته شده‌اند.</translation>
     </message>
 </context>
 </TS>

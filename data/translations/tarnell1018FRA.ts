@@ -899,6 +899,10 @@
         <source>Receiver configuration</source>
         <translation>Configuration du récepteur</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Appliquer un ordre de référence</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -990,6 +994,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Avant chaque envoi, la liste du récepteur est conservée ici. Ouvrez-en une pour la consulter ou renvoyez-la au récepteur.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Conservée le</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>Comparée à la liste ouverte</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Ouvrir comme nouveau document</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Envoyer au récepteur</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>Aucune sauvegarde n&apos;a encore été conservée.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1074,6 +1117,272 @@
             <numerusform>%n chaîne trouvée</numerusform>
             <numerusform>%n chaînes trouvées</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Comparer avec un fichier...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Comparer avec la liste du récepteur...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Appliquer un ordre de référence...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Sélectionner les doublons</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Restaurer une sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Fichiers de réglages (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>la liste du récepteur</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Liste de référence</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Listes de référence (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Bouquets Enigma2 (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Noms de chaînes, un par ligne (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>La référence contient des listes de favoris (%1). Reconstruire aussi à partir d&apos;elle les listes de favoris du même nom ?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Appliquer un ordre de référence</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 chaînes ont pris l&apos;ordre de la référence : %2 par satellite, transpondeur et service, %3 par nom.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Listes de favoris : %1 reconstruites, %2 ajoutées.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 chaînes ne sont pas dans la référence ; elles suivent dans leur ordre :</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>%1 entrées de la référence n&apos;ont trouvé aucune chaîne :</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>Aucune chaîne TV n&apos;est présente deux fois.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>Aucune station de radio n&apos;est présente deux fois.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 noms figurent sur plusieurs transpondeurs ; leurs chaînes sont sélectionnées.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 chaînes sont le même service qu&apos;une précédente et sont sélectionnées ; %2 noms figurent sur plusieurs transpondeurs.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>TV/radio</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>numéro enregistré</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicateurs</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>son</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>débit de symboles</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>fournisseur</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>chaîne</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>autres valeurs</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>avant « %1 »</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>liste « %1 »</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Listes de favoris</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Chaînes des listes de favoris</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>Réglages LNB</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Programmations</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configuration du récepteur</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>ajoutés</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>supprimés</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renommés</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>déplacés</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modifiés</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Aucune différence.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>De &lt;b&gt;%1&lt;/b&gt; à &lt;b&gt;%2&lt;/b&gt; :</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filtrer par nom</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Toutes les modifications</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2248,22 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>Continus : 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Avant un envoi :</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Envoyer aussitôt</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Montrer ce qui changera sur le récepteur</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2220,6 +2545,30 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>Le récepteur %1 a reçu l&apos;ordre de redémarrer (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>La liste actuelle du récepteur est illisible.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>Rien n&apos;a été envoyé ; la liste du récepteur est inchangée.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>L&apos;envoi modifie la liste du récepteur :
+
+%1
+
+Envoyer la liste au récepteur ?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Envoyer au récepteur</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3582,30 @@ Elle sera enregistrée sans ces parties. L&apos;enregistrer quand même ?</trans
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>Ouvrir le manuel d&apos;utilisation dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>Voir ce qui diffère entre cette liste et un fichier ou la liste du récepteur.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Comparer cette liste avec un fichier de réglages : chaînes ajoutées, supprimées, renommées, déplacées ; favoris, satellites, transpondeurs, programmations.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>Récupérer la liste du récepteur et montrer ce qu&apos;un envoi y changerait.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Trier cette liste comme un autre fichier de réglages, un bouquet Enigma2 ou un texte de noms de chaînes.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>Sélectionner les chaînes qui sont le même service qu&apos;une précédente.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Ouvrir ou envoyer l&apos;une des listes du récepteur conservées avant chaque envoi.</translation>
     </message>
 </context>
 </TS>

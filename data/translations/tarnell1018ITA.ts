@@ -899,6 +899,10 @@
         <source>Receiver configuration</source>
         <translation>Configurazione del ricevitore</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Applica un ordine di riferimento</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -990,6 +994,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Ripristina un backup</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Prima di ogni invio la lista del ricevitore viene conservata qui. Aprine una per esaminarla o inviala di nuovo al ricevitore.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Conservato il</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>Confronto con la lista aperta</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non leggibile</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Apri come nuovo documento</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Invia al ricevitore</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>Non è stato ancora conservato alcun backup.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1074,6 +1117,272 @@
             <numerusform>%n canale trovato</numerusform>
             <numerusform>%n canali trovati</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... e altri %1</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Confronta con un file...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Confronta con la lista del ricevitore...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Applica un ordine di riferimento...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Seleziona i duplicati</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Ripristina un backup...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Confronta con</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>File di impostazioni (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>la lista del ricevitore</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Lista di riferimento</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Liste di riferimento (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Bouquet Enigma2 (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Nomi dei canali, uno per riga (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>Il riferimento contiene liste dei preferiti (%1). Ricostruire da esso anche le liste dei preferiti con lo stesso nome?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Applica un ordine di riferimento</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 canali hanno preso l&apos;ordine del riferimento: %2 per satellite, transponder e servizio, %3 per nome.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Liste dei preferiti: %1 ricostruite, %2 aggiunte.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 canali non sono nel riferimento; seguono nel loro ordine:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>%1 voci del riferimento non hanno trovato alcun canale:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>Nessun canale TV è presente due volte.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>Nessun canale radio è presente due volte.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 nomi si trovano su più di un transponder; i loro canali sono selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 canali sono lo stesso servizio di uno precedente e sono selezionati; %2 nomi si trovano su più di un transponder.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>TV/radio</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>numero memorizzato</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID video</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicatori</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>opzioni</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>symbol rate</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>provider</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>canale</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inizio</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>altri valori</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>prima &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>lista &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Liste dei preferiti</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Canali nelle liste dei preferiti</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>Impostazioni LNB</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configurazione del ricevitore</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>aggiunti</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>rimossi</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>rinominati</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>spostati</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modificati</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Nessuna differenza.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>Da &lt;b&gt;%1&lt;/b&gt; a &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filtra per nome</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Tutte le modifiche</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2248,22 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>Progressivi: 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ricevitore</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Prima di un invio:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Invia subito</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Mostra cosa cambierà sul ricevitore</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2220,6 +2545,30 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>Al ricevitore %1 è stato chiesto di riavviarsi (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>La lista attuale del ricevitore non è leggibile.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>Non è stato inviato nulla; la lista del ricevitore è invariata.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>L&apos;invio modifica la lista del ricevitore:
+
+%1
+
+Inviare la lista al ricevitore?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Invia al ricevitore</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3582,30 @@ Verrà salvata senza queste parti. Salvarla comunque?</translation>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>Apri il manuale utente nel browser.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>Mostra cosa differisce tra questa lista e un file o la lista del ricevitore.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Confronta questa lista con un file di impostazioni: canali aggiunti, rimossi, rinominati, spostati; preferiti, satelliti, transponder, timer.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>Scarica la lista del ricevitore e mostra cosa cambierebbe un invio.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Ordina questa lista come un altro file di impostazioni, un bouquet Enigma2 o un testo di nomi di canali.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>Seleziona i canali che sono lo stesso servizio di uno precedente.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Apre o invia una delle liste del ricevitore conservate prima di ogni invio.</translation>
     </message>
 </context>
 </TS>

@@ -899,6 +899,10 @@
         <source>Receiver configuration</source>
         <translation>Ontvangerconfiguratie</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Referentievolgorde toepassen</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -990,6 +994,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Vóór elke verzending wordt de lijst van de ontvanger hier bewaard. Open er een om te bekijken, of stuur hem terug naar de ontvanger.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Bewaard op</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Zenders</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>Vergeleken met de geopende lijst</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>niet leesbaar</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Openen als nieuw document</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Naar ontvanger sturen</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>Er zijn nog geen back-ups bewaard.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1074,6 +1117,272 @@
             <numerusform>%n zender gevonden</numerusform>
             <numerusform>%n zenders gevonden</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... en nog %1</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Vergelijken met een bestand...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Vergelijken met de lijst van de ontvanger...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Referentievolgorde toepassen...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Dubbele selecteren</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Back-up terugzetten...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Vergelijken met</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Instellingenbestanden (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>de lijst van de ontvanger</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Referentielijst</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Referentielijsten (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Enigma2-boeketten (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Zendernamen, één per regel (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>De referentie bevat favorietenlijsten (%1). Ook de favorietenlijsten met dezelfde namen daaruit opnieuw opbouwen?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Referentievolgorde toepassen</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 zenders kregen de volgorde van de referentie: %2 op satelliet, transponder en dienst, %3 op naam.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Favorietenlijsten: %1 opnieuw opgebouwd, %2 toegevoegd.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 zenders staan niet in de referentie; ze volgen in hun eigen volgorde:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>%1 vermeldingen van de referentie vonden geen zender:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>Geen enkele tv-zender staat er twee keer in.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>Geen enkele radiozender staat er twee keer in.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 namen staan op meer dan één transponder; hun zenders zijn geselecteerd.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 zenders zijn dezelfde dienst als een eerdere en zijn geselecteerd; %2 namen staan op meer dan één transponder.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>Tv/radio</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>opgeslagen nummer</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>video-PID</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>audio-PID</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>kenmerken</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>geluid</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>opties</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>symboolsnelheid</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>aanbieder</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>zender</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>begin</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>tekst</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>andere waarden</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>was &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>lijst &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Zenders</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Favorietenlijsten</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Zenders in favorietenlijsten</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellieten</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>LNB-instellingen</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponders</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timers</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Configuratie van de ontvanger</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>toegevoegd</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>verwijderd</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>hernoemd</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verplaatst</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>gewijzigd</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Geen verschillen.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>Van &lt;b&gt;%1&lt;/b&gt; naar &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filteren op naam</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Alle wijzigingen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>Tv</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -1939,6 +2248,22 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>Doorlopend: 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ontvanger</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Vóór een verzending:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Meteen sturen</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Tonen wat er op de ontvanger verandert</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2220,6 +2545,30 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>De ontvanger op %1 is opgedragen opnieuw te starten (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>De huidige lijst van de ontvanger is niet leesbaar.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>Er is niets verzonden; de lijst van de ontvanger is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>Verzenden wijzigt de lijst van de ontvanger:
+
+%1
+
+De lijst naar de ontvanger sturen?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Naar ontvanger sturen</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3582,30 @@ Hij wordt zonder deze delen opgeslagen. Toch opslaan?</translation>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>De gebruikershandleiding in de browser openen.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>Bekijken wat er verschilt tussen deze lijst en een bestand of de lijst van de ontvanger.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Deze lijst vergelijken met een instellingenbestand: zenders toegevoegd, verwijderd, hernoemd, verplaatst; favorieten, satellieten, transponders, timers.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>De lijst van de ontvanger ophalen en tonen wat een verzending eraan zou veranderen.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Deze lijst sorteren zoals een ander instellingenbestand, een Enigma2-boeket of een tekst met zendernamen.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>De zenders selecteren die dezelfde dienst zijn als een eerdere.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Een van de vóór elke verzending bewaarde lijsten van de ontvanger openen of sturen.</translation>
     </message>
 </context>
 </TS>

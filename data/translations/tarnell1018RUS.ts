@@ -910,6 +910,10 @@
         <source>Receiver configuration</source>
         <translation>Настройки ресивера</translation>
     </message>
+    <message>
+        <source>Apply a reference order</source>
+        <translation>Применить эталонный порядок</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CAboutCtrl</name>
@@ -1001,6 +1005,45 @@
     </message>
 </context>
 <context>
+    <name>tarnell::CBackupDlg</name>
+    <message>
+        <source>Restore a Backup</source>
+        <translation>Восстановить резервную копию</translation>
+    </message>
+    <message>
+        <source>Before each send the receiver&apos;s list is kept here. Open one to look at it, or send it back to the receiver.</source>
+        <translation>Перед каждой отправкой список ресивера сохраняется здесь. Откройте его для просмотра или отправьте обратно на ресивер.</translation>
+    </message>
+    <message>
+        <source>Kept on</source>
+        <translation>Сохранено</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Compared with the open list</source>
+        <translation>По сравнению с открытым списком</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>Open as New Document</source>
+        <translation>Открыть как новый документ</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Отправить на ресивер</translation>
+    </message>
+    <message>
+        <source>No backups have been kept yet.</source>
+        <translation>Резервные копии ещё не сохранялись.</translation>
+    </message>
+</context>
+<context>
     <name>tarnell::CChannelEditCommands</name>
     <message>
         <source>Move Up</source>
@@ -1087,6 +1130,272 @@
             <numerusform>Найдено %n канала</numerusform>
             <numerusform>Найдено %n каналов</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareCommands</name>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... и ещё %1</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Compare with a File...</source>
+        <translation>Сравнить с файлом...</translation>
+    </message>
+    <message>
+        <source>Compare with the Receiver&apos;s List...</source>
+        <translation>Сравнить со списком ресивера...</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order...</source>
+        <translation>Применить эталонный порядок...</translation>
+    </message>
+    <message>
+        <source>Select Duplicates</source>
+        <translation>Выделить дубликаты</translation>
+    </message>
+    <message>
+        <source>Restore a Backup...</source>
+        <translation>Восстановить резервную копию...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Сравнить с</translation>
+    </message>
+    <message>
+        <source>Settings files (*.fdu *.sys)</source>
+        <translation>Файлы настроек (*.fdu *.sys)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s list</source>
+        <translation>список ресивера</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Эталонный список</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.fdu *.sys *.tv *.radio *.txt)</source>
+        <translation>Эталонные списки (*.fdu *.sys *.tv *.radio *.txt)</translation>
+    </message>
+    <message>
+        <source>Enigma2 bouquets (*.tv *.radio)</source>
+        <translation>Букеты Enigma2 (*.tv *.radio)</translation>
+    </message>
+    <message>
+        <source>Channel names, one a line (*.txt)</source>
+        <translation>Названия каналов, по одному в строке (*.txt)</translation>
+    </message>
+    <message>
+        <source>The reference has favourite lists (%1). Rebuild the favourite lists of the same names from it too?</source>
+        <translation>В эталоне есть списки избранного (%1). Перестроить по нему и одноимённые списки избранного?</translation>
+    </message>
+    <message>
+        <source>Apply a Reference Order</source>
+        <translation>Применить эталонный порядок</translation>
+    </message>
+    <message>
+        <source>%1 channels took the reference&apos;s order: %2 by satellite, transponder and service, %3 by name.</source>
+        <translation>%1 каналов приняли порядок эталона: %2 по спутнику, транспондеру и сервису, %3 по названию.</translation>
+    </message>
+    <message>
+        <source>Favourite lists: %1 rebuilt, %2 added.</source>
+        <translation>Списки избранного: %1 перестроено, %2 добавлено.</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they follow in their order:</source>
+        <translation>%1 каналов нет в эталоне; они следуют в своём порядке:</translation>
+    </message>
+    <message>
+        <source>%1 entries of the reference found no channel:</source>
+        <translation>Для %1 записей эталона канал не найден:</translation>
+    </message>
+    <message>
+        <source>No TV channel is there twice.</source>
+        <translation>Ни один ТВ-канал не встречается дважды.</translation>
+    </message>
+    <message>
+        <source>No radio channel is there twice.</source>
+        <translation>Ни один радиоканал не встречается дважды.</translation>
+    </message>
+    <message>
+        <source>%1 names stand on more than one transponder; their channels are selected.</source>
+        <translation>%1 названий встречаются на нескольких транспондерах; их каналы выделены.</translation>
+    </message>
+    <message>
+        <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
+        <translation>%1 каналов — тот же сервис, что и более ранний, они выделены; %2 названий встречаются на нескольких транспондерах.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnell::CCompareDlg</name>
+    <message>
+        <source>TV/radio</source>
+        <translation>ТВ/радио</translation>
+    </message>
+    <message>
+        <source>stored number</source>
+        <translation>сохранённый номер</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>video PID</source>
+        <translation>PID видео</translation>
+    </message>
+    <message>
+        <source>audio PID</source>
+        <translation>PID аудио</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>флаги</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>звук</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>параметры</translation>
+    </message>
+    <message>
+        <source>symbol rate</source>
+        <translation>символьная скорость</translation>
+    </message>
+    <message>
+        <source>provider</source>
+        <translation>провайдер</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>канал</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>other values</source>
+        <translation>другие значения</translation>
+    </message>
+    <message>
+        <source>was &quot;%1&quot;</source>
+        <translation>было «%1»</translation>
+    </message>
+    <message>
+        <source>list &quot;%1&quot;</source>
+        <translation>список «%1»</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Favourite lists</source>
+        <translation>Списки избранного</translation>
+    </message>
+    <message>
+        <source>Channels in favourite lists</source>
+        <translation>Каналы в списках избранного</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>LNB settings</source>
+        <translation>Настройки LNB</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Таймеры</translation>
+    </message>
+    <message>
+        <source>Receiver configuration</source>
+        <translation>Конфигурация ресивера</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>добавлено</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>удалено</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>переименовано</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>перемещено</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>изменено</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Различий нет.</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>From &lt;b&gt;%1&lt;/b&gt; to &lt;b&gt;%2&lt;/b&gt;:</source>
+        <translation>От &lt;b&gt;%1&lt;/b&gt; к &lt;b&gt;%2&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>Filter by name</source>
+        <translation>Фильтр по названию</translation>
+    </message>
+    <message>
+        <source>All changes</source>
+        <translation>Все изменения</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменение</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
     </message>
 </context>
 <context>
@@ -1954,6 +2263,22 @@ Saving writes it without these parts. Save it anyway?</source>
         <source>Sequential: 1, 2, 3 ...</source>
         <translation>По порядку: 1, 2, 3 ...</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ресивер</translation>
+    </message>
+    <message>
+        <source>Before a send:</source>
+        <translation>Перед отправкой:</translation>
+    </message>
+    <message>
+        <source>Send at once</source>
+        <translation>Отправлять сразу</translation>
+    </message>
+    <message>
+        <source>Show what will change on the receiver</source>
+        <translation>Показать, что изменится на ресивере</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::COptionsPropSheet</name>
@@ -2235,6 +2560,30 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>The receiver at %1 was told to restart (%2).</source>
         <translation>Ресиверу %1 отправлена команда перезапуска (%2).</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s current list cannot be read.</source>
+        <translation>Текущий список ресивера не читается.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent; the receiver&apos;s list is unchanged.</source>
+        <translation>Ничего не отправлено; список ресивера не изменён.</translation>
+    </message>
+    <message>
+        <source>Sending changes the receiver&apos;s list:
+
+%1
+
+Send the list to the receiver?</source>
+        <translation>Отправка изменит список ресивера:
+
+%1
+
+Отправить список на ресивер?</translation>
+    </message>
+    <message>
+        <source>Send to Receiver</source>
+        <translation>Отправить на ресивер</translation>
     </message>
 </context>
 <context>
@@ -3249,6 +3598,30 @@ Saving writes it without these parts. Save it anyway?</source>
     <message>
         <source>Open the user manual in your browser.</source>
         <translation>Открыть руководство пользователя в браузере.</translation>
+    </message>
+    <message>
+        <source>See what differs between this list and a file or the receiver&apos;s list.</source>
+        <translation>Показать различия между этим списком и файлом или списком ресивера.</translation>
+    </message>
+    <message>
+        <source>Compare this list with a settings file: channels added, removed, renamed, moved; favourites, satellites, transponders, timers.</source>
+        <translation>Сравнить этот список с файлом настроек: каналы добавлены, удалены, переименованы, перемещены; избранное, спутники, транспондеры, таймеры.</translation>
+    </message>
+    <message>
+        <source>Fetch the receiver&apos;s list and show what a send would change on it.</source>
+        <translation>Получить список ресивера и показать, что изменит на нём отправка.</translation>
+    </message>
+    <message>
+        <source>Sort this list like another settings file, an Enigma2 bouquet or a text of channel names.</source>
+        <translation>Упорядочить этот список как другой файл настроек, букет Enigma2 или текст с названиями каналов.</translation>
+    </message>
+    <message>
+        <source>Select the channels that are the same service as an earlier one.</source>
+        <translation>Выделить каналы, которые являются тем же сервисом, что и более ранний.</translation>
+    </message>
+    <message>
+        <source>Open or send one of the receiver&apos;s lists kept before each send.</source>
+        <translation>Открыть или отправить один из списков ресивера, сохранённых перед каждой отправкой.</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,7 @@ constexpr IntValue kWorkspaceValues[] = {
     {"SatelliteOnlyAcitve", &CAppPreferences::satelliteOnlyActive},
     {"FavDelChSelection", &CAppPreferences::favDelChSelection},
     {"FavCodepage", &CAppPreferences::favCodepage},
+    {"SendPreview", &CAppPreferences::sendPreview},
     {"ListWidth", &CAppPreferences::listWidth},
     {"ApplicationLook", &CAppPreferences::applicationLook},
 };

@@ -31,6 +31,8 @@ struct CAppPreferences {
     int satelliteOnlyActive = 1;
     int favDelChSelection = 0;
     int favCodepage = 6;
+    // Before a send, the difference to the receiver's list and the choice to stop (1), or not.
+    int sendPreview = 1;
     int listWidth = kDefaultListWidth;
     // The style menu's look (210 to 219).
     int applicationLook = 210;

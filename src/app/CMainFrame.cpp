@@ -7,6 +7,7 @@
 #include "CChannelSearchCommands.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
+#include "CCompareCommands.h"
 #include "CDesktopAlert.h"
 #include "CDockPanes.h"
 #include "CDocumentCommands.h"
@@ -82,6 +83,9 @@ CMainFrame::CMainFrame(CAppPreferences& preferences, IUserDialogs& dialogs, QWid
     m_favouriteColours = new CFavouriteColours(*this, m_preferences, m_dialogs);
     m_receiver = new CReceiverCommands(*this, *m_commands, m_dialogs);
     m_tools = new CToolCommands(*this, *m_commands);
+    m_compare = new CCompareCommands(*this, *m_commands, m_dialogs);
+    connect(m_receiver, &CReceiverCommands::TransferFinished, m_compare,
+            [this] { m_compare->Update(); });
     m_print = new CPrintCommands(*this, *m_commands, m_dialogs);
     RegisterStyleCommands();
     RegisterHelpCommands();
@@ -357,6 +361,7 @@ void CMainFrame::UpdateCommands() {
     }
     m_editCommands->Update();
     m_tools->Update();
+    m_compare->Update();
     m_print->Update();
     const bool hasDocument = ActiveChild() != nullptr;
     for (const int id : {kCmdFileSave, kCmdFileSaveAs, kCmdFileClose, kCmdShowTv, kCmdShowRadio,

@@ -32,6 +32,7 @@ class CRibbonBar;
 class CTarnell1018Doc;
 class CToolCommands;
 class CUserManual;
+class CCompareCommands;
 class IUserDialogs;
 struct CAppPreferences;
 
@@ -97,6 +98,7 @@ public:
     CReceiverCommands& ReceiverCommands() const { return *m_receiver; }
     CToolCommands& ToolCommands() const { return *m_tools; }
     CUserManual& Manual() const { return *m_manual; }
+    CCompareCommands& CompareCommands() const { return *m_compare; }
     CPrintCommands& PrintCommands() const { return *m_print; }
     CChannelListCommands& ListCommands() const { return *m_listCommands; }
     CChannelEditCommands& EditCommands() const { return *m_editCommands; }
@@ -156,6 +158,7 @@ private:
     CFavouriteColours* m_favouriteColours = nullptr;
     CReceiverCommands* m_receiver = nullptr;
     CToolCommands* m_tools = nullptr;
+    CCompareCommands* m_compare = nullptr;
     CPrintCommands* m_print = nullptr;
     CUserManual* m_manual = nullptr;
     CRecentFileList m_recentFiles;

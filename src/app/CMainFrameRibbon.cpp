@@ -340,11 +340,20 @@ void CMainFrame::BuildRibbon() {
     sorting->addActions({cmd(kCmdSortTemplate), cmd(kCmdRenumber)});
     sorting->addSeparator();
     sorting->addActions({cmd(kCmdSortByName), cmd(kCmdSortByNumber), cmd(kCmdAdoptListOrder)});
+    sorting->addSeparator();
+    sorting->addAction(cmd(kCmdApplyReferenceOrder));
     view->AddLarge(kCmdViewMenu, sorting);
     auto* styles = new QMenu(this);
     styles->addActions({cmd(kCmdViewList), cmd(kCmdViewDetails)});
     view->AddLarge(kCmdToggleListDetails, styles);
     view->AddSmall(kCmdToggleConfigOption);
+    // Below the numbering, in the column it leaves free, so that the ribbon grows no wider.
+    auto* compare = new QMenu(this);
+    compare->addActions({cmd(kCmdCompareWithFile), cmd(kCmdCompareWithReceiver)});
+    compare->addSeparator();
+    compare->addActions({cmd(kCmdApplyReferenceOrder), cmd(kCmdSelectDuplicates)});
+    view->AddSmall(kCmdCompareMenu, compare);
+    view->AddSmall(kCmdSelectDuplicates);
 
     CRibbonPanel* windows = home->AddPanel(tr("Windows"));
     windows->AddLarge(kCmdWindows, BuildWindowsMenu());
@@ -369,6 +378,8 @@ void CMainFrame::BuildRibbon() {
     auto* transfers = new QMenu(this);
     transfers->addActions(
         {cmd(kCmdFetchList), cmd(kCmdFetchListAndConfig), cmd(kCmdSendToReceiver)});
+    transfers->addSeparator();
+    transfers->addActions({cmd(kCmdCompareWithReceiver), cmd(kCmdRestoreBackup)});
     transfers->addSeparator();
     transfers->addAction(cmd(kCmdOptionsNetwork));
     receiver->AddLarge(kCmdReceiverMenu, transfers);

@@ -14,8 +14,8 @@ namespace {
 
 // The names the values are stored under; the boxes are named after them too.
 constexpr const char* kValueNames[COptionsConcretePage::kChoiceCount] = {
-    "FavHoldSelection", "FavCodepage", "SatelliteActive",  "SatelliteRestrictShow",
-    "SatelliteOrder",   "FavSeqNum",   "FavDelChSelection"};
+    "FavHoldSelection", "FavCodepage", "SatelliteActive",   "SatelliteRestrictShow",
+    "SatelliteOrder",   "FavSeqNum",   "FavDelChSelection", "SendPreview"};
 
 // Every code page value past the list means UTF-8 to the favourite lists.
 constexpr int kUtf8Codepage = 6;
@@ -57,9 +57,16 @@ COptionsConcretePage::COptionsConcretePage(CAppPreferences& preferences, QWidget
                           MakeBox(kSatelliteOrder, {tr("By name"), tr("By orbital position"),
                                                     tr("As stored in the receiver")}));
 
+    auto* receiver = new QGroupBox(tr("Receiver"), this);
+    auto* receiverForm = new QFormLayout(receiver);
+    receiverForm->addRow(
+        tr("Before a send:"),
+        MakeBox(kSendPreview, {tr("Send at once"), tr("Show what will change on the receiver")}));
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(favourites);
     layout->addWidget(satellites);
+    layout->addWidget(receiver);
     layout->addStretch(1);
 }
 
@@ -91,6 +98,8 @@ int& COptionsConcretePage::Value(Choice choice) const {
         return m_preferences.satelliteOrder;
     case kFavSeqNum:
         return m_preferences.favSeqNum;
+    case kSendPreview:
+        return m_preferences.sendPreview;
     case kFavDelChSelection:
     case kChoiceCount:
         break;

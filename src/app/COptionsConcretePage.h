@@ -8,7 +8,7 @@ namespace tarnell {
 
 struct CAppPreferences;
 
-// Favourite list and satellite behaviour: seven choices, each a drop-down list whose entry
+// Favourite list, satellite and send behaviour: eight choices, each a drop-down list whose entry
 // number is the stored value.
 class COptionsConcretePage : public COptionsPage {
     Q_OBJECT
@@ -21,6 +21,7 @@ public:
         kSatelliteOrder,
         kFavSeqNum,
         kFavDelChSelection,
+        kSendPreview,
         kChoiceCount,
     };
 

@@ -1,13 +1,17 @@
 #include "CReceiverCommands.h"
 
+#include "CAppPreferences.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
+#include "CCompareDlg.h"
 #include "CMainFrame.h"
 #include "CNetworkProfileArray.h"
 #include "CTarnell1018Doc.h"
 #include "CommandIds.h"
+#include "FileError.h"
 #include "IUserDialogs.h"
 #include "LinkMessageTexts.h"
+#include "ListDifference.h"
 #include "ReceiverRestart.h"
 #include "ReceiverTransfer.h"
 
@@ -160,6 +164,15 @@ std::optional<CNetworkProfileData> CReceiverCommands::ActiveProfile() {
 }
 
 void CReceiverCommands::FetchFromReceiver(bool withConfiguration) {
+    FetchWith(withConfiguration, nullptr);
+}
+
+void CReceiverCommands::FetchList(std::function<void(std::unique_ptr<CTarnell1018Doc>)> use) {
+    FetchWith(false, std::move(use));
+}
+
+void CReceiverCommands::FetchWith(bool withConfiguration,
+                                  std::function<void(std::unique_ptr<CTarnell1018Doc>)> use) {
     if (IsBusy()) {
         return;
     }
@@ -181,9 +194,13 @@ void CReceiverCommands::FetchFromReceiver(bool withConfiguration) {
                 *result = tarnell::FetchFromReceiver(profile, withConfiguration, options);
             });
         },
-        [this, result] {
+        [this, result, use = std::move(use)] {
             if (result->document) {
-                m_frame.OpenAsNew(std::move(result->document));
+                if (use) {
+                    use(std::move(result->document));
+                } else {
+                    m_frame.OpenAsNew(std::move(result->document));
+                }
             }
             ShowMessages(result->messages);
         });
@@ -217,12 +234,14 @@ void CReceiverCommands::SendToReceiver() {
     }
     const CNetworkProfileData profile = *active;
     const LinkOptions options = m_options;
+    const bool preview = m_frame.Preferences().sendPreview != 0;
+    const int favCodepage = m_frame.Preferences().favCodepage;
     // The worker sends a copy of its own, so the window may repaint, and even be edited or
     // closed, while the transfer runs.
     Start(
         Transfer::Send,
         tr("Sending the service list to the receiver at %1...").arg(Server(profile)), false,
-        [job, profile, options] {
+        [this, job, profile, options, preview, favCodepage] {
             Guarded(job->result, [&] {
                 CTarnell1018Doc copy;
                 copy.LoadFromBytes(job->fileImage);
@@ -231,7 +250,27 @@ void CReceiverCommands::SendToReceiver() {
                     job->copyDiffers = true;
                     return;
                 }
-                job->result = tarnell::SendToReceiver(copy, profile, options);
+                SendPreview ask;
+                if (preview) {
+                    // The difference is worked out here; only the question goes to the window.
+                    ask = [this, &copy, favCodepage](std::span<const uint8_t> current) {
+                        QString summary;
+                        try {
+                            CSettingsFile receiver;
+                            receiver.Load(current);
+                            summary = CCompareDlg::SummaryText(
+                                CompareLists(receiver, copy.File(), favCodepage));
+                        } catch (const FileError&) {
+                            summary = tr("The receiver's current list cannot be read.");
+                        }
+                        bool send = false;
+                        QMetaObject::invokeMethod(
+                            this, [this, &send, &summary] { send = AskSendPreview(summary); },
+                            Qt::BlockingQueuedConnection);
+                        return send;
+                    };
+                }
+                job->result = tarnell::SendToReceiver(copy, profile, options, ask);
             });
         },
         [this, job, profile] {
@@ -242,6 +281,10 @@ void CReceiverCommands::SendToReceiver() {
                 return;
             }
             ShowMessages(job->result.messages);
+            if (job->result.declined) {
+                m_frame.SetCaptionText(tr("Nothing was sent; the receiver's list is unchanged."));
+                return;
+            }
             if (!job->result.ok) {
                 return;
             }
@@ -258,6 +301,14 @@ void CReceiverCommands::SendToReceiver() {
             m_frame.SetCaptionText(text);
             OfferRestart();
         });
+}
+
+bool CReceiverCommands::AskSendPreview(const QString& summary) {
+    return m_dialogs.AskYesNo(
+        &m_frame,
+        tr("Sending changes the receiver's list:\n\n%1\n\nSend the list to the receiver?")
+            .arg(summary),
+        tr("Send to Receiver"));
 }
 
 void CReceiverCommands::OfferRestart() {

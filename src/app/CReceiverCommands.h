@@ -18,6 +18,7 @@ namespace tarnell {
 
 class CCommandRegistry;
 class CMainFrame;
+class CTarnell1018Doc;
 class IUserDialogs;
 
 // Fetch from and send to the receiver (commands 33021, 33036, 33020) and the restart after a
@@ -34,6 +35,8 @@ public:
 
     // Opens the receiver's list in a new window; with the configuration for 33036.
     void FetchFromReceiver(bool withConfiguration);
+    // Fetches the receiver's list and hands it to `use` instead of opening it.
+    void FetchList(std::function<void(std::unique_ptr<CTarnell1018Doc>)> use);
     // Sends the active document, then offers the restart.
     void SendToReceiver();
 
@@ -56,7 +59,11 @@ private:
     void Start(Transfer transfer, const QString& label, bool cancellable,
                std::function<void()> work, std::function<void()> done);
     void OnWorkerFinished();
+    void FetchWith(bool withConfiguration,
+                   std::function<void(std::unique_ptr<CTarnell1018Doc>)> use);
     void OfferRestart();
+    // Shown the difference a send makes on the receiver; true to send.
+    bool AskSendPreview(const QString& summary);
     // The active profile, or nullopt after saying that there is none.
     std::optional<CNetworkProfileData> ActiveProfile();
     void ShowMessages(const std::vector<LinkMessage>& messages);

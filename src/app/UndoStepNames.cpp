@@ -17,6 +17,7 @@ constexpr const char* kFixedNames[] = {
     QT_TRANSLATE_NOOP("UndoStep", "Channel numbering"),
     QT_TRANSLATE_NOOP("UndoStep", "Receiver configuration"),
     QT_TRANSLATE_NOOP("UndoStep", "Sort by template"),
+    QT_TRANSLATE_NOOP("UndoStep", "Apply a reference order"),
     QT_TRANSLATE_NOOP("UndoStep", "Move channel"),
     QT_TRANSLATE_NOOP("UndoStep", "Rename channel"),
     QT_TRANSLATE_NOOP("UndoStep", "Add to favourites"),

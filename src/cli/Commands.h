@@ -29,6 +29,8 @@ void OpenDocument(CTarnell1018Doc& doc, const std::string& path, const GlobalOpt
 // Each family adds its subcommands to `app`.
 void AddFileCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
 void AddImportCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
+void AddCompareCommands(CLI::App& app, const GlobalOptions& options,
+                        std::vector<Command>& commands);
 void AddLinkCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
 void AddConfigCommands(CLI::App& app, const GlobalOptions& options, std::vector<Command>& commands);
 

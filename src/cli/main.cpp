@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     std::vector<Command> commands;
     AddFileCommands(app, options, commands);
     AddImportCommands(app, options, commands);
+    AddCompareCommands(app, options, commands);
     AddLinkCommands(app, options, commands);
     AddConfigCommands(app, options, commands);
 

@@ -6,6 +6,7 @@
 #include "CodePage.h"
 #include "DocumentStatistics.h"
 #include "ReceiverConfigFields.h"
+#include "ReferenceOrder.h"
 #include "UndoHistory.h"
 #include "UpdateHints.h"
 
@@ -98,6 +99,10 @@ public:
     void ChangeConfiguration(const std::vector<ReceiverConfig::Change>& changes);
     void RenumberChannels();
     int ApplySortTemplate();
+    // Takes the reference's order (and, when asked, its favourite lists) as one step. Throws
+    // FileError with nothing changed when the reference matches no channel.
+    ReferenceOrderReport ApplyReferenceOrder(const ReferenceList& reference,
+                                             const ReferenceOrderOptions& options);
     std::vector<uint8_t> ExportChannelText(bool tv,
                                            CodePage codePage = CodePage::Windows1252) const;
     bool ChannelTextFits(bool tv, CodePage codePage) const;

@@ -84,8 +84,9 @@ std::string Timestamp() {
 // Copies the receiver's current files into a new folder named after the time. Throws FileError
 // or FtpError; nothing is sent then.
 std::filesystem::path KeepReceiverFiles(CFtpConnection& ftp, bool withConfig,
-                                        const std::filesystem::path& root) {
-    const auto service = ftp.Read(kRemoteServicePath, kMaxBackupBytes);
+                                        const std::filesystem::path& root,
+                                        std::vector<uint8_t>& service) {
+    service = ftp.Read(kRemoteServicePath, kMaxBackupBytes);
     std::vector<uint8_t> config;
     if (withConfig) {
         config = ftp.Read(kRemoteConfigPath, kMaxBackupBytes);
@@ -274,7 +275,7 @@ void FetchConfiguration(CFtpConnection& ftp, CTarnell1018Doc& document, LinkResu
 }
 
 SendResult SendToReceiver(CTarnell1018Doc& document, const CNetworkProfileData& profile,
-                          const LinkOptions& options) {
+                          const LinkOptions& options, const SendPreview& preview) {
     SendResult result;
     std::vector<uint8_t> image;
     try {
@@ -296,15 +297,25 @@ SendResult SendToReceiver(CTarnell1018Doc& document, const CNetworkProfileData& 
             return result;
         }
         const bool receiverHasConfig = ftp.Exists(kRemoteConfigPath);
+        std::vector<uint8_t> current;
         try {
             result.backupFolder = KeepReceiverFiles(
                 ftp, receiverHasConfig,
-                options.backupFolder.empty() ? ReceiverBackupFolder() : options.backupFolder);
+                options.backupFolder.empty() ? ReceiverBackupFolder() : options.backupFolder,
+                current);
         } catch (const FileError& e) {
             result.Add(Stop(kErrorCaption, kBackupNotKept, e.what()));
             return result;
         } catch (const FtpError& e) {
             result.Add(Stop(kErrorCaption, kBackupNotRead, e.what()));
+            return result;
+        }
+        if (preview && !preview(current)) {
+            // A send that did not happen leaves no backup among those of real sends.
+            std::error_code ec;
+            std::filesystem::remove_all(result.backupFolder, ec);
+            result.backupFolder.clear();
+            result.declined = true;
             return result;
         }
         const auto service = std::span<const uint8_t>(image).first(kServicePartSize);

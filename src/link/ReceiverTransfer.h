@@ -8,6 +8,7 @@
 #include "LinkOptions.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -27,7 +28,13 @@ struct SendResult : LinkResult {
     bool configurationSent = false;
     // The receiver's files as they were before the send; empty when nothing was kept.
     std::filesystem::path backupFolder;
+    // The preview said no: nothing was written and no backup kept.
+    bool declined = false;
 };
+
+// Shown the receiver's current service file before anything is written; false stops the send.
+// Runs on the thread of the send.
+using SendPreview = std::function<bool(std::span<const uint8_t> receiverServiceFile)>;
 
 // Fetches "/var/etc/_service.fdu" (and "/var/etc/_config.fdu" when asked) into a new document.
 FetchResult FetchFromReceiver(const CNetworkProfileData& profile, bool withConfiguration,
@@ -42,7 +49,7 @@ void FetchConfiguration(CFtpConnection& ftp, CTarnell1018Doc& document, LinkResu
 // the configuration to "/var/etc/_config.fdu" where the receiver has one. The receiver's
 // previous files are kept in a local folder first. The document keeps its modified flag.
 SendResult SendToReceiver(CTarnell1018Doc& document, const CNetworkProfileData& profile,
-                          const LinkOptions& options = {});
+                          const LinkOptions& options = {}, const SendPreview& preview = {});
 SendResult SendToReceiver(CTarnell1018Doc& document, const CNetworkProfileArray& profiles,
                           const LinkOptions& options = {});
 // Writes the configuration part of an image (from byte 196,608 on) where the receiver has a

@@ -71,6 +71,12 @@ constexpr IconSource kSources[] = {
     {kCmdTextExport, "document-export", kNoPixmap, 'E', 0x5b6470},
     {kCmdSortTemplate, "view-sort-ascending", kNoPixmap, 'V', 0x2b579a},
     {kCmdRemoveUnusedTransponders, "edit-clear", kNoPixmap, 'T', 0xd7282d},
+    {kCmdCompareMenu, "document-compare", kNoPixmap, '=', 0x6a3d9a},
+    {kCmdCompareWithFile, "document-compare", kNoPixmap, '=', 0x6a3d9a},
+    {kCmdCompareWithReceiver, "network-transmit-receive", kNoPixmap, '=', 0x6a3d9a},
+    {kCmdApplyReferenceOrder, "view-sort-ascending", kNoPixmap, 'R', 0x2b579a},
+    {kCmdSelectDuplicates, "edit-select", kNoPixmap, 'D', 0x6a3d9a},
+    {kCmdRestoreBackup, "document-revert", kNoPixmap, 'B', 0x2b579a},
 };
 
 } // namespace

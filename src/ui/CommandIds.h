@@ -77,6 +77,14 @@ enum CommandId : int {
     kCmdTimerDeleteAll = 33024,
     // 32979 to 32987 select the nine interface languages (LanguagePacks.h).
 
+    // Lists set side by side: compare, reference order, duplicates, the receiver's backups.
+    kCmdCompareMenu = 33070,
+    kCmdCompareWithFile = 33071,
+    kCmdCompareWithReceiver = 33072,
+    kCmdApplyReferenceOrder = 33073,
+    kCmdSelectDuplicates = 33074,
+    kCmdRestoreBackup = 33075,
+
     // The channel list's editing commands.
     kCmdDeleteChannels = 32900,
     kCmdNewChannel = 32901,

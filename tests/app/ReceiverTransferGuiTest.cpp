@@ -70,6 +70,7 @@ std::string Describe(const std::vector<Message>& messages) {
 class ReceiverTransferGui : public ::testing::Test {
 protected:
     void SetUp() override {
+        prefs.sendPreview = 0; // the preview's question has a test of its own
         frame = std::make_unique<CMainFrame>(prefs, dialogs);
         frame->show();
         dir = test::FreshTestFolder("tarnell-gui-link");
@@ -316,6 +317,23 @@ TEST_F(ReceiverTransferGui, SendWritesExactlyWhatTheDocumentStores) {
                                          QStringLiteral(": ") + kRestartQuestion);
     EXPECT_FALSE(Receiver().IsBusy());
     EXPECT_TRUE(sim->RestartBytes(0).empty());
+}
+
+TEST_F(ReceiverTransferGui, SendPreviewShowsTheChangesAndNoLeavesTheReceiverAlone) {
+    const auto old = SampleImage(900, 20);
+    PutReceiverFiles(old);
+    prefs.sendPreview = 1;
+    DocumentToSend(900);
+    dialogs.yesNoAnswers = {false};
+    Command(kCmdSendToReceiver)->trigger();
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_EQ(dialogs.yesNoAsked.size(), 1);
+    EXPECT_TRUE(dialogs.yesNoAsked[0].contains(QStringLiteral("Channels: ")))
+        << dialogs.yesNoAsked[0].toStdString();
+    EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
+    EXPECT_EQ(sim->GetRemote(kRemoteServicePath), ServicePart(old));
+    EXPECT_EQ(sim->GetRemote(kRemoteConfigPath), ConfigPart(old));
+    EXPECT_TRUE(frame->CaptionText().contains(QStringLiteral("Nothing was sent")));
 }
 
 TEST_F(ReceiverTransferGui, SendWithoutConfigurationWritesTheServiceFileOnly) {

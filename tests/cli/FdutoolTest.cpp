@@ -253,3 +253,38 @@ TEST_F(FdutoolTest, ImportReportsWhatCameAndWhatWasDropped) {
     EXPECT_EQ(Fdutool("import tar " + Q(folder) + " --base " + Q(base) + " -o " + Q(out)).status,
               2);
 }
+
+TEST_F(FdutoolTest, DiffApplyOrderAndDuplicates) {
+    const auto factory = m_dir / "factory.fdu";
+    const auto sorted = m_dir / "sorted.fdu";
+    const auto back = m_dir / "back.fdu";
+    ASSERT_EQ(Fdutool("new " + Q(factory)).status, 0);
+    ASSERT_EQ(Fdutool("sort-template " + Q(factory) + " " + Q(sorted)).status, 0);
+    // diff's own exit codes: 0 equal, 1 different, 2 trouble.
+    const auto same = Fdutool("diff " + Q(factory) + " " + Q(factory));
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+    const auto moved = Fdutool("diff --json " + Q(factory) + " " + Q(sorted));
+    EXPECT_EQ(moved.status, 1);
+    const auto json = nlohmann::json::parse(moved.out);
+    EXPECT_EQ(json["summary"]["channels"].size(), 1u);
+    EXPECT_GT(json["summary"]["channels"]["moved"].get<int>(), 50);
+    for (const auto& change : json["changes"]) {
+        EXPECT_EQ(change["change"], "moved") << change.dump();
+    }
+    EXPECT_EQ(Fdutool("diff " + Q(factory) + " " + Q(m_dir / "missing.fdu")).status, 2);
+    // The factory list as reference brings the order back.
+    const auto applied = Fdutool("apply-order " + Q(sorted) + " " + Q(factory) + " " + Q(back));
+    EXPECT_EQ(applied.status, 0);
+    EXPECT_NE(applied.out.find("Matched 325 channels (325 by identity"), std::string::npos)
+        << applied.out;
+    EXPECT_EQ(Fdutool("diff " + Q(factory) + " " + Q(back)).status, 0);
+    const auto names = m_dir / "names.txt";
+    WriteFileAtomically(names, std::vector<uint8_t>{'\n'});
+    const auto refused = Fdutool("apply-order " + Q(sorted) + " " + Q(names) + " " + Q(back), true);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("holds no channel names"), std::string::npos) << refused.out;
+    const auto duplicates = Fdutool("duplicates --json " + Q(factory));
+    EXPECT_EQ(duplicates.status, 0);
+    EXPECT_TRUE(nlohmann::json::parse(duplicates.out).is_array());
+}

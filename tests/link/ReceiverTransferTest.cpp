@@ -364,3 +364,26 @@ TEST_F(ReceiverTransferTest, NoBackupNoSend) {
         << Messages(result);
     EXPECT_EQ(m_sim->GetRemote(kRemoteServicePath), MakeReceiverFiles(900).service);
 }
+
+TEST_F(ReceiverTransferTest, PreviewSeesTheReceiversListAndNoLeavesItUntouched) {
+    const auto old = MakeReceiverFiles(900);
+    PutReceiverFiles(old);
+    auto doc = DocumentToSend(950);
+    std::vector<uint8_t> shown;
+    auto result = SendToReceiver(*doc, m_sim->Profile(), m_options,
+                                 [&shown](std::span<const uint8_t> current) {
+                                     shown.assign(current.begin(), current.end());
+                                     return false;
+                                 });
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.declined);
+    EXPECT_TRUE(result.messages.empty()) << Messages(result);
+    EXPECT_EQ(shown, old.service);
+    EXPECT_EQ(m_sim->GetRemote(kRemoteServicePath), old.service);
+    EXPECT_EQ(m_sim->GetRemote(kRemoteConfigPath), old.config);
+    EXPECT_TRUE(Backups().empty()) << "a send that did not happen keeps no backup";
+    result = SendToReceiver(*doc, m_sim->Profile(), m_options,
+                            [](std::span<const uint8_t>) { return true; });
+    EXPECT_TRUE(result.ok) << Messages(result);
+    EXPECT_NE(m_sim->GetRemote(kRemoteServicePath), old.service);
+}

@@ -1,0 +1,18 @@
+#include "CTarnell1018Doc.h"
+
+namespace tarnell {
+
+ReferenceOrderReport CTarnell1018Doc::ApplyReferenceOrder(const ReferenceList& reference,
+                                                          const ReferenceOrderOptions& options) {
+    auto plan = PlanReferenceOrder(*m_file, reference, options);
+    if (!plan.report.orderChanged && plan.favourites.empty()) {
+        return plan.report;
+    }
+    Edit(
+        "Apply a reference order",
+        [&plan](CSettingsFile& f) { tarnell::ApplyReferenceOrder(f, plan); },
+        plan.favourites.empty() ? kHintRefillFromTree : kHintModelReplaced);
+    return plan.report;
+}
+
+} // namespace tarnell
