@@ -1273,6 +1273,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 قناة هي الخدمة نفسها لقناة سابقة وقد تم تحديدها؛ %2 اسماً موجودة على أكثر من مرسل مستجيب.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 قناة من القائمة ليست في المرجع. هل توضع قبل القنوات التي يرتبها المرجع؟ (لا يضعها بعدها.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 قناة ليست في المرجع؛ تأتي أولاً بترتيبها:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

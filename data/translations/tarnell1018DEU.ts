@@ -1221,6 +1221,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 Sender sind derselbe Dienst wie ein früherer und sind ausgewählt; %2 Namen stehen auf mehr als einem Transponder.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 Sender der Liste sind nicht in der Referenz. Sollen sie vor die Sender kommen, die die Referenz ordnet? (Nein stellt sie dahinter.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 Sender sind nicht in der Referenz; sie stehen vorn, in ihrer Reihenfolge:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

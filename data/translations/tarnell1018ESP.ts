@@ -1221,6 +1221,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 canales son el mismo servicio que uno anterior y están seleccionados; %2 nombres están en más de un transpondedor.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 canales de la lista no están en la referencia. ¿Ponerlos antes de los canales que ordena la referencia? (No los pone después.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 canales no están en la referencia; van primero, en su orden:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

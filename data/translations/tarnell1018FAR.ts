@@ -1208,6 +1208,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 کانال همان سرویس یک کانال پیشین‌اند و انتخاب شده‌اند؛ %2 نام روی بیش از یک ترانسپوندر آمده‌اند.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 کانال فهرست در مرجع نیستند. آن‌ها پیش از کانال‌هایی که مرجع مرتب می‌کند قرار گیرند؟ (خیر آن‌ها را پس از آن‌ها می‌گذارد.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 کانال در مرجع نیستند؛ به ترتیب خودشان در ابتدا می‌آیند:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

@@ -1221,6 +1221,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 chaînes sont le même service qu&apos;une précédente et sont sélectionnées ; %2 noms figurent sur plusieurs transpondeurs.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 chaînes de la liste ne sont pas dans la référence. Les placer avant les chaînes que la référence ordonne ? (Non les place après.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 chaînes ne sont pas dans la référence ; elles viennent en premier, dans leur ordre :</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

@@ -1221,6 +1221,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 canali sono lo stesso servizio di uno precedente e sono selezionati; %2 nomi si trovano su più di un transponder.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 canali della lista non sono nel riferimento. Metterli prima dei canali ordinati dal riferimento? (No li mette dopo.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 canali non sono nel riferimento; vengono per primi, nel loro ordine:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

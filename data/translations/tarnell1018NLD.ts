@@ -1221,6 +1221,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 zenders zijn dezelfde dienst als een eerdere en zijn geselecteerd; %2 namen staan op meer dan één transponder.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 zenders van de lijst staan niet in de referentie. Ze vóór de zenders zetten die de referentie ordent? (Nee zet ze erachter.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 zenders staan niet in de referentie; ze komen eerst, in hun volgorde:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

@@ -1234,6 +1234,14 @@
         <source>%1 channels are the same service as an earlier one and are selected; %2 names stand on more than one transponder.</source>
         <translation>%1 каналов — тот же сервис, что и более ранний, они выделены; %2 названий встречаются на нескольких транспондерах.</translation>
     </message>
+    <message>
+        <source>%1 channels of the list are not in the reference. Put them before the channels the reference orders? (No puts them after.)</source>
+        <translation>%1 каналов списка нет в образце. Поставить их перед каналами, которые упорядочивает образец? (Нет — поставить после.)</translation>
+    </message>
+    <message>
+        <source>%1 channels are not in the reference; they come first, in their order:</source>
+        <translation>%1 каналов нет в образце; они идут первыми, в своём порядке:</translation>
+    </message>
 </context>
 <context>
     <name>tarnell::CCompareDlg</name>

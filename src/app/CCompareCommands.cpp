@@ -17,6 +17,7 @@
 #include "IUserDialogs.h"
 #include "ListDifference.h"
 #include "ReferenceListReader.h"
+#include "ReferenceOrder.h"
 #include "UserConfigFolder.h"
 
 #include <QAction>
@@ -148,6 +149,17 @@ void CCompareCommands::ApplyReferenceOrder() {
                     .arg(reference.favourites.size()),
                 tr("Apply a Reference Order"));
         }
+        // Where the channels the reference lacks go is asked only when there are some.
+        const size_t unmatched = PlanReferenceOrder(child->Document().File(), reference, options)
+                                     .report.notInReference.size();
+        if (unmatched > 0) {
+            options.unmatchedFirst = m_dialogs.AskYesNo(
+                &m_frame,
+                tr("%1 channels of the list are not in the reference. Put them before the "
+                   "channels the reference orders? (No puts them after.)")
+                    .arg(unmatched),
+                tr("Apply a Reference Order"));
+        }
         const auto report = child->Document().ApplyReferenceOrder(reference, options);
         QString text = tr("%1 channels took the reference's order: %2 by satellite, transponder "
                           "and service, %3 by name.")
@@ -161,7 +173,10 @@ void CCompareCommands::ApplyReferenceOrder() {
         }
         if (!report.notInReference.empty()) {
             text += QStringLiteral("\n\n") +
-                    tr("%1 channels are not in the reference; they follow in their order:")
+                    (options.unmatchedFirst
+                         ? tr("%1 channels are not in the reference; they come first, in their "
+                              "order:")
+                         : tr("%1 channels are not in the reference; they follow in their order:"))
                         .arg(report.notInReference.size()) +
                     QLatin1Char('\n') + NameList(report.notInReference);
         }

@@ -2,6 +2,7 @@
 // factory list.
 #include "CAppPreferences.h"
 #include "CBackupDlg.h"
+#include "CChannelInfo.h"
 #include "CChildFrame.h"
 #include "CCommandRegistry.h"
 #include "CCompareDlg.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,6 +90,24 @@ TEST_F(CompareCommands, ReferenceOrderBringsTheSavedOrderBackInOneStep) {
         << dialogs.reports[0].toStdString();
     EXPECT_TRUE(CompareLists(original.File(), Document().File(), 6).Empty());
     EXPECT_EQ(Document().UndoName(), "Apply a reference order");
+    // A names list that orders two channels: the user puts the others before them.
+    const QString names = sandbox.Path(QStringLiteral("two.txt"));
+    QFile file(names);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("arte HD\nZDF HD\n");
+    file.close();
+    dialogs.pathAnswers = {names};
+    dialogs.yesNoAnswers = {true};
+    Trigger(kCmdApplyReferenceOrder);
+    const auto& table = Document().File().m_channels.Items();
+    ASSERT_EQ(dialogs.yesNoAsked.size(), 2); // the first run's favourite lists, then this
+    EXPECT_TRUE(dialogs.yesNoAsked.back().contains(QString::number(table.size() - 2)));
+    const auto name = [&](size_t i) {
+        const CSettingsFile& f = Document().File();
+        return f.m_channelNames.At(table[i]->GetNameIndex())->GetDisplayName();
+    };
+    EXPECT_EQ(name(table.size() - 2), "arte HD");
+    EXPECT_EQ(name(table.size() - 1), "ZDF HD");
     // A reference that is no list says so and changes nothing.
     const auto before = Document().StoreToBytes();
     dialogs.pathAnswers = {sandbox.Path(QStringLiteral("missing.txt"))};
