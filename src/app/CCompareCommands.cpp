@@ -149,18 +149,20 @@ void CCompareCommands::ApplyReferenceOrder() {
                     .arg(reference.favourites.size()),
                 tr("Apply a Reference Order"));
         }
+        auto plan = PlanReferenceOrder(child->Document().File(), reference, options);
         // Where the channels the reference lacks go is asked only when there are some.
-        const size_t unmatched = PlanReferenceOrder(child->Document().File(), reference, options)
-                                     .report.notInReference.size();
-        if (unmatched > 0) {
-            options.unmatchedFirst = m_dialogs.AskYesNo(
+        const size_t unmatched = plan.report.notInReference.size();
+        if (unmatched > 0 &&
+            m_dialogs.AskYesNo(
                 &m_frame,
                 tr("%1 channels of the list are not in the reference. Put them before the "
                    "channels the reference orders? (No puts them after.)")
                     .arg(unmatched),
-                tr("Apply a Reference Order"));
+                tr("Apply a Reference Order"))) {
+            PutUnmatchedFirst(plan);
         }
-        const auto report = child->Document().ApplyReferenceOrder(reference, options);
+        const bool unmatchedFirst = plan.options.unmatchedFirst;
+        const auto report = child->Document().ApplyReferenceOrder(std::move(plan));
         QString text = tr("%1 channels took the reference's order: %2 by satellite, transponder "
                           "and service, %3 by name.")
                            .arg(report.byIdentity + report.byName)
@@ -173,7 +175,7 @@ void CCompareCommands::ApplyReferenceOrder() {
         }
         if (!report.notInReference.empty()) {
             text += QStringLiteral("\n\n") +
-                    (options.unmatchedFirst
+                    (unmatchedFirst
                          ? tr("%1 channels are not in the reference; they come first, in their "
                               "order:")
                          : tr("%1 channels are not in the reference; they follow in their order:"))

@@ -103,6 +103,8 @@ public:
     // FileError with nothing changed when the reference matches no channel.
     ReferenceOrderReport ApplyReferenceOrder(const ReferenceList& reference,
                                              const ReferenceOrderOptions& options);
+    // The same with a plan made on this document's file and not changed since.
+    ReferenceOrderReport ApplyReferenceOrder(ReferenceOrderPlan plan);
     std::vector<uint8_t> ExportChannelText(bool tv,
                                            CodePage codePage = CodePage::Windows1252) const;
     bool ChannelTextFits(bool tv, CodePage codePage) const;

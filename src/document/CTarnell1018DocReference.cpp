@@ -4,7 +4,10 @@ namespace tarnell {
 
 ReferenceOrderReport CTarnell1018Doc::ApplyReferenceOrder(const ReferenceList& reference,
                                                           const ReferenceOrderOptions& options) {
-    auto plan = PlanReferenceOrder(*m_file, reference, options);
+    return ApplyReferenceOrder(PlanReferenceOrder(*m_file, reference, options));
+}
+
+ReferenceOrderReport CTarnell1018Doc::ApplyReferenceOrder(ReferenceOrderPlan plan) {
     if (!plan.report.orderChanged && plan.favourites.empty()) {
         return plan.report;
     }

@@ -4,6 +4,7 @@
 #include "CodePage.h"
 #include "FileError.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace tarnell {
@@ -104,6 +105,27 @@ private:
 
 } // namespace
 
+namespace {
+
+void NoteWhetherTheOrderChanges(ReferenceOrderPlan& plan) {
+    plan.report.orderChanged = false;
+    for (size_t i = 0; i < plan.order.size(); ++i) {
+        plan.report.orderChanged = plan.report.orderChanged || plan.order[i] != i;
+    }
+}
+
+} // namespace
+
+void PutUnmatchedFirst(ReferenceOrderPlan& plan) {
+    if (!plan.options.unmatchedFirst) {
+        // The unmatched channels are the plan's tail, in table order.
+        const auto tail = static_cast<std::ptrdiff_t>(plan.report.notInReference.size());
+        std::rotate(plan.order.begin(), plan.order.end() - tail, plan.order.end());
+        plan.options.unmatchedFirst = true;
+    }
+    NoteWhetherTheOrderChanges(plan);
+}
+
 ReferenceOrderPlan PlanReferenceOrder(const CSettingsFile& file, const ReferenceList& reference,
                                       const ReferenceOrderOptions& options) {
     if (reference.entries.empty()) {
@@ -167,11 +189,13 @@ ReferenceOrderPlan PlanReferenceOrder(const CSettingsFile& file, const Reference
             report.notInReference.push_back(e.name);
         }
     }
-    plan.order = options.unmatchedFirst ? rest : matched;
-    const auto& second = options.unmatchedFirst ? matched : rest;
-    plan.order.insert(plan.order.end(), second.begin(), second.end());
-    for (size_t i = 0; i < plan.order.size(); ++i) {
-        report.orderChanged = report.orderChanged || plan.order[i] != i;
+    plan.order = matched;
+    plan.order.insert(plan.order.end(), rest.begin(), rest.end());
+    plan.options.unmatchedFirst = false;
+    if (options.unmatchedFirst) {
+        PutUnmatchedFirst(plan);
+    } else {
+        NoteWhetherTheOrderChanges(plan);
     }
     if (options.rebuildFavourites) {
         for (const auto& list : reference.favourites) {

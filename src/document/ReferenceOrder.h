@@ -70,6 +70,9 @@ struct ReferenceOrderPlan {
 // matches no channel. Linear in the lists.
 ReferenceOrderPlan PlanReferenceOrder(const CSettingsFile& file, const ReferenceList& reference,
                                       const ReferenceOrderOptions& options);
+// Puts the channels the reference lacks before the matched ones, as when planned with
+// `unmatchedFirst`; for a choice made after the plan was shown.
+void PutUnmatchedFirst(ReferenceOrderPlan& plan);
 // Reorders the table, rebuilds the favourite lists as planned; fills the plan's report.
 void ApplyReferenceOrder(CSettingsFile& file, ReferenceOrderPlan& plan);
 

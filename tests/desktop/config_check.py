@@ -21,7 +21,7 @@ import zlib
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_check import Desktop, Failure, mtime, run, wait_for  # noqa: E402
+from desktop_check import Desktop, Failure, mtime, run, user_environment, wait_for  # noqa: E402
 
 SERVICE_PART = 0x30000
 
@@ -112,13 +112,7 @@ def main():
     os.makedirs(args.shots)
     scratch = tempfile.mkdtemp(prefix="tarnell-config-")
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    config = os.path.join(scratch, "config", "Brixholm")
-    os.makedirs(config)
-    with open(os.path.join(config, "Tarnell1018.conf"), "w") as conf:
-        conf.write("[Language]\nActiveLanguage=9\n")
-    env = dict(os.environ, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
-               TARNELL_CONFIG_DIR=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_QPA_PLATFORM="xcb")
+    env = user_environment(scratch, language=9)
     base = write_sys(args.fdutool, scratch, "base.sys",
                      {232: 0, 236: 1, 324: 60, 584: 0, 588: 0xC0A8000A})
     work = os.path.join(scratch, "work.sys")

@@ -122,6 +122,20 @@ class Desktop:
         return label.name if label else None
 
 
+def user_environment(scratch, language=None):
+    """A fresh user for the program: home and configuration folder in scratch, the real X
+    server, widgets on the accessibility bus; `language` (its stored id) presets the interface
+    language, otherwise the program's default (German) is used."""
+    config = os.path.join(scratch, "config", "Brixholm")
+    os.makedirs(config, exist_ok=True)
+    if language is not None:
+        with open(os.path.join(config, "Tarnell1018.conf"), "w") as conf:
+            conf.write("[Language]\nActiveLanguage=%d\n" % language)
+    return dict(os.environ, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
+                TARNELL_CONFIG_DIR=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                QT_QPA_PLATFORM="xcb")
+
+
 def mtime(path):
     return os.stat(path).st_mtime_ns
 
@@ -145,9 +159,8 @@ def main():
     with open(os.path.join(fakebin, "xdg-open"), "w") as browser:
         browser.write('#!/bin/sh\necho "$@" >> "%s"\n' % opened_log)
     os.chmod(os.path.join(fakebin, "xdg-open"), 0o755)
-    env = dict(os.environ, PATH=fakebin + os.pathsep + os.environ.get("PATH", ""), HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
-               TARNELL_CONFIG_DIR=os.path.join(scratch, "config", "Brixholm"),
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env = user_environment(scratch)
+    env["PATH"] = fakebin + os.pathsep + env.get("PATH", "")
     first = os.path.join(scratch, "first.fdu")
     second = os.path.join(scratch, "second.fdu")
     run(args.fdutool, "new", first)

@@ -19,7 +19,7 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from config_check import click_page, write_sys  # noqa: E402
-from desktop_check import Desktop, Failure, run, wait_for  # noqa: E402
+from desktop_check import Desktop, Failure, run, user_environment, wait_for  # noqa: E402
 
 LANGUAGES = {"en": 9, "de": 7}
 
@@ -61,13 +61,7 @@ def double_click_in_list(desktop, name):
 
 def shoot(lang, args, out):
     scratch = tempfile.mkdtemp(prefix="tarnell-shots-")
-    config = os.path.join(scratch, "config", "Brixholm")
-    os.makedirs(config)
-    with open(os.path.join(config, "Tarnell1018.conf"), "w") as conf:
-        conf.write("[Language]\nActiveLanguage=%d\n" % LANGUAGES[lang])
-    env = dict(os.environ, HOME=scratch, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
-               TARNELL_CONFIG_DIR=config, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_QPA_PLATFORM="xcb")
+    env = user_environment(scratch, language=LANGUAGES[lang])
     base = os.path.join(scratch, "mine.fdu")
     run(args.fdutool, "new", base)
     # The factory list with a receiver configuration, so that its pages can be shown.
