@@ -2,6 +2,7 @@
 
 #include "CSettingsFile.h"
 #include "FileIo.h"
+#include "HexDigits.h"
 #include "ImportModelOperations.h"
 #include "ServiceExtras.h"
 #include "TextLines.h"
@@ -123,7 +124,6 @@ struct ServiceKey {
     int number = -1;
 };
 
-// "sid:ns:tsid:onid:type:number[:...]"; false when the service number is missing.
 // One number of a key line, followed by ':' or the end; false when there is none. Written out
 // by hand: it runs for every service of lists with tens of thousands of them.
 bool NextField(std::string_view text, size_t& pos, int base, int64_t& value) {
@@ -132,15 +132,8 @@ bool NextField(std::string_view text, size_t& pos, int base, int64_t& value) {
     const size_t start = pos;
     uint64_t v = 0;
     for (; pos < text.size() && pos - start < 16; ++pos) {
-        const char c = text[pos];
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        } else {
+        const unsigned digit = kHexDigit[static_cast<uint8_t>(text[pos])];
+        if (digit >= static_cast<unsigned>(base)) {
             break;
         }
         v = v * static_cast<unsigned>(base) + digit;
@@ -158,10 +151,26 @@ bool NextField(std::string_view text, size_t& pos, int base, int64_t& value) {
     return true;
 }
 
+// "sid:ns:tsid:onid:type:number[:...]"; false when the service number is missing.
 bool ParseServiceKey(std::string_view text, ServiceKey& key) {
     int64_t f[6] = {};
     size_t pos = 0;
-    for (int i = 0; i < 6; ++i) {
+    uint32_t sid = 0;
+    uint32_t ns = 0;
+    uint32_t tsid = 0;
+    uint32_t onid = 0;
+    const char* p = text.data();
+    // Enigma2 writes the four hex fields with fixed widths (%04x:%08x:%04x:%04x).
+    if (text.size() > 24 && p[4] == ':' && p[13] == ':' && p[18] == ':' && p[23] == ':' &&
+        FixedHex<4>(p, sid) && FixedHex<8>(p + 5, ns) && FixedHex<4>(p + 14, tsid) &&
+        FixedHex<4>(p + 19, onid)) {
+        f[0] = sid;
+        f[1] = ns;
+        f[2] = tsid;
+        f[3] = onid;
+        pos = 24;
+    }
+    for (int i = pos == 0 ? 0 : 4; i < 6; ++i) {
         if (!NextField(text, pos, i < 4 ? 16 : 10, f[i])) {
             return false;
         }
@@ -174,7 +183,8 @@ bool ParseServiceKey(std::string_view text, ServiceKey& key) {
     return true;
 }
 
-void AddService(const ServiceKey& key, std::string_view name, const ServiceExtras& extras,
+// `extras` is read only for services that become channels.
+void AddService(const ServiceKey& key, std::string_view name, std::string_view extras,
                 CSettingsFile& file, const ImportIndex& index, ProviderTally& providers,
                 ImportReport& report) {
     bool tv = true;
@@ -208,8 +218,9 @@ void AddService(const ServiceKey& key, std::string_view name, const ServiceExtra
     report.channelsWithoutTransponder += transponder < 0 ? 1 : 0;
     (tv ? report.tvChannels : report.radioChannels)++;
     SetChannelNameFromText(file, channel, name);
-    extras.ApplyTo(*channel);
-    providers.Count(transponder, extras.provider);
+    const auto cache = ServiceExtras::Parse(extras);
+    cache.ApplyTo(*channel);
+    providers.Count(transponder, cache.provider);
 }
 
 } // namespace
@@ -240,6 +251,10 @@ bool CEnigma2ImportManager::ImportServices(const std::filesystem::path& path, CS
 bool CEnigma2ImportManager::ImportServicesText(std::string_view text, CSettingsFile& file,
                                                ImportReport& report) {
     ImportIndex index(file);
+    // Large lists fill the channel table; growing it step by step would move it a dozen times.
+    file.m_channels.Items().reserve(CChannelDataArray::kMaxChannels);
+    file.m_channelNames.Items().reserve(file.m_channelNames.Size() +
+                                        CChannelDataArray::kMaxChannels);
     TextLines lines(text);
     std::string_view header;
     int version = -1;
@@ -300,7 +315,7 @@ bool CEnigma2ImportManager::ReadVersion4(std::string_view text, int /*version*/,
         std::string_view extras;
         lines.Next(name);
         lines.Next(extras);
-        AddService(key, name, ServiceExtras::Parse(extras), file, index, providers, report);
+        AddService(key, name, extras, file, index, providers, report);
     }
     providers.Apply(file);
     return true;
@@ -360,7 +375,7 @@ bool CEnigma2ImportManager::ReadVersion5(std::string_view text, CSettingsFile& f
             name = rest.substr(0, close);
             extras = close < rest.size() ? rest.substr(close + 1) : std::string_view();
         }
-        AddService(key, name, ServiceExtras::Parse(extras), file, index, providers, report);
+        AddService(key, name, extras, file, index, providers, report);
     }
     providers.Apply(file);
     return true;

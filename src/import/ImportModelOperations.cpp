@@ -127,10 +127,10 @@ ImportIndex::ImportIndex(CSettingsFile& file) : m_file(file) {
     for (size_t i = 0; i < file.m_transponders.Size(); ++i) {
         const CTransponderData& t = *file.m_transponders.At(i);
         if (!t.IsFree()) {
-            m_byKey.emplace(
+            m_byKey.Insert(
                 Key(t.GetTransportStreamId(), t.GetOriginalNetworkId(), t.GetNamespace()),
                 static_cast<int>(i));
-            m_bySatelliteFrequency.emplace(
+            m_bySatelliteFrequency.Insert(
                 SatelliteFrequency(t.GetSatelliteIndex(), t.GetFrequency()), static_cast<int>(i));
         }
     }
@@ -157,19 +157,17 @@ int ImportIndex::AddTransponder(uint16_t satellite, int frequency, int polarisat
     // A foreign list names no provider the receiver knows; a free slot's leftover index would
     // credit the channels to whichever provider stands first.
     t.SetProviderIndex(CChannelData::kNone);
-    m_byKey.emplace(Key(tsid, onid, nameSpace), index);
-    m_bySatelliteFrequency.emplace(SatelliteFrequency(satellite, t.GetFrequency()), index);
+    m_byKey.Insert(Key(tsid, onid, nameSpace), index);
+    m_bySatelliteFrequency.Insert(SatelliteFrequency(satellite, t.GetFrequency()), index);
     return index;
 }
 
 int ImportIndex::FindTransponder(int tsid, int onid, uint32_t nameSpace) const {
-    const auto it = m_byKey.find(Key(tsid, onid, nameSpace));
-    return it == m_byKey.end() ? -1 : it->second;
+    return m_byKey.Find(Key(tsid, onid, nameSpace));
 }
 
 int ImportIndex::FindOnSatellite(uint16_t satellite, int frequency) const {
-    const auto it = m_bySatelliteFrequency.find(SatelliteFrequency(satellite, frequency));
-    return it == m_bySatelliteFrequency.end() ? -1 : it->second;
+    return m_bySatelliteFrequency.Find(SatelliteFrequency(satellite, frequency));
 }
 
 } // namespace tarnell

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "ImportReport.h"
+#include "KeyIndexMap.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
 
 namespace tarnell {
 
@@ -46,8 +46,8 @@ public:
 private:
     CSettingsFile& m_file;
     size_t m_nextFree = 0;
-    std::unordered_map<uint64_t, int> m_byKey;
-    std::unordered_map<uint32_t, int> m_bySatelliteFrequency;
+    KeyIndexMap m_byKey;
+    KeyIndexMap m_bySatelliteFrequency;
 };
 
 } // namespace tarnell

@@ -1,7 +1,10 @@
 #include "ServiceExtras.h"
 
 #include "CSettingsFile.h"
+#include "HexDigits.h"
 #include "ImportModelOperations.h"
+
+#include <cstring>
 
 #include <string>
 #include <unordered_map>
@@ -23,63 +26,57 @@ bool IsPid(int value) {
     return value > 0 && value < kNoPid;
 }
 
-// `digits` hex digits; -1 when one is not. Runs for every cache entry of large lists.
-int Hex(const char* text, int digits) {
-    int value = 0;
-    for (int i = 0; i < digits; ++i) {
-        const char c = text[i];
-        int digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else {
-            return -1;
-        }
-        value = value * 16 + digit;
-    }
-    return value;
-}
-
 } // namespace
 
 ServiceExtras ServiceExtras::Parse(std::string_view fields) {
     ServiceExtras extras;
-    while (!fields.empty()) {
-        const size_t comma = fields.find(',');
-        const std::string_view field = fields.substr(0, comma);
-        fields = comma == std::string_view::npos ? std::string_view() : fields.substr(comma + 1);
-        if (field.starts_with("p:")) {
-            extras.provider = field.substr(2);
-        } else if (field.starts_with("c:") && field.size() == 8) {
-            // Two hex digits name the value, four give it.
-            const int id = Hex(field.data() + 2, 2);
-            const int value = Hex(field.data() + 4, 4);
-            if (id < 0 || value < 0) {
-                continue;
-            }
-            switch (id) {
-            case kVideoPid:
-                extras.videoPid = value;
-                break;
-            case kMpegAudioPid:
-                extras.audioPid = value;
-                break;
-            case kPcrPid:
-                extras.pcrPid = value;
-                break;
-            case kAc3Pid:
-                extras.ac3Pid = value;
-                break;
-            case kVideoType:
-                extras.videoType = value;
-                break;
-            default:
-                break;
+    const char* p = fields.data();
+    const char* const end = p + fields.size();
+    while (p < end) {
+        // Cache entries (c:) and CA systems (C:) have fixed widths; only the others are searched.
+        const auto left = end - p;
+        const char* fieldEnd = nullptr;
+        if (left >= 8 && p[0] == 'c' && p[1] == ':' && (left == 8 || p[8] == ',')) {
+            fieldEnd = p + 8;
+        } else if (left >= 6 && p[0] == 'C' && p[1] == ':' && (left == 6 || p[6] == ',')) {
+            fieldEnd = p + 6;
+        } else {
+            const auto* comma =
+                static_cast<const char*>(std::memchr(p, ',', static_cast<size_t>(left)));
+            fieldEnd = comma == nullptr ? end : comma;
+        }
+        const auto size = static_cast<size_t>(fieldEnd - p);
+        if (size >= 2 && p[1] == ':') {
+            uint32_t id = 0;
+            uint32_t value = 0;
+            if (p[0] == 'p') {
+                extras.provider = std::string_view(p + 2, size - 2);
+            } else if (p[0] == 'c' && size == 8 && FixedHex<2>(p + 2, id) &&
+                       FixedHex<4>(p + 4, value)) {
+                // Two hex digits name the value, four give it.
+                const int v = static_cast<int>(value);
+                switch (id) {
+                case kVideoPid:
+                    extras.videoPid = v;
+                    break;
+                case kMpegAudioPid:
+                    extras.audioPid = v;
+                    break;
+                case kPcrPid:
+                    extras.pcrPid = v;
+                    break;
+                case kAc3Pid:
+                    extras.ac3Pid = v;
+                    break;
+                case kVideoType:
+                    extras.videoType = v;
+                    break;
+                default:
+                    break;
+                }
             }
         }
+        p = fieldEnd + 1;
     }
     return extras;
 }

@@ -92,6 +92,9 @@ private:
     void AssembleSections(CFDUPrepackaging& assembler, bool emptyChannelSections);
     // False when no section of a known id starts there. Damage goes to m_lost.
     bool LoadSection(uint32_t listedId, size_t fileOffset, std::span<const uint8_t> file);
+    // Clears the slots at `removed` (sorted), moves them to the end of the table and drops the
+    // provider names no remaining transponder uses.
+    void FreeTransponderSlots(const std::vector<size_t>& removed);
     std::vector<LostSection> m_lost;
 };
 

@@ -29,17 +29,30 @@ void RemoveNames(CChannelInfoArray& names, const std::vector<size_t>& removedSor
     items.resize(write);
 }
 
+// Whether `records` are all the list's records in its order, as when an import empties it:
+// then no look-up is needed.
+template <class T, class Items>
+bool IsEveryRecord(const std::vector<const T*>& records, const Items& items) {
+    return records.size() == items.size() &&
+           std::equal(records.begin(), records.end(), items.begin(),
+                      [](const T* record, const auto& item) { return record == item.get(); });
+}
+
 } // namespace
 
 void CSettingsFile::DeleteChannels(const std::vector<const CChannelData*>& channels) {
-    const std::unordered_set<const CChannelData*> doomed(channels.begin(), channels.end());
     auto& items = m_channels.Items();
+    const bool everyChannel = IsEveryRecord(channels, items);
+    std::unordered_set<const CChannelData*> doomed;
+    if (!everyChannel) {
+        doomed.insert(channels.begin(), channels.end());
+    }
     std::vector<bool> candidate(m_channelNames.Size(), false);
     std::vector<bool> stillUsed(m_channelNames.Size(), false);
     size_t write = 0;
     for (size_t read = 0; read < items.size(); ++read) {
         const uint16_t name = items[read]->GetNameIndex();
-        if (doomed.contains(items[read].get())) {
+        if (everyChannel || doomed.contains(items[read].get())) {
             if (name < candidate.size()) {
                 candidate[name] = true;
             }
@@ -70,42 +83,8 @@ void CSettingsFile::DeleteChannels(const std::vector<const CChannelData*>& chann
     }
 }
 
-void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*>& transponders) {
+void CSettingsFile::FreeTransponderSlots(const std::vector<size_t>& removed) {
     auto& slots = m_transponders.Items();
-    std::vector<size_t> removed;
-    removed.reserve(transponders.size());
-    const bool everySlot =
-        transponders.size() == slots.size() &&
-        std::equal(transponders.begin(), transponders.end(), slots.begin(),
-                   [](const CTransponderData* t, const auto& slot) { return t == slot.get(); });
-    if (everySlot) {
-        // As an import empties the list: no look-up needed.
-        for (size_t k = 0; k < slots.size(); ++k) {
-            removed.push_back(k);
-        }
-    } else {
-        const std::unordered_set<const CTransponderData*> doomed(transponders.begin(),
-                                                                 transponders.end());
-        for (size_t k = 0; k < slots.size(); ++k) {
-            if (doomed.contains(slots[k].get())) {
-                removed.push_back(k);
-            }
-        }
-    }
-    if (removed.empty()) {
-        return;
-    }
-
-    // 1. Their channels go first.
-    std::vector<const CChannelData*> channels;
-    for (const auto& channel : m_channels.Items()) {
-        if (std::binary_search(removed.begin(), removed.end(),
-                               static_cast<size_t>(channel->GetTransponderIndex()))) {
-            channels.push_back(channel.get());
-        }
-    }
-    DeleteChannels(channels);
-
     // 2. Each slot moves to the end of the table, cleared, so the slot count stays.
     std::vector<uint16_t> providers;
     std::vector<std::unique_ptr<CTransponderData>> freed;
@@ -155,6 +134,63 @@ void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*
                 slots[i]->SetProviderIndex(Shifted(p, removedProviders));
             }
         }
+    }
+}
+
+void CSettingsFile::DeleteTransponders(const std::vector<const CTransponderData*>& transponders) {
+    auto& slots = m_transponders.Items();
+    std::vector<size_t> removed;
+    removed.reserve(transponders.size());
+    const bool everySlot = IsEveryRecord(transponders, slots);
+    if (everySlot) {
+        for (size_t k = 0; k < slots.size(); ++k) {
+            removed.push_back(k);
+        }
+    } else {
+        const std::unordered_set<const CTransponderData*> doomed(transponders.begin(),
+                                                                 transponders.end());
+        for (size_t k = 0; k < slots.size(); ++k) {
+            if (doomed.contains(slots[k].get())) {
+                removed.push_back(k);
+            }
+        }
+    }
+    if (removed.empty()) {
+        return;
+    }
+
+    // 1. Their channels go first.
+    std::vector<const CChannelData*> channels;
+    for (const auto& channel : m_channels.Items()) {
+        if (std::binary_search(removed.begin(), removed.end(),
+                               static_cast<size_t>(channel->GetTransponderIndex()))) {
+            channels.push_back(channel.get());
+        }
+    }
+    DeleteChannels(channels);
+
+    if (everySlot) {
+        // 2 and 3 in one pass: every slot is cleared where it stands, and every provider a
+        // slot named goes, as no slot is left to use it.
+        std::vector<bool> named(m_providerNames.Size(), false);
+        for (auto& slot : slots) {
+            const uint16_t p = slot->GetProviderIndex();
+            if (p < named.size()) {
+                named[p] = true;
+            }
+            slot->Record().fill(0);
+            slot->SetNamespace(0);
+        }
+        std::vector<size_t> removedProviders;
+        for (size_t p = 0; p < named.size(); ++p) {
+            if (named[p]) {
+                removedProviders.push_back(p);
+            }
+        }
+        // The cleared slots name provider 0, which keeps its index.
+        RemoveNames(m_providerNames, removedProviders);
+    } else {
+        FreeTransponderSlots(removed);
     }
 
     // 4. Channels behind a removed slot move forward with it.

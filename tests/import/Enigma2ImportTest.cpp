@@ -3,6 +3,7 @@
 #include "CSettingsFile.h"
 #include "CodePage.h"
 #include "ImportMerge.h"
+#include "KeyIndexMap.h"
 
 #include <gtest/gtest.h>
 
@@ -110,10 +111,11 @@ TEST(Enigma2Import, ServicesByType) {
                           "2222:00c00000:0401:0001:22:0\n\np:\n"
                           "broken line\n"
                           "3333:00c00000:0401:0001:4:0\r\nNDR\r\np:\r\n"
+                          "4444:c00000:401:1:1:0\nShort key\np:\n"
                           "end\nHave a lot of bugs!\n");
     ASSERT_TRUE(r.ok);
     const auto& f = *r.file;
-    ASSERT_EQ(f.m_channels.Size(), 6u);
+    ASSERT_EQ(f.m_channels.Size(), 7u);
     EXPECT_EQ(Name(f, *f.m_channels.At(0)), "Das Erste HD");
     EXPECT_EQ(f.m_channels.At(0)->GetServiceId(), 0x283D);
     EXPECT_EQ(f.m_channels.At(0)->GetStoredNumber(), 1);
@@ -126,8 +128,10 @@ TEST(Enigma2Import, ServicesByType) {
     EXPECT_EQ(f.m_channels.At(3)->GetTransponderIndex(), 0xFFFF);
     EXPECT_EQ(f.m_channels.At(4)->GetNameIndex(), 0xFFFF) << "an empty name gives no name";
     EXPECT_EQ(Name(f, *f.m_channels.At(5)), "NDR") << "CR LF lines";
+    EXPECT_EQ(f.m_channels.At(6)->GetTransponderIndex(), 0) << "keys without leading zeros";
+    EXPECT_EQ(f.m_channels.At(6)->GetServiceId(), 0x4444);
     EXPECT_EQ(r.report.droppedServiceType, 1);
-    EXPECT_EQ(r.report.tvChannels, 5);
+    EXPECT_EQ(r.report.tvChannels, 6);
     EXPECT_EQ(r.report.radioChannels, 1);
     EXPECT_EQ(r.report.channelsWithoutTransponder, 1);
 }
@@ -266,4 +270,16 @@ TEST(Enigma2Import, Version5MatchesVersion4) {
     ASSERT_TRUE(a.ok && b.ok);
     EXPECT_EQ(Name(*b.file, *b.file->m_channels.At(0)), "Das \"Erste\", HD");
     EXPECT_EQ(a.file->Store(), b.file->Store());
+}
+
+TEST(Enigma2Import, TransponderIndexKeepsTheFirstSlotOfAKeyAsItGrows) {
+    KeyIndexMap map;
+    for (int i = 0; i < 3000; ++i) {
+        map.Insert(static_cast<uint64_t>(i) << 16, i);
+    }
+    map.Insert(uint64_t{7} << 16, 9999);
+    EXPECT_EQ(map.Find(uint64_t{7} << 16), 7);
+    EXPECT_EQ(map.Find(uint64_t{2999} << 16), 2999);
+    EXPECT_EQ(map.Find(uint64_t{3000} << 16), -1);
+    EXPECT_EQ(KeyIndexMap().Find(0), -1);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tarnell;
 using test::LoadBytes;
 using test::MakeSample;
@@ -145,6 +147,36 @@ TEST(Transponders, BatchDeleteMatchesOneByOne) {
         single->DeleteTransponder(single->m_transponders.At(k));
     }
     EXPECT_EQ(batch->Store(), single->Store());
+}
+
+// An import empties the whole list at once, which takes a shorter way than other deletions.
+TEST(Transponders, EmptyingTheWholeListMatchesDeletingInAnyOrder) {
+    test::SampleOptions o;
+    o.transponderSlots = 200;
+    o.usedTransponders = 50;
+    o.tvChannels = 120;
+    o.radioChannels = 40;
+    o.providers = 20;
+    auto whole = MakeSample(o);
+    auto shuffled = MakeSample(o);
+    for (auto* file : {whole.get(), shuffled.get()}) {
+        std::vector<const CChannelData*> channels;
+        for (const auto& c : file->m_channels.Items()) {
+            channels.push_back(c.get());
+        }
+        std::vector<const CTransponderData*> slots;
+        for (const auto& t : file->m_transponders.Items()) {
+            slots.push_back(t.get());
+        }
+        if (file == shuffled.get()) {
+            std::reverse(channels.begin(), channels.end());
+            std::reverse(slots.begin(), slots.end());
+        }
+        file->DeleteChannels(channels);
+        file->DeleteTransponders(slots);
+    }
+    EXPECT_EQ(whole->m_channels.Size(), 0u);
+    EXPECT_EQ(whole->Store(), shuffled->Store());
 }
 
 TEST(Satellites, PositionText) {
