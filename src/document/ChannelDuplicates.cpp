@@ -44,7 +44,9 @@ std::vector<DuplicateGroup> FindDuplicates(const CSettingsFile& file) {
         if (e.name.empty()) {
             continue;
         }
-        const std::string key = (e.channel->IsTv() ? "t" : "r") + FoldedName(e.name);
+        // Built by appending: GCC 12 warns falsely about "x" + std::string&& (-Wrestrict).
+        std::string key(1, e.channel->IsTv() ? 't' : 'r');
+        key += FoldedName(e.name);
         auto [it, fresh] = byName.try_emplace(key);
         if (fresh) {
             nameOrder.push_back(key);

@@ -3,6 +3,7 @@
 #include "CodePage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnell {
 
@@ -13,25 +14,35 @@ constexpr uint8_t kMarkClose = 0x87;
 
 CChannelInfo CChannelInfo::FromRecord(std::span<const uint8_t> record) {
     CChannelInfo info;
+    info.ReadRecord(record);
+    return info;
+}
+
+void CChannelInfo::ReadRecord(std::span<const uint8_t> record) {
     record = record.first(std::min(record.size(), kMaxRecordBytes));
     size_t start = 0;
+    m_codePageCode = 0;
+    m_extraTableByte.reset();
     // A leading zero is the terminator of an empty name, not a table byte: reading on past it
     // would take the following name's text.
     if (!record.empty() && record[0] != 0 && record[0] < kTableByteLimit) {
-        info.m_codePageCode = record[0];
+        m_codePageCode = record[0];
         start = 1;
         // 0x10 is followed by one more table byte (0x00 in the usual 10 00 0n form); a record
         // that ends right behind a zero has no such byte, the zero is its terminator.
         if (record[0] == 0x10 && record.size() > 1 && (record[1] != 0 || record.size() > 2)) {
-            info.m_extraTableByte = record[1];
+            m_extraTableByte = record[1];
             start = 2;
         }
     }
     const auto text = record.subspan(start);
-    const auto end = std::find(text.begin(), text.end(), uint8_t{0});
-    info.m_text.assign(reinterpret_cast<const char*>(text.data()),
-                       static_cast<size_t>(end - text.begin()));
-    return info;
+    if (text.empty()) {
+        m_text.clear();
+        return;
+    }
+    const auto* end = static_cast<const uint8_t*>(std::memchr(text.data(), 0, text.size()));
+    m_text.assign(reinterpret_cast<const char*>(text.data()),
+                  end == nullptr ? text.size() : static_cast<size_t>(end - text.data()));
 }
 
 std::string CChannelInfo::GetDisplayName(NameMarks marks) const {

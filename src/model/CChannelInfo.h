@@ -23,6 +23,8 @@ public:
     CChannelInfo() = default;
     // Parses up to 100 bytes of a name record.
     static CChannelInfo FromRecord(std::span<const uint8_t> record);
+    // The same, into this record (a list builds its names in place).
+    void ReadRecord(std::span<const uint8_t> record);
 
     uint32_t GetCodePageCode() const { return m_codePageCode; }
     void SetCodePageCode(uint32_t code) { m_codePageCode = code; }

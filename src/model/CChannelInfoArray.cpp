@@ -80,7 +80,9 @@ void CChannelInfoArray::StoreSection(CFDUPrepackaging& assembler) {
 }
 
 CChannelInfo* CChannelInfoArray::AddName(std::span<const uint8_t> record) {
-    return Add(std::make_unique<CChannelInfo>(CChannelInfo::FromRecord(record)));
+    auto name = std::make_unique<CChannelInfo>();
+    name->ReadRecord(record);
+    return Add(std::move(name));
 }
 
 } // namespace tarnell
