@@ -23,8 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace tarnell;
 
 namespace {
@@ -216,33 +214,21 @@ TEST_F(NavigationTree, SelectionTellsTheListWhatToShowAndSetsTheCurrentRecords) 
     EXPECT_EQ(document.GetCurrentSatellite(), nullptr);
 }
 
-TEST_F(NavigationTree, DraggingASatelliteRemapsEveryTransponder) {
+TEST_F(NavigationTree, DraggingASatelliteMovesItWithItsTransponders) {
     test::SampleOptions o;
     o.satellites = 5;
     o.usedTransponders = 30;
     o.tvChannels = 60;
     options.satelliteOrder = 2; // stored order shows the move
     OpenSample(o);
-    const CSettingsFile& f = File();
-    std::map<const CTransponderData*, const CSatelliteInfo*> owners;
-    for (const auto& t : f.m_transponders.Items()) {
-        if (!t->IsFree()) {
-            owners[t.get()] = f.m_satellites.At(t->GetSatelliteIndex());
-        }
-    }
     const QModelIndex first = Child(NodeKind::SatellitesRoot, 0);
     tree->expand(first);
     const auto* moved = static_cast<const CSatelliteInfo*>(Model().RecordOf(first));
     const int transponders = Model().rowCount(first);
 
+    // The table move itself, transponders and sequence numbers, is the model's to test.
     ASSERT_TRUE(tree->DropOn(first, Child(NodeKind::SatellitesRoot, 3)));
-    EXPECT_EQ(f.m_satellites.At(3), moved);
-    for (const auto& [t, satellite] : owners) {
-        EXPECT_EQ(f.m_satellites.At(t->GetSatelliteIndex()), satellite);
-    }
-    for (size_t i = 0; i < f.m_satellites.Size(); ++i) {
-        EXPECT_EQ(f.m_satellites.At(i)->GetSequenceNumber(), static_cast<int>(i));
-    }
+    EXPECT_EQ(File().m_satellites.At(3), moved);
     const QModelIndex now = tree->currentIndex();
     EXPECT_EQ(Model().RecordOf(now), moved);
     EXPECT_EQ(now.row(), 3) << "stored order puts it where it was dropped";
@@ -269,14 +255,10 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     o.favourites = 6;
     o.tvChannels = 30;
     OpenSample(o);
-    CSettingsFile& f = File();
-    for (size_t i = 0; i < f.m_channels.Size(); ++i) {
-        f.m_channels.At(i)->SetFavouriteMask(static_cast<uint32_t>(i * 5 % 64));
-    }
-    std::vector<uint32_t> masks;
-    for (const auto& c : f.m_channels.Items()) {
-        masks.push_back(c->GetFavouriteMask());
-    }
+    CChannelData* inFirst = File().m_channels.At(0);
+    CChannelData* inOthers = File().m_channels.At(1);
+    inFirst->SetFavouriteMask(0b000010);
+    inOthers->SetFavouriteMask(0b100100);
     QSignalSpy marked(tree.get(), &CLeftView::MarkedFavouriteChanged);
     Run(CLeftView::Command::MarkFavourite, Child(NodeKind::FavouritesRoot, 1));
     ASSERT_EQ(tree->MarkedFavourite(), 1);
@@ -284,12 +266,8 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     ASSERT_TRUE(
         tree->DropOn(Child(NodeKind::FavouritesRoot, 1), Child(NodeKind::FavouritesRoot, 4)));
     // Bit 1 goes to 4; bits 2, 3, 4 move down by one; 0 and 5 stay.
-    for (size_t i = 0; i < masks.size(); ++i) {
-        const uint32_t m = masks[i];
-        const uint32_t want = (m & 0b100001u) | ((m >> 1) & 1u) << 4 | ((m >> 2) & 1u) << 1 |
-                              ((m >> 3) & 1u) << 2 | ((m >> 4) & 1u) << 3;
-        EXPECT_EQ(f.m_channels.At(i)->GetFavouriteMask(), want) << "channel " << i;
-    }
+    EXPECT_EQ(inFirst->GetFavouriteMask(), 0b010000u);
+    EXPECT_EQ(inOthers->GetFavouriteMask(), 0b100010u);
     EXPECT_EQ(
         Texts(Root(NodeKind::FavouritesRoot)),
         (QStringList{QStringLiteral("Fav 0"), QStringLiteral("Fav 2"), QStringLiteral("Fav 3"),
@@ -307,7 +285,7 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     EXPECT_EQ(document.History().Steps(), 2u);
 }
 
-TEST_F(NavigationTree, DeletingATransponderFixesTheChannelsAndSelectsItsNeighbour) {
+TEST_F(NavigationTree, DeletingATransponderUpdatesTheTreeAndSelectsItsNeighbour) {
     test::SampleOptions o;
     o.satellites = 2;
     o.usedTransponders = 12;
@@ -321,31 +299,14 @@ TEST_F(NavigationTree, DeletingATransponderFixesTheChannelsAndSelectsItsNeighbou
     const QModelIndex node = Model().index(2, 0, satellite);
     const auto* doomed = static_cast<const CTransponderData*>(Model().RecordOf(node));
     const auto* previous = Model().RecordOf(Model().index(1, 0, satellite));
-    const int doomedFrequency = doomed->GetFrequency();
-    const uint16_t doomedProvider = doomed->GetProviderIndex();
-    const QString providerName = Utf8(f.m_providerNames.At(doomedProvider)->GetDisplayName());
-    // Each remaining channel still points at its own transponder after the table shrinks.
-    auto frequencies = [&f] {
-        std::vector<int> all;
-        for (const auto& c : f.m_channels.Items()) {
-            all.push_back(f.m_transponders.At(c->GetTransponderIndex())->GetFrequency());
-        }
-        return all;
-    };
-    std::vector<int> remaining = frequencies();
-    std::erase(remaining, doomedFrequency);
+    const QString providerName =
+        Utf8(f.m_providerNames.At(doomed->GetProviderIndex())->GetDisplayName());
     const int rows = Model().rowCount(satellite);
 
+    // How the tables close their gaps is the model's to test; here the tree follows them.
     Run(CLeftView::Command::DeleteTransponder, node);
-    EXPECT_EQ(frequencies(), remaining);
     EXPECT_EQ(f.m_providerNames.Size(), 11u);
     EXPECT_FALSE(Texts(Root(NodeKind::ProvidersRoot)).contains(providerName));
-    // The other transponders still show their own providers.
-    for (const auto& t : f.m_transponders.Items()) {
-        if (!t->IsFree()) {
-            EXPECT_LT(t->GetProviderIndex(), f.m_providerNames.Size());
-        }
-    }
     const QModelIndex satelliteNow = Child(NodeKind::SatellitesRoot, 0);
     EXPECT_EQ(Model().rowCount(satelliteNow), rows - 1);
     EXPECT_EQ(Model().RecordOf(tree->currentIndex()), previous);
