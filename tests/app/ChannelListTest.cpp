@@ -110,24 +110,14 @@ TEST_F(ChannelListTest, EveryColumnOfACraftedChannel) {
     c->SetFlagByte(0x80 | 0x08 | 0x10 | 0x04);
     c->Record()[35] = 0x03;
     auto text = [&](int column) { return col::CellText(file, *c, column, 17); };
-    EXPECT_EQ(text(col::kColName), QStringLiteral("Channel 0"));
-    EXPECT_EQ(text(col::kColNumber), QStringLiteral("17"));
-    EXPECT_EQ(text(col::kColKind), QStringLiteral("TV"));
-    EXPECT_EQ(text(col::kColSatellite), QStringLiteral("Sat 0"));
-    EXPECT_EQ(text(col::kColFrequency), QStringLiteral("10700"));
-    EXPECT_EQ(text(col::kColPolarisation), QStringLiteral("V"));
-    EXPECT_EQ(text(col::kColSymbolRate), QStringLiteral("22000"));
-    EXPECT_EQ(text(col::kColServiceId), QStringLiteral("   99"));
-    EXPECT_EQ(text(col::kColVideoPid), QStringLiteral(" 8191"));
-    EXPECT_EQ(text(col::kColAudioPid), QStringLiteral("  291"));
-    EXPECT_EQ(text(col::kColPcrPid), QStringLiteral("    7"));
-    EXPECT_EQ(text(col::kColValue4), QStringLiteral("65535"));
-    for (const int column :
-         {col::kColHd, col::kColT1, col::kColT2, col::kColMark10, col::kColMark04}) {
-        EXPECT_EQ(text(column), QStringLiteral("X")) << column;
+    // Every column in its order, name first and provider last.
+    const QStringList cells = QString::fromUtf8("Channel 0|17|TV|Sat 0|10700|V|22000|   99| 8191|"
+                                                "  291|    7|65535|X|X|X|€|X|X|Provider 0")
+                                  .split(QLatin1Char('|'));
+    ASSERT_EQ(cells.size(), col::kColumnCount);
+    for (int column = 0; column < col::kColumnCount; ++column) {
+        EXPECT_EQ(text(column), cells[column]) << column;
     }
-    EXPECT_EQ(text(col::kColScrambled), QStringLiteral("€"));
-    EXPECT_EQ(text(col::kColProvider), QStringLiteral("Provider 0"));
 
     // Each mark on its own bit; none set gives empty strings, not blanks.
     const std::pair<int, uint8_t> byte26[] = {{col::kColHd, 0x80},
@@ -143,8 +133,6 @@ TEST_F(ChannelListTest, EveryColumnOfACraftedChannel) {
     EXPECT_EQ(text(col::kColT2), QString());
     c->SetVideoPid(8190);
     EXPECT_EQ(text(col::kColVideoPid), QStringLiteral(" 8190"));
-    c->SetVideoPid(8191);
-    EXPECT_EQ(text(col::kColVideoPid), QStringLiteral(" 8191"));
     EXPECT_EQ(col::CellText(file, *Channel(2), col::kColKind, 0), QStringLiteral("Radio"));
     EXPECT_EQ(col::CellText(file, *Channel(1), col::kColPolarisation, 0), QStringLiteral("H"));
 }
@@ -233,19 +221,6 @@ TEST_F(ChannelListTest, EachFillListsItsChannelsInTableOrder) {
     // Favourite list 1 in radio: only radio members, whatever the restriction says.
     EXPECT_EQ(rows({ListMode::Favourite, 1, false}, false), (std::vector<int>{5, 17}));
     EXPECT_EQ(rows({ListMode::Favourite, 1, true}), (std::vector<int>{1, 9, 13, 21, 25}));
-}
-
-TEST_F(ChannelListTest, AllChannelsOfAnUnknownKindAddNothingAndSaySoOnce) {
-    auto view = MakeView();
-    QSignalSpy messages(view.get(), &CTarnell1018View::MessageRequested);
-    view->Fill({ListMode::AllChannels, 2, true});
-    EXPECT_EQ(view->Model()->rowCount(), 0);
-    EXPECT_EQ(messages.count(), 0);
-    view->Fill({ListMode::AllChannels, 7, true});
-    EXPECT_EQ(view->Model()->rowCount(), 0);
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.at(0).at(0).toString(),
-              QStringLiteral("Hier sollten Sie eigentlich nie hinkommen..."));
 }
 
 TEST_F(ChannelListTest, HeaderClicksSortAndEveryFillSortsAscendingAgain) {
@@ -374,8 +349,6 @@ TEST_F(ChannelListTest, ColumnsStartWithTheNumberAndKeepTheUsersLayout) {
         EXPECT_EQ(header->logicalIndex(0), col::kColNumber);
         EXPECT_EQ(header->logicalIndex(1), col::kColName);
         EXPECT_EQ(header->logicalIndex(2), col::kColKind);
-        EXPECT_EQ(header->sectionSize(col::kColName), 140);
-        EXPECT_EQ(header->sectionSize(col::kColHd), 30);
         EXPECT_FALSE(Settings().contains(QStringLiteral("Header/Order/Column00")));
 
         // The user moves the provider to the front and widens the name.
@@ -384,8 +357,6 @@ TEST_F(ChannelListTest, ColumnsStartWithTheNumberAndKeepTheUsersLayout) {
     }
     QSettings settings = Settings();
     EXPECT_EQ(settings.value(QStringLiteral("Header/Order/Column00")).toInt(), col::kColProvider);
-    EXPECT_EQ(settings.value(QStringLiteral("Header/Order/Column01")).toInt(), col::kColNumber);
-    EXPECT_EQ(settings.value(QStringLiteral("Header/Order/Column18")).toInt(), col::kColMark04);
     EXPECT_EQ(settings.value(QStringLiteral("Header/Width/Column00")).toInt(), 222);
 
     auto view = MakeView();
@@ -425,7 +396,6 @@ TEST_F(ChannelListTest, CompactStyleNumbersTheNamesAndSortsNamesWithoutTheNumber
     EXPECT_EQ(view->ItemView(), view->CompactList());
     EXPECT_EQ(model.Text(0, col::kColName), QStringLiteral("   1 Beta"));
     EXPECT_EQ(model.Text(1, col::kColName), QStringLiteral("   2 Alpha"));
-    EXPECT_EQ(view->CompactColumnWidth(), 100);
 
     // A name sort compares the names alone, not the last digit of the number.
     model.SortRows(col::kColName, Comparison::Text, true);
@@ -537,9 +507,10 @@ TEST_F(ChannelListTest, ContextMenuWithTheFavouriteLists) {
     }
 }
 
-TEST_F(ChannelListTest, StatusTextCountsTheRows) {
+TEST_F(ChannelListTest, StatusTextCountsTheRowsAndAnUnknownKindSaysSoOnce) {
     auto view = MakeView();
     QSignalSpy status(view.get(), &CTarnell1018View::StatusTextChanged);
+    QSignalSpy messages(view.get(), &CTarnell1018View::MessageRequested);
     view->Fill({ListMode::AllChannels, 1, false});
     ASSERT_EQ(status.count(), 1);
     EXPECT_EQ(status.at(0).at(0).toString(), Status(8));
@@ -548,6 +519,15 @@ TEST_F(ChannelListTest, StatusTextCountsTheRows) {
     Channel(14)->SetTransponderIndex(CChannelData::kNone);
     view->Fill({ListMode::Transponder, 2, false});
     EXPECT_EQ(status.last().at(0).toString(), Status(1));
+
+    view->Fill({ListMode::AllChannels, 2, true});
+    EXPECT_EQ(view->Model()->rowCount(), 0);
+    EXPECT_EQ(messages.count(), 0);
+    view->Fill({ListMode::AllChannels, 7, true});
+    EXPECT_EQ(view->Model()->rowCount(), 0);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.at(0).at(0).toString(),
+              QStringLiteral("Hier sollten Sie eigentlich nie hinkommen..."));
 }
 
 TEST_F(ChannelListTest, HintsKeepTheRowsInStepWithTheDocument) {
@@ -629,7 +609,6 @@ TEST_F(ChannelListTest, ModelPassesTheTesterThroughFillsSortsAndStyles) {
     EXPECT_EQ(model.NumberAt(row), row + 1);
     model.RelabelChannel(Channel(0), false, 1);
     EXPECT_EQ(model.NumberAt(row), 1);
-    EXPECT_EQ(model.headerData(col::kColHd, Qt::Horizontal).toString(), QStringLiteral("HD"));
     EXPECT_FALSE(model.index(0, 0).data(CChannelListModel::kChannelRole).isNull());
     EXPECT_EQ(model.ChannelAt(-1), nullptr);
     EXPECT_EQ(model.ChannelAt(20), nullptr);
@@ -700,10 +679,8 @@ TEST_F(ChannelListCommandsTest, StylesAndTheWidthSliderFollowTheActiveWindow) {
 }
 
 TEST_F(ChannelListCommandsTest, StatusPaneCountsTheRowsAfterAFill) {
+    // The pane's first text, file and count, is the ribbon tests' to check.
     CChildFrame* child = frame->NewDocument();
-    // The file and the count of the first fill, before any node was picked.
-    EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(),
-              QStringLiteral("FDU v1.2 \u2014 128 channel(s)"));
     Command(kCmdShowRadio)->trigger();
     EXPECT_EQ(child->ListModel()->rowCount(), 197);
     EXPECT_EQ(frame->StatusPane(kPaneFileInfo)->text(), Status(197));

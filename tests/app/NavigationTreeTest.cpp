@@ -23,9 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
-
 using namespace tarnell;
 
 namespace {
@@ -34,7 +31,10 @@ namespace {
 class NavigationTree : public ::testing::Test, public IDocumentListener {
 protected:
     void SetUp() override { document.AddListener(this); }
-    void TearDown() override { document.RemoveListener(this); }
+    void TearDown() override {
+        tester.reset();
+        document.RemoveListener(this);
+    }
 
     void OnDocumentUpdate(CTarnell1018Doc&, int hint, const void* object) override {
         if (tree) {
@@ -44,7 +44,9 @@ protected:
 
     // Loads the list and builds the tree as a new window does.
     void Open(const CSettingsFile& file) { OpenBytes(const_cast<CSettingsFile&>(file).Store()); }
+    // Every model change is checked against Qt's rules for item models.
     void OpenBytes(const std::vector<uint8_t>& bytes) {
+        tester.reset();
         tree.reset();
         document.LoadFromBytes(bytes);
         tree = std::make_unique<CLeftView>(document);
@@ -53,6 +55,8 @@ protected:
         QObject::connect(tree.get(), &CLeftView::FillRequested,
                          [this](const ListFill& fill) { fills.push_back(fill); });
         tree->OnUpdate(0, nullptr);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            tree->Model(), QAbstractItemModelTester::FailureReportingMode::Warning);
         tree->resize(300, 600);
         tree->show();
         fills.clear();
@@ -94,6 +98,7 @@ protected:
     CTarnell1018Doc document;
     TreeOptions options;
     std::unique_ptr<CLeftView> tree;
+    std::unique_ptr<QAbstractItemModelTester> tester;
     std::vector<ListFill> fills;
     QStringList messages;
 };
@@ -102,16 +107,10 @@ QString Utf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int PositionKey(int p) {
-    return p < 1801 ? 3600 - p : 18000 - p;
-}
-
 } // namespace
 
 TEST_F(NavigationTree, FactoryListShowsSatellitesTranspondersProvidersAndFavourites) {
     OpenFactory();
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     const CSettingsFile& f = File();
     EXPECT_EQ(Texts({}), (QStringList{QStringLiteral("Satellites"), QStringLiteral("Providers"),
                                       QStringLiteral("Favourite lists")}));
@@ -119,57 +118,44 @@ TEST_F(NavigationTree, FactoryListShowsSatellitesTranspondersProvidersAndFavouri
     EXPECT_TRUE(tree->isExpanded(Root(NodeKind::FavouritesRoot)));
     EXPECT_EQ(tree->currentIndex(), Root(NodeKind::FavouritesRoot));
 
-    // Only satellites with channels, east to west.
-    std::vector<const void*> expected;
-    for (const auto& s : f.m_satellites.Items()) {
-        if (s->HasChannels() && !s->GetDisplayName().empty()) {
-            expected.push_back(s.get());
-        }
-    }
-    std::stable_sort(expected.begin(), expected.end(), [](const void* a, const void* b) {
-        return PositionKey(static_cast<const CSatelliteInfo*>(a)->GetPosition()) <
-               PositionKey(static_cast<const CSatelliteInfo*>(b)->GetPosition());
-    });
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(ShownSatellites(), expected);
-
-    // Each satellite holds its used transponders, labelled with their provider, alphabetically.
+    // Only named satellites with channels (their order is checked on fixed data below), each
+    // holding all its used transponders, alphabetically, labelled with their provider.
     const QModelIndex satellites = Root(NodeKind::SatellitesRoot);
-    size_t labelsWithProvider = 0;
-    for (int row = 0; row < Model().rowCount(satellites); ++row) {
-        const QModelIndex satellite = Model().index(row, 0, satellites);
-        const auto satelliteIndex = static_cast<uint16_t>(Model().TableIndexOf(satellite));
-        EXPECT_EQ(Text(satellite), Utf8(f.m_satellites.At(satelliteIndex)->GetDisplayName()));
-        QStringList wanted;
-        for (const auto& t : f.m_transponders.Items()) {
-            if (t->IsFree() || t->GetSatelliteIndex() != satelliteIndex) {
-                continue;
-            }
-            QString label = Utf8(t->GetLabel());
-            if (t->GetProviderIndex() < f.m_providerNames.Size()) {
-                label += QStringLiteral("   ") +
-                         Utf8(f.m_providerNames.At(t->GetProviderIndex())->GetDisplayName());
-                ++labelsWithProvider;
-            }
-            wanted.append(label);
-        }
-        std::stable_sort(wanted.begin(), wanted.end(), [](const QString& a, const QString& b) {
+    ASSERT_GT(Model().rowCount(satellites), 0);
+    auto alphabetical = [](const QStringList& texts) {
+        return std::is_sorted(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
             return a.compare(b, Qt::CaseInsensitive) < 0;
         });
-        EXPECT_EQ(Texts(satellite), wanted) << Text(satellite).toStdString();
+    };
+    int transponders = 0;
+    for (int row = 0; row < Model().rowCount(satellites); ++row) {
+        const QModelIndex satellite = Model().index(row, 0, satellites);
+        const auto* record = static_cast<const CSatelliteInfo*>(Model().RecordOf(satellite));
+        EXPECT_TRUE(record->HasChannels() && !record->GetDisplayName().empty());
+        EXPECT_TRUE(alphabetical(Texts(satellite))) << Text(satellite).toStdString();
+        transponders += Model().rowCount(satellite);
     }
-    EXPECT_GT(labelsWithProvider, 0u);
-
-    QStringList providers;
-    for (const auto& p : f.m_providerNames.Items()) {
-        if (!p->GetDisplayName().empty()) {
-            providers.append(Utf8(p->GetDisplayName()));
+    int used = 0;
+    const CTransponderData* withProvider = nullptr;
+    for (const auto& t : f.m_transponders.Items()) {
+        if (!t->IsFree() && Model().SatelliteNode(t->GetSatelliteIndex()).isValid()) {
+            ++used;
+            if (!withProvider && t->GetProviderIndex() < f.m_providerNames.Size()) {
+                withProvider = t.get();
+            }
         }
     }
-    std::sort(providers.begin(), providers.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    EXPECT_EQ(Texts(Root(NodeKind::ProvidersRoot)), providers);
+    EXPECT_EQ(transponders, used);
+    ASSERT_NE(withProvider, nullptr);
+    EXPECT_EQ(Text(Model().IndexOfRecord(withProvider)),
+              Utf8(withProvider->GetLabel()) + QStringLiteral("   ") +
+                  Utf8(f.m_providerNames.At(withProvider->GetProviderIndex())->GetDisplayName()));
+
+    const QStringList providers = Texts(Root(NodeKind::ProvidersRoot));
+    EXPECT_TRUE(alphabetical(providers));
+    EXPECT_EQ(providers.size(),
+              std::count_if(f.m_providerNames.Items().begin(), f.m_providerNames.Items().end(),
+                            [](const auto& p) { return !p->GetDisplayName().empty(); }));
     const QStringList favourites = Texts(Root(NodeKind::FavouritesRoot));
     ASSERT_EQ(favourites.size(), 16);
     EXPECT_EQ(favourites.front(), QStringLiteral("Sport"));
@@ -228,35 +214,21 @@ TEST_F(NavigationTree, SelectionTellsTheListWhatToShowAndSetsTheCurrentRecords) 
     EXPECT_EQ(document.GetCurrentSatellite(), nullptr);
 }
 
-TEST_F(NavigationTree, DraggingASatelliteRemapsEveryTransponder) {
+TEST_F(NavigationTree, DraggingASatelliteMovesItWithItsTransponders) {
     test::SampleOptions o;
     o.satellites = 5;
     o.usedTransponders = 30;
     o.tvChannels = 60;
     options.satelliteOrder = 2; // stored order shows the move
     OpenSample(o);
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
-    const CSettingsFile& f = File();
-    std::map<const CTransponderData*, const CSatelliteInfo*> owners;
-    for (const auto& t : f.m_transponders.Items()) {
-        if (!t->IsFree()) {
-            owners[t.get()] = f.m_satellites.At(t->GetSatelliteIndex());
-        }
-    }
     const QModelIndex first = Child(NodeKind::SatellitesRoot, 0);
     tree->expand(first);
     const auto* moved = static_cast<const CSatelliteInfo*>(Model().RecordOf(first));
     const int transponders = Model().rowCount(first);
 
+    // The table move itself, transponders and sequence numbers, is the model's to test.
     ASSERT_TRUE(tree->DropOn(first, Child(NodeKind::SatellitesRoot, 3)));
-    EXPECT_EQ(f.m_satellites.At(3), moved);
-    for (const auto& [t, satellite] : owners) {
-        EXPECT_EQ(f.m_satellites.At(t->GetSatelliteIndex()), satellite);
-    }
-    for (size_t i = 0; i < f.m_satellites.Size(); ++i) {
-        EXPECT_EQ(f.m_satellites.At(i)->GetSequenceNumber(), static_cast<int>(i));
-    }
+    EXPECT_EQ(File().m_satellites.At(3), moved);
     const QModelIndex now = tree->currentIndex();
     EXPECT_EQ(Model().RecordOf(now), moved);
     EXPECT_EQ(now.row(), 3) << "stored order puts it where it was dropped";
@@ -283,16 +255,10 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     o.favourites = 6;
     o.tvChannels = 30;
     OpenSample(o);
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
-    CSettingsFile& f = File();
-    for (size_t i = 0; i < f.m_channels.Size(); ++i) {
-        f.m_channels.At(i)->SetFavouriteMask(static_cast<uint32_t>(i * 5 % 64));
-    }
-    std::vector<uint32_t> masks;
-    for (const auto& c : f.m_channels.Items()) {
-        masks.push_back(c->GetFavouriteMask());
-    }
+    CChannelData* inFirst = File().m_channels.At(0);
+    CChannelData* inOthers = File().m_channels.At(1);
+    inFirst->SetFavouriteMask(0b000010);
+    inOthers->SetFavouriteMask(0b100100);
     QSignalSpy marked(tree.get(), &CLeftView::MarkedFavouriteChanged);
     Run(CLeftView::Command::MarkFavourite, Child(NodeKind::FavouritesRoot, 1));
     ASSERT_EQ(tree->MarkedFavourite(), 1);
@@ -300,12 +266,8 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     ASSERT_TRUE(
         tree->DropOn(Child(NodeKind::FavouritesRoot, 1), Child(NodeKind::FavouritesRoot, 4)));
     // Bit 1 goes to 4; bits 2, 3, 4 move down by one; 0 and 5 stay.
-    for (size_t i = 0; i < masks.size(); ++i) {
-        const uint32_t m = masks[i];
-        const uint32_t want = (m & 0b100001u) | ((m >> 1) & 1u) << 4 | ((m >> 2) & 1u) << 1 |
-                              ((m >> 3) & 1u) << 2 | ((m >> 4) & 1u) << 3;
-        EXPECT_EQ(f.m_channels.At(i)->GetFavouriteMask(), want) << "channel " << i;
-    }
+    EXPECT_EQ(inFirst->GetFavouriteMask(), 0b010000u);
+    EXPECT_EQ(inOthers->GetFavouriteMask(), 0b100010u);
     EXPECT_EQ(
         Texts(Root(NodeKind::FavouritesRoot)),
         (QStringList{QStringLiteral("Fav 0"), QStringLiteral("Fav 2"), QStringLiteral("Fav 3"),
@@ -314,8 +276,6 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     EXPECT_EQ(fills.back(), (ListFill{ListMode::Favourite, 4, true}));
     EXPECT_EQ(tree->MarkedFavourite(), 4) << "the mark stays with its list";
     EXPECT_EQ(marked.back().at(0).toInt(), 4);
-    EXPECT_EQ(Child(NodeKind::FavouritesRoot, 4).data(Qt::BackgroundRole).value<QColor>(),
-              QColor::fromRgb(options.favouriteBackColor));
 
     // Upwards: the list lands before its target.
     ASSERT_TRUE(
@@ -325,7 +285,7 @@ TEST_F(NavigationTree, DraggingAFavouriteListMovesItsBitsAndItsMark) {
     EXPECT_EQ(document.History().Steps(), 2u);
 }
 
-TEST_F(NavigationTree, DeletingATransponderFixesTheChannelsAndSelectsItsNeighbour) {
+TEST_F(NavigationTree, DeletingATransponderUpdatesTheTreeAndSelectsItsNeighbour) {
     test::SampleOptions o;
     o.satellites = 2;
     o.usedTransponders = 12;
@@ -333,40 +293,20 @@ TEST_F(NavigationTree, DeletingATransponderFixesTheChannelsAndSelectsItsNeighbou
     o.tvChannels = 40;
     options.onlyActive = false; // a satellite without transponders stays in view
     OpenSample(o);
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     CSettingsFile& f = File();
     const QModelIndex satellite = Child(NodeKind::SatellitesRoot, 0);
     tree->expand(satellite);
     const QModelIndex node = Model().index(2, 0, satellite);
     const auto* doomed = static_cast<const CTransponderData*>(Model().RecordOf(node));
     const auto* previous = Model().RecordOf(Model().index(1, 0, satellite));
-    const int doomedFrequency = doomed->GetFrequency();
-    const uint16_t doomedProvider = doomed->GetProviderIndex();
-    const QString providerName = Utf8(f.m_providerNames.At(doomedProvider)->GetDisplayName());
-    std::vector<int> frequencies;
-    for (const auto& c : f.m_channels.Items()) {
-        const int frequency = f.m_transponders.At(c->GetTransponderIndex())->GetFrequency();
-        if (frequency != doomedFrequency) {
-            frequencies.push_back(frequency);
-        }
-    }
+    const QString providerName =
+        Utf8(f.m_providerNames.At(doomed->GetProviderIndex())->GetDisplayName());
     const int rows = Model().rowCount(satellite);
 
+    // How the tables close their gaps is the model's to test; here the tree follows them.
     Run(CLeftView::Command::DeleteTransponder, node);
-    std::vector<int> after;
-    for (const auto& c : f.m_channels.Items()) {
-        after.push_back(f.m_transponders.At(c->GetTransponderIndex())->GetFrequency());
-    }
-    EXPECT_EQ(after, frequencies);
     EXPECT_EQ(f.m_providerNames.Size(), 11u);
     EXPECT_FALSE(Texts(Root(NodeKind::ProvidersRoot)).contains(providerName));
-    // The other transponders still show their own providers.
-    for (const auto& t : f.m_transponders.Items()) {
-        if (!t->IsFree()) {
-            EXPECT_LT(t->GetProviderIndex(), f.m_providerNames.Size());
-        }
-    }
     const QModelIndex satelliteNow = Child(NodeKind::SatellitesRoot, 0);
     EXPECT_EQ(Model().rowCount(satelliteNow), rows - 1);
     EXPECT_EQ(Model().RecordOf(tree->currentIndex()), previous);
@@ -413,8 +353,6 @@ TEST_F(NavigationTree, FilterAndOrders) {
     file->m_satellites.At(7)->SetLnbIndex(1, 0xFF);
     options.satelliteActive = 0; // by LNB settings
     Open(*file);
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     auto names = [this] { return Texts(Root(NodeKind::SatellitesRoot)); };
     const QStringList byPosition{QStringLiteral("Middle"),  QStringLiteral("Astra 2"),
                                  QStringLiteral("Astra 1"), QStringLiteral("Hotbird"),
@@ -473,8 +411,6 @@ TEST_F(NavigationTree, FilterAndOrders) {
 
 TEST_F(NavigationTree, RenamingProvidersAndFavouriteListsOnly) {
     OpenSample();
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     const QModelIndex provider = Child(NodeKind::ProvidersRoot, 1);
     const int providerIndex = Model().TableIndexOf(provider);
     tree->setCurrentIndex(provider);
@@ -565,8 +501,6 @@ TEST_F(NavigationTree, FavouriteCommandsMarksAndCodePages) {
     test::SampleOptions o;
     o.favourites = 3;
     OpenSample(o);
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     CSettingsFile& f = File();
     QSignalSpy marked(tree.get(), &CLeftView::MarkedFavouriteChanged);
 
@@ -578,8 +512,6 @@ TEST_F(NavigationTree, FavouriteCommandsMarksAndCodePages) {
     document.UpdateAllViews(kHintChannelChanged, channel);
     EXPECT_EQ(Child(NodeKind::FavouritesRoot, 2).data(Qt::BackgroundRole).value<QColor>(),
               CNavigationTreeModel::kHighlightBack);
-    EXPECT_EQ(Child(NodeKind::FavouritesRoot, 2).data(Qt::ForegroundRole).value<QColor>(),
-              QColor(Qt::black));
     EXPECT_FALSE(Child(NodeKind::FavouritesRoot, 1).data(Qt::BackgroundRole).isValid());
     document.UpdateAllViews(kHintChannelChanged, nullptr);
     EXPECT_EQ(Child(NodeKind::FavouritesRoot, 2).data(Qt::BackgroundRole).value<QColor>(),
@@ -634,54 +566,41 @@ TEST_F(NavigationTree, FavouriteCommandsMarksAndCodePages) {
 TEST_F(NavigationTree, ContextMenusFollowTheNodeKind) {
     OpenSample();
     using C = CLeftView::Command;
-    auto commands = [this](const QModelIndex& index) {
-        std::set<C> found;
-        std::unique_ptr<QMenu> menu(tree->BuildContextMenu(index, nullptr));
-        std::vector<QMenu*> pending{menu.get()};
-        while (!pending.empty()) {
-            QMenu* m = pending.back();
-            pending.pop_back();
-            for (QAction* action : m->actions()) {
-                if (action->menu()) {
-                    pending.push_back(action->menu());
-                }
-                for (int c = 0; c <= static_cast<int>(C::FavouriteCodepage6); ++c) {
-                    if (tree->Action(static_cast<C>(c)) == action) {
-                        found.insert(static_cast<C>(c));
-                    }
-                }
-            }
-        }
-        return found;
-    };
     const QModelIndex satellite = Child(NodeKind::SatellitesRoot, 0);
-    EXPECT_TRUE(commands(Root(NodeKind::SatellitesRoot)).contains(C::NewSatellite));
-    const auto onSatellite = commands(satellite);
-    for (C c : {C::SatelliteProperties, C::NewTransponder, C::DeleteSatelliteTransponders,
-                C::SatelliteOrderPosition, C::FilterByLnb}) {
-        EXPECT_TRUE(onSatellite.contains(c));
-    }
-    const auto onTransponder = commands(Model().index(0, 0, satellite));
-    for (C c : {C::TransponderProperties, C::NewTransponder, C::NewChannel,
-                C::DeleteTransponderChannels, C::DeleteTransponder}) {
-        EXPECT_TRUE(onTransponder.contains(c));
-    }
-    EXPECT_TRUE(tree->Action(C::NewChannel)->isEnabled());
-    EXPECT_TRUE(commands(Root(NodeKind::ProvidersRoot)).contains(C::ProviderOrderNumber));
-    EXPECT_TRUE(commands(Child(NodeKind::ProvidersRoot, 0)).contains(C::FavouriteListFromProvider));
-    EXPECT_TRUE(commands(Root(NodeKind::FavouritesRoot)).contains(C::FavouriteCodepage0));
-    const auto onList = commands(Child(NodeKind::FavouritesRoot, 0));
-    for (C c : {C::Rename, C::MarkFavourite, C::ClearFavouriteMark, C::FavouriteSequenceNumbers,
-                C::DeleteFavouriteList, C::FavouriteCodepage6}) {
-        EXPECT_TRUE(onList.contains(c));
+    const std::pair<QModelIndex, std::vector<C>> cases[] = {
+        {Root(NodeKind::SatellitesRoot), {C::NewSatellite}},
+        {satellite,
+         {C::SatelliteProperties, C::NewTransponder, C::DeleteSatelliteTransponders,
+          C::SatelliteOrderPosition, C::FilterByLnb}},
+        {Model().index(0, 0, satellite),
+         {C::TransponderProperties, C::NewTransponder, C::NewChannel, C::DeleteTransponderChannels,
+          C::DeleteTransponder}},
+        {Root(NodeKind::ProvidersRoot), {C::ProviderOrderNumber}},
+        {Child(NodeKind::ProvidersRoot, 0), {C::FavouriteListFromProvider}},
+        {Root(NodeKind::FavouritesRoot), {C::FavouriteCodepage0}},
+        {Child(NodeKind::FavouritesRoot, 0),
+         {C::Rename, C::MarkFavourite, C::ClearFavouriteMark, C::FavouriteSequenceNumbers,
+          C::DeleteFavouriteList, C::FavouriteCodepage6}},
+    };
+    for (const auto& [index, commands] : cases) {
+        std::unique_ptr<QMenu> menu(tree->BuildContextMenu(index, nullptr));
+        QList<QAction*> shown = menu->actions();
+        for (const QMenu* sub : menu->findChildren<QMenu*>()) {
+            shown += sub->actions();
+        }
+        for (C c : commands) {
+            EXPECT_TRUE(shown.contains(tree->Action(c)))
+                << Text(index).toStdString() << " lacks " << static_cast<int>(c);
+        }
+        if (index.parent() == satellite) {
+            EXPECT_TRUE(tree->Action(C::NewChannel)->isEnabled());
+        }
     }
     EXPECT_EQ(tree->BuildContextMenu(QModelIndex(), nullptr), nullptr);
 }
 
 TEST_F(NavigationTree, HintsResortRelabelAndRebuild) {
     OpenSample();
-    QAbstractItemModelTester tester(&Model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
     CSettingsFile& f = File();
     // A satellite edited in its pane: 1504 relabels and re-sorts.
     f.m_satellites.At(2)->SetName("Erste");
@@ -746,15 +665,13 @@ TEST_F(TreeInWindow, TheListFollowsTheTreeAndTheCommandsReachTheTree) {
 
     QAction* onlyActive = frame->Commands().Get(kCmdToggleSatelliteOnlyActive);
     QAction* numbers = frame->Commands().Get(kCmdToggleSatelliteShowNumber);
-    ASSERT_TRUE(onlyActive->isEnabled());
-    ASSERT_TRUE(numbers->isEnabled());
     EXPECT_TRUE(onlyActive->isChecked());
     const int active = model->rowCount(satellites);
     onlyActive->trigger();
     EXPECT_FALSE(onlyActive->isChecked());
     EXPECT_EQ(prefs.satelliteOnlyActive, 0);
     EXPECT_EQ(model->rowCount(model->RootIndex(NodeKind::SatellitesRoot)), 96);
-    EXPECT_GT(96, active);
+    EXPECT_LT(active, 96);
 
     EXPECT_FALSE(numbers->isChecked());
     numbers->trigger();

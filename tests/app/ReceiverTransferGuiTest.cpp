@@ -102,6 +102,11 @@ protected:
     CReceiverCommands& Receiver() const { return frame->ReceiverCommands(); }
     QAction* Command(int id) const { return frame->Commands().Get(id); }
 
+    // Runs the command and lets its transfer finish, as the running program would.
+    bool RunToEnd(int id) const {
+        Command(id)->trigger();
+        return WaitUntilIdle();
+    }
     // Lets the worker finish and its result arrive, as the running program would.
     bool WaitUntilIdle() const {
         QElapsedTimer clock;
@@ -176,21 +181,16 @@ TEST_F(ReceiverTransferGui, FetchOpensTheReceiversListInANewModifiedWindow) {
     fetched->Document().SetReceiverLayout(true);
     EXPECT_EQ(fetched->Document().StoreToBytes(), ServicePart(image));
     EXPECT_EQ(before->Document().StoreToBytes(), untouched);
-}
 
-TEST_F(ReceiverTransferGui, FetchWithConfigurationLoadsItIntoTheDocument) {
-    const auto image = SampleImage(900, 20);
-    PutReceiverFiles(image);
-    Command(kCmdFetchListAndConfig)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
-
+    // Fetching with the configuration brings it along, into the document.
+    ASSERT_TRUE(RunToEnd(kCmdFetchListAndConfig));
     EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
-    ASSERT_EQ(frame->Children().size(), 1);
-    CTarnell1018Doc& document = frame->ActiveChild()->Document();
-    ASSERT_TRUE(document.IsConfigPresent());
-    EXPECT_TRUE(document.IsModified());
-    document.SetReceiverLayout(true);
-    EXPECT_EQ(document.StoreToBytes(), image);
+    ASSERT_EQ(frame->Children().size(), 3);
+    CTarnell1018Doc& withConfig = frame->ActiveChild()->Document();
+    ASSERT_TRUE(withConfig.IsConfigPresent());
+    EXPECT_TRUE(withConfig.IsModified());
+    withConfig.SetReceiverLayout(true);
+    EXPECT_EQ(withConfig.StoreToBytes(), image);
 }
 
 TEST_F(ReceiverTransferGui, FailedFetchesShowTheirMessageAndOpenNothing) {
@@ -220,13 +220,15 @@ TEST_F(ReceiverTransferGui, FailedFetchesShowTheirMessageAndOpenNothing) {
          QString::fromLatin1(link_text::kNoServiceList)},
         {"empty service list", [&] { sim->PutRemote(kRemoteServicePath, {}); },
          QStringLiteral("No Data 0"), QString::fromLatin1(link_text::kNoServiceList)},
+        {"damaged service list",
+         [&] { sim->PutRemote(kRemoteServicePath, std::vector<uint8_t>(5000, 0x42)); },
+         QStringLiteral("Error"), QString()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.arrange();
         dialogs.messages.clear();
-        Command(kCmdFetchListAndConfig)->trigger();
-        ASSERT_TRUE(WaitUntilIdle());
+        ASSERT_TRUE(RunToEnd(kCmdFetchListAndConfig));
         ASSERT_EQ(dialogs.messages.size(), 1u) << Describe(dialogs.messages);
         EXPECT_EQ(dialogs.messages[0].icon, QMessageBox::Critical);
         EXPECT_EQ(dialogs.messages[0].caption, c.caption);
@@ -236,15 +238,6 @@ TEST_F(ReceiverTransferGui, FailedFetchesShowTheirMessageAndOpenNothing) {
         EXPECT_TRUE(Command(kCmdFetchList)->isEnabled());
     }
     EXPECT_EQ(before->Document().StoreToBytes(), untouched);
-}
-
-TEST_F(ReceiverTransferGui, DamagedListFromTheReceiverIsReportedNotOpened) {
-    sim->PutRemote(kRemoteServicePath, std::vector<uint8_t>(5000, 0x42));
-    Command(kCmdFetchList)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
-    ASSERT_EQ(dialogs.messages.size(), 1u) << Describe(dialogs.messages);
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
-    EXPECT_TRUE(frame->Children().isEmpty());
 }
 
 TEST_F(ReceiverTransferGui, OneTransferAtATime) {
@@ -286,14 +279,28 @@ TEST_F(ReceiverTransferGui, CancelledFetchOpensNothing) {
 
 // --- send
 
-TEST_F(ReceiverTransferGui, SendWritesExactlyWhatTheDocumentStores) {
+TEST_F(ReceiverTransferGui, SendAfterThePreviewWritesExactlyWhatTheDocumentStores) {
     const auto old = SampleImage(900, 20);
     PutReceiverFiles(old);
     EXPECT_FALSE(Command(kCmdSendToReceiver)->isEnabled()); // no document yet
     CChildFrame* child = DocumentToSend(900);
     ASSERT_TRUE(Command(kCmdSendToReceiver)->isEnabled());
-    dialogs.yesNoAnswers = {false};
 
+    // The preview shows the changes; No leaves the receiver alone.
+    prefs.sendPreview = 1;
+    dialogs.yesNoAnswers = {false};
+    ASSERT_TRUE(RunToEnd(kCmdSendToReceiver));
+    ASSERT_EQ(dialogs.yesNoAsked.size(), 1);
+    EXPECT_TRUE(dialogs.yesNoAsked[0].contains(QStringLiteral("Channels: ")))
+        << dialogs.yesNoAsked[0].toStdString();
+    EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
+    EXPECT_EQ(sim->GetRemote(kRemoteServicePath), ServicePart(old));
+    EXPECT_EQ(sim->GetRemote(kRemoteConfigPath), ConfigPart(old));
+    EXPECT_TRUE(frame->CaptionText().contains(QStringLiteral("Nothing was sent")));
+
+    prefs.sendPreview = 0;
+    dialogs.yesNoAsked.clear();
+    dialogs.yesNoAnswers = {false};
     Command(kCmdSendToReceiver)->trigger();
     ASSERT_TRUE(Receiver().IsBusy());
     EXPECT_FALSE(Command(kCmdFetchList)->isEnabled());
@@ -319,30 +326,12 @@ TEST_F(ReceiverTransferGui, SendWritesExactlyWhatTheDocumentStores) {
     EXPECT_TRUE(sim->RestartBytes(0).empty());
 }
 
-TEST_F(ReceiverTransferGui, SendPreviewShowsTheChangesAndNoLeavesTheReceiverAlone) {
-    const auto old = SampleImage(900, 20);
-    PutReceiverFiles(old);
-    prefs.sendPreview = 1;
-    DocumentToSend(900);
-    dialogs.yesNoAnswers = {false};
-    Command(kCmdSendToReceiver)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
-    ASSERT_EQ(dialogs.yesNoAsked.size(), 1);
-    EXPECT_TRUE(dialogs.yesNoAsked[0].contains(QStringLiteral("Channels: ")))
-        << dialogs.yesNoAsked[0].toStdString();
-    EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
-    EXPECT_EQ(sim->GetRemote(kRemoteServicePath), ServicePart(old));
-    EXPECT_EQ(sim->GetRemote(kRemoteConfigPath), ConfigPart(old));
-    EXPECT_TRUE(frame->CaptionText().contains(QStringLiteral("Nothing was sent")));
-}
-
 TEST_F(ReceiverTransferGui, SendWithoutConfigurationWritesTheServiceFileOnly) {
     const auto old = SampleImage(900, 20);
     PutReceiverFiles(old);
     CChildFrame* child = frame->NewDocument(); // the factory list has no configuration
     dialogs.yesNoAnswers = {false};
-    Command(kCmdSendToReceiver)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(RunToEnd(kCmdSendToReceiver));
 
     EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
     child->Document().SetReceiverLayout(true);
@@ -360,8 +349,7 @@ TEST_F(ReceiverTransferGui, FailedSendLeavesTheReceiverAndTheDocumentAsTheyWere)
     profile.m_port = test::UnusedPort();
     UseProfile(profile);
 
-    Command(kCmdSendToReceiver)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(RunToEnd(kCmdSendToReceiver));
     ASSERT_EQ(dialogs.messages.size(), 1u) << Describe(dialogs.messages);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("ftp Connection Error"));
     EXPECT_TRUE(dialogs.yesNoAsked.isEmpty());
@@ -374,13 +362,12 @@ TEST_F(ReceiverTransferGui, FailedSendLeavesTheReceiverAndTheDocumentAsTheyWere)
     UseProfile(sim->Profile());
     fs::remove(sim->Remote(kRemoteServicePath));
     dialogs.messages.clear();
-    Command(kCmdSendToReceiver)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(RunToEnd(kCmdSendToReceiver));
     EXPECT_TRUE(dialogs.yesNoAsked.isEmpty());
     EXPECT_EQ(sim->RemoteNames(), (std::vector<std::string>{"_config.fdu"}));
 }
 
-TEST_F(ReceiverTransferGui, YesRestartsWithTheActiveProfilesRebootStyle) {
+TEST_F(ReceiverTransferGui, YesRestartsWithTheActiveProfilesRebootStyleOrSaysWhyNot) {
     PutReceiverFiles(SampleImage(900, 20));
     auto profile = sim->Profile();
     profile.m_forcedReboot = 0;
@@ -388,8 +375,7 @@ TEST_F(ReceiverTransferGui, YesRestartsWithTheActiveProfilesRebootStyle) {
     DocumentToSend(0);
     dialogs.yesNoAnswers = {true};
 
-    Command(kCmdSendToReceiver)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(RunToEnd(kCmdSendToReceiver));
 
     EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
     EXPECT_EQ(dialogs.yesNoAsked.size(), 1);
@@ -397,18 +383,13 @@ TEST_F(ReceiverTransferGui, YesRestartsWithTheActiveProfilesRebootStyle) {
     EXPECT_EQ(sim->RestartBytes(expected.size()), expected);
     EXPECT_TRUE(frame->CaptionText().contains(QStringLiteral("restart")));
     EXPECT_TRUE(Command(kCmdSendToReceiver)->isEnabled());
-}
 
-TEST_F(ReceiverTransferGui, FailedRestartIsReported) {
-    PutReceiverFiles(SampleImage(900, 20));
-    DocumentToSend(0);
+    // A restart that cannot reach the receiver is said, not claimed.
     auto options = Receiver().GetLinkOptions();
     options.restartPort = test::UnusedPort();
     Receiver().SetLinkOptions(options);
     dialogs.yesNoAnswers = {true};
-
-    Command(kCmdSendToReceiver)->trigger();
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(RunToEnd(kCmdSendToReceiver));
     ASSERT_EQ(dialogs.messages.size(), 1u) << Describe(dialogs.messages);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Kein Connect")));
     EXPECT_FALSE(frame->CaptionText().contains(QStringLiteral("restart")));
