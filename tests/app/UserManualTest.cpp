@@ -29,7 +29,8 @@ namespace {
 class UserManual : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* page : {"en/index", "en/search", "en/import", "en/channels", "de/index", "de/search"}) {
+        for (const char* page :
+             {"en/index", "en/search", "en/import", "en/channels", "de/index", "de/search"}) {
             const QString path =
                 folder.filePath(QStringLiteral("manual/%1.html").arg(QLatin1String(page)));
             QDir().mkpath(QFileInfo(path).path());
