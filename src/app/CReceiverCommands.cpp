@@ -255,17 +255,23 @@ void CReceiverCommands::SendToReceiver() {
                     // The difference is worked out here; only the question goes to the window.
                     ask = [this, &copy, favCodepage](std::span<const uint8_t> current) {
                         QString summary;
+                        QString details;
                         try {
                             CSettingsFile receiver;
                             receiver.Load(current);
-                            summary = CCompareDlg::SummaryText(
-                                CompareLists(receiver, copy.File(), favCodepage));
+                            const auto difference =
+                                CompareLists(receiver, copy.File(), favCodepage);
+                            summary = CCompareDlg::SummaryText(difference);
+                            details = CCompareDlg::ChangeLines(difference);
                         } catch (const FileError&) {
                             summary = tr("The receiver's current list cannot be read.");
                         }
                         bool send = false;
                         QMetaObject::invokeMethod(
-                            this, [this, &send, &summary] { send = AskSendPreview(summary); },
+                            this,
+                            [this, &send, &summary, &details] {
+                                send = AskSendPreview(summary, details);
+                            },
                             Qt::BlockingQueuedConnection);
                         return send;
                     };
@@ -303,12 +309,12 @@ void CReceiverCommands::SendToReceiver() {
         });
 }
 
-bool CReceiverCommands::AskSendPreview(const QString& summary) {
-    return m_dialogs.AskYesNo(
+bool CReceiverCommands::AskSendPreview(const QString& summary, const QString& details) {
+    return m_dialogs.AskYesNoWithDetails(
         &m_frame,
         tr("Sending changes the receiver's list:\n\n%1\n\nSend the list to the receiver?")
             .arg(summary),
-        tr("Send to Receiver"));
+        tr("Send to Receiver"), details);
 }
 
 void CReceiverCommands::OfferRestart() {

@@ -63,7 +63,7 @@ private:
                    std::function<void(std::unique_ptr<CTarnell1018Doc>)> use);
     void OfferRestart();
     // Shown the difference a send makes on the receiver; true to send.
-    bool AskSendPreview(const QString& summary);
+    bool AskSendPreview(const QString& summary, const QString& details);
     // The active profile, or nullopt after saying that there is none.
     std::optional<CNetworkProfileData> ActiveProfile();
     void ShowMessages(const std::vector<LinkMessage>& messages);

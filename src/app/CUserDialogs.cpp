@@ -111,6 +111,15 @@ bool CUserDialogs::AskYesNo(QWidget* parent, const QString& text, const QString&
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool CUserDialogs::AskYesNoWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                       const QString& details) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setDetailedText(details);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QColor> CUserDialogs::AskColour(QWidget* parent, const QColor& current) {
     const QColor colour = QColorDialog::getColor(current, parent);
     if (!colour.isValid()) {

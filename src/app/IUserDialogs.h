@@ -46,6 +46,9 @@ public:
     virtual std::optional<QColor> AskColour(QWidget* parent, const QColor& current) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // The same with a longer text the user may unfold, read and copy.
+    virtual bool AskYesNoWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                     const QString& details) = 0;
     // The move-to-position dialog: a position from 1 to maximum; nothing when cancelled.
     virtual std::optional<int> AskPosition(QWidget* parent, int maximum) = 0;
     // A file to read (or, with folder, a folder), starting at current; empty when cancelled.
@@ -73,6 +76,8 @@ public:
                      const QString& text) override;
     std::optional<QColor> AskColour(QWidget* parent, const QColor& current) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
+    bool AskYesNoWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                             const QString& details) override;
     std::optional<int> AskPosition(QWidget* parent, int maximum) override;
     QString AskFileToRead(QWidget* parent, const QString& caption, const QStringList& filters,
                           const QString& current, bool folder) override;

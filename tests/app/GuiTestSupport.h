@@ -72,6 +72,13 @@ public:
     std::optional<QColor> AskColour(QWidget*, const QColor&) override;
     // Answers from yesNoAnswers; a question nobody expected fails the test and says No.
     bool AskYesNo(QWidget*, const QString& text, const QString& caption) override;
+    // Recorded in yesNoDetails, answered as AskYesNo.
+    QStringList yesNoDetails;
+    bool AskYesNoWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                             const QString& details) override {
+        yesNoDetails.append(details);
+        return AskYesNo(parent, text, caption);
+    }
     // Answers from positionAnswers (nothing: Cancel) and records each maximum asked with.
     std::deque<std::optional<int>> positionAnswers;
     std::vector<int> positionMaximums;

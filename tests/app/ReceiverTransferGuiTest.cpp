@@ -293,6 +293,11 @@ TEST_F(ReceiverTransferGui, SendAfterThePreviewWritesExactlyWhatTheDocumentStore
     ASSERT_EQ(dialogs.yesNoAsked.size(), 1);
     EXPECT_TRUE(dialogs.yesNoAsked[0].contains(QStringLiteral("Channels: ")))
         << dialogs.yesNoAsked[0].toStdString();
+    // Each change can be read in the details, under its group.
+    ASSERT_EQ(dialogs.yesNoDetails.size(), 1);
+    EXPECT_TRUE(dialogs.yesNoDetails[0].startsWith(QStringLiteral("Channels\n  ")))
+        << dialogs.yesNoDetails[0].left(200).toStdString();
+    EXPECT_TRUE(dialogs.yesNoDetails[0].contains(QStringLiteral("  TV: ")));
     EXPECT_TRUE(dialogs.messages.empty()) << Describe(dialogs.messages);
     EXPECT_EQ(sim->GetRemote(kRemoteServicePath), ServicePart(old));
     EXPECT_EQ(sim->GetRemote(kRemoteConfigPath), ConfigPart(old));

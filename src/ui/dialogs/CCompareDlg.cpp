@@ -80,6 +80,16 @@ QString Position(const DiffItem& item) {
     return item.newPosition > 0 ? QString::number(item.newPosition) : QString();
 }
 
+// Channels and their list memberships say which kind they are: names repeat across the kinds.
+QString ItemName(const DiffItem& item) {
+    QString name = QString::fromStdString(item.name);
+    if (item.area == DiffArea::Channels || item.area == DiffArea::FavouriteMembers) {
+        name = (item.tv ? CCompareDlg::tr("TV") : CCompareDlg::tr("Radio")) + QStringLiteral(": ") +
+               name;
+    }
+    return name;
+}
+
 } // namespace
 
 QString CCompareDlg::AreaText(DiffArea area) {
@@ -135,6 +145,26 @@ QString CCompareDlg::SummaryText(const ListDifference& difference) {
         if (!counts.isEmpty()) {
             lines << AreaText(static_cast<DiffArea>(area)) + QStringLiteral(": ") +
                          counts.join(QStringLiteral(", "));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString CCompareDlg::ChangeLines(const ListDifference& difference) {
+    QStringList lines;
+    for (size_t area = 0; area < kDiffAreaCount; ++area) {
+        bool heading = false;
+        for (const auto& item : difference.items) {
+            if (static_cast<size_t>(item.area) != area) {
+                continue;
+            }
+            if (!heading) {
+                lines << AreaText(item.area);
+                heading = true;
+            }
+            QStringList cells{KindText(item.kind), ItemName(item), Position(item), Details(item)};
+            cells.removeAll(QString());
+            lines << QStringLiteral("  ") + cells.join(QStringLiteral("  "));
         }
     }
     return lines.join(QLatin1Char('\n'));
@@ -201,12 +231,8 @@ void CCompareDlg::Fill() {
         m_group->addItem(title, static_cast<int>(area));
     }
     for (const auto& item : m_difference.items) {
-        QString name = QString::fromStdString(item.name);
-        if (item.area == DiffArea::Channels || item.area == DiffArea::FavouriteMembers) {
-            name = (item.tv ? tr("TV") : tr("Radio")) + QStringLiteral(": ") + name;
-        }
         new QTreeWidgetItem(groups[static_cast<size_t>(item.area)],
-                            {KindText(item.kind), name, Position(item), Details(item)});
+                            {KindText(item.kind), ItemName(item), Position(item), Details(item)});
     }
     // Small groups open, large ones closed: a re-sorted list has thousands of moves.
     for (auto* group : groups) {

@@ -22,6 +22,8 @@ public:
 
     // "Channels: 12 removed, 340 moved" a line per group; "No differences." when equal.
     static QString SummaryText(const ListDifference& difference);
+    // Every change on a line of its own, under its group's title: to read or copy.
+    static QString ChangeLines(const ListDifference& difference);
     static QString AreaText(DiffArea area);
     static QString KindText(DiffKind kind);
 
