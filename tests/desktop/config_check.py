@@ -7,21 +7,18 @@ same byte for byte. A file whose configuration no list matches must store unchan
 
     with-x11.sh dbus-run-session -- config_check.py --app A --fdutool F --shots DIR
 """
-import argparse
 import json
 import os
 import shutil
 import struct
-import subprocess
 import sys
-import tempfile
 import time
 import zlib
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop_check import Desktop, Failure, mtime, run, user_environment, wait_for  # noqa: E402
+from desktop_check import Failure, mtime, run, run_check, user_environment, wait_for  # noqa: E402
 
 SERVICE_PART = 0x30000
 
@@ -102,16 +99,7 @@ def check_changes(args, base, work):
             raise Failure("the service part changed")
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--app", required=True)
-    parser.add_argument("--fdutool", required=True)
-    parser.add_argument("--shots", required=True)
-    args = parser.parse_args()
-    shutil.rmtree(args.shots, ignore_errors=True)
-    os.makedirs(args.shots)
-    scratch = tempfile.mkdtemp(prefix="tarnell-config-")
-    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+def check(args, desktop, scratch):
     env = user_environment(scratch, language=9)
     base = write_sys(args.fdutool, scratch, "base.sys",
                      {232: 0, 236: 1, 324: 60, 584: 0, 588: 0xC0A8000A})
@@ -120,38 +108,29 @@ def main():
     odd = write_sys(args.fdutool, scratch, "odd.sys", {})
     odd_work = os.path.join(scratch, "odd-work.sys")
     shutil.copy(odd, odd_work)
-    desktop = Desktop(args.app, args.shots)
-    try:
-        desktop.start([work], env)
-        edit_and_save(desktop, args, work)
-        check_changes(args, base, work)
-        desktop.key("ctrl+q")
-        desktop.process.wait(timeout=20)
+    desktop.start([work], env)
+    edit_and_save(desktop, args, work)
+    check_changes(args, base, work)
+    desktop.key("ctrl+q")
+    desktop.process.wait(timeout=20)
 
-        # Values no list offers: OK and save store the file as it was.
-        desktop.start([odd_work], env)
-        open_sheet(desktop)
-        desktop.shot("no-choice")
-        desktop.key("Return")
-        wait_for("the modified mark", lambda: "*" in desktop.title())
-        desktop.key("ctrl+s")
-        wait_for("the file to be saved", lambda: "*" not in desktop.title())
-        with open(odd, "rb") as a, open(odd_work, "rb") as b:
-            if a.read() != b.read():
-                raise Failure("OK changed a configuration whose values no list offers")
-        desktop.key("ctrl+q")
-        desktop.process.wait(timeout=20)
-        print("configuration check passed; screenshots in " + args.shots)
-        return 0
-    except Failure as failure:
-        desktop.shot("failure")
-        print("configuration check failed: %s" % failure, file=sys.stderr)
-        return 1
-    finally:
-        if desktop.process and desktop.process.poll() is None:
-            desktop.process.kill()
-        bus.terminate()
-        shutil.rmtree(scratch, ignore_errors=True)
+    # Values no list offers: OK and save store the file as it was.
+    desktop.start([odd_work], env)
+    open_sheet(desktop)
+    desktop.shot("no-choice")
+    desktop.key("Return")
+    wait_for("the modified mark", lambda: "*" in desktop.title())
+    desktop.key("ctrl+s")
+    wait_for("the file to be saved", lambda: "*" not in desktop.title())
+    with open(odd, "rb") as a, open(odd_work, "rb") as b:
+        if a.read() != b.read():
+            raise Failure("OK changed a configuration whose values no list offers")
+    desktop.key("ctrl+q")
+    desktop.process.wait(timeout=20)
+
+
+def main():
+    return run_check("configuration check", "tarnell-config-", check)
 
 
 if __name__ == "__main__":

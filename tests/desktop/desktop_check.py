@@ -140,18 +140,36 @@ def mtime(path):
     return os.stat(path).st_mtime_ns
 
 
-def main():
+def run_check(name, scratch_prefix, body):
+    """Runs body(args, desktop, scratch) as one check: --app, --fdutool and --shots from the
+    command line, a fresh scratch folder and the accessibility bus (so that widgets can be
+    found by what they say); a Failure leaves a screenshot and exit status 1."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--app", required=True)
     parser.add_argument("--fdutool", required=True)
     parser.add_argument("--shots", required=True)
     args = parser.parse_args()
-
     shutil.rmtree(args.shots, ignore_errors=True)
     os.makedirs(args.shots)
-    scratch = tempfile.mkdtemp(prefix="tarnell-desktop-")
-    # The accessibility bus, so that buttons can be found by what they say.
+    scratch = tempfile.mkdtemp(prefix=scratch_prefix)
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    desktop = Desktop(args.app, args.shots)
+    try:
+        body(args, desktop, scratch)
+        print("%s passed; screenshots in %s" % (name, args.shots))
+        return 0
+    except Failure as failure:
+        desktop.shot("failure")
+        print("%s failed: %s" % (name, failure), file=sys.stderr)
+        return 1
+    finally:
+        if desktop.process and desktop.process.poll() is None:
+            desktop.process.kill()
+        bus.terminate()
+        shutil.rmtree(scratch, ignore_errors=True)
+
+
+def check(args, desktop, scratch):
     # A stand-in browser: the editor hands the manual's pages to xdg-open.
     fakebin = os.path.join(scratch, "bin")
     os.makedirs(fakebin)
@@ -169,85 +187,76 @@ def main():
     for path in (first, second):
         os.utime(path, (old, old))
 
-    desktop = Desktop(args.app, args.shots)
-    try:
-        desktop.start([first, second], env)
-        time.sleep(1)
-        desktop.shot("opened")
-        if "second.fdu" not in desktop.title():
-            raise Failure("the last file opened is not the shown one: " + desktop.title())
+    desktop.start([first, second], env)
+    time.sleep(1)
+    desktop.shot("opened")
+    if "second.fdu" not in desktop.title():
+        raise Failure("the last file opened is not the shown one: " + desktop.title())
 
-        # Ctrl+S writes the shown document, and only that one.
-        desktop.key("ctrl+s")
-        wait_for("second.fdu to be written", lambda: mtime(second) != old * 10**9)
-        if mtime(first) != old * 10**9:
-            raise Failure("Ctrl+S wrote the document that is not shown")
-        desktop.shot("saved")
+    # Ctrl+S writes the shown document, and only that one.
+    desktop.key("ctrl+s")
+    wait_for("second.fdu to be written", lambda: mtime(second) != old * 10**9)
+    if mtime(first) != old * 10**9:
+        raise Failure("Ctrl+S wrote the document that is not shown")
+    desktop.shot("saved")
 
-        # Radio shows the radio channels of the shown list (197 in the factory list).
-        desktop.click_button("Radio")
-        wait_for("the radio channel count in the status bar",
-                 lambda: desktop.shown_text(lambda text: "197" in text))
-        desktop.shot("radio")
+    # Radio shows the radio channels of the shown list (197 in the factory list).
+    desktop.click_button("Radio")
+    wait_for("the radio channel count in the status bar",
+             lambda: desktop.shown_text(lambda text: "197" in text))
+    desktop.shot("radio")
 
-        # Ctrl+Shift+S, a name typed into the dialog, and the file is there and readable.
-        copy = os.path.join(scratch, "copy.fdu")
-        desktop.key("ctrl+shift+s")
-        wait_for("the save dialog", lambda: desktop.active_title() != desktop.title())
-        desktop.shot("save-as-dialog")
-        desktop.key("ctrl+a")
-        desktop.type(copy)
-        desktop.key("Return")
-        wait_for("copy.fdu", lambda: os.path.exists(copy) and os.path.getsize(copy) > 0)
-        info = run(args.fdutool, "info", copy)
-        if "channel" not in info.lower():
-            raise Failure("fdutool info cannot read the saved copy:\n" + info)
-        wait_for("the title to name the copy", lambda: "copy.fdu" in desktop.title())
-        desktop.shot("saved-as")
+    # Ctrl+Shift+S, a name typed into the dialog, and the file is there and readable.
+    copy = os.path.join(scratch, "copy.fdu")
+    desktop.key("ctrl+shift+s")
+    wait_for("the save dialog", lambda: desktop.active_title() != desktop.title())
+    desktop.shot("save-as-dialog")
+    desktop.key("ctrl+a")
+    desktop.type(copy)
+    desktop.key("Return")
+    wait_for("copy.fdu", lambda: os.path.exists(copy) and os.path.getsize(copy) > 0)
+    info = run(args.fdutool, "info", copy)
+    if "channel" not in info.lower():
+        raise Failure("fdutool info cannot read the saved copy:\n" + info)
+    wait_for("the title to name the copy", lambda: "copy.fdu" in desktop.title())
+    desktop.shot("saved-as")
 
-        # An edit marks the window modified; Ctrl+Z takes it back.
-        desktop.click_button("Gespeicherte Nummern", "Stored Numbers")
-        wait_for("the modified mark", lambda: "*" in desktop.title())
-        desktop.shot("edited")
-        desktop.key("ctrl+z")
-        wait_for("the modified mark to go", lambda: "*" not in desktop.title())
-        desktop.shot("undone")
+    # An edit marks the window modified; Ctrl+Z takes it back.
+    desktop.click_button("Gespeicherte Nummern", "Stored Numbers")
+    wait_for("the modified mark", lambda: "*" in desktop.title())
+    desktop.shot("edited")
+    desktop.key("ctrl+z")
+    wait_for("the modified mark to go", lambda: "*" not in desktop.title())
+    desktop.shot("undone")
 
-        # F1 opens the manual at the channel list's page, in the interface's language.
-        if os.path.isdir(os.path.join(os.path.dirname(args.app), "manual")):
-            desktop.key("F1")
-            page = wait_for("the manual to be opened",
-                            lambda: os.path.exists(opened_log) and open(opened_log).read())
-            if not page.strip().endswith("/manual/de/channels.html"):
-                raise Failure("F1 opened " + page)
+    # F1 opens the manual at the channel list's page, in the interface's language.
+    if os.path.isdir(os.path.join(os.path.dirname(args.app), "manual")):
+        desktop.key("F1")
+        page = wait_for("the manual to be opened",
+                        lambda: os.path.exists(opened_log) and open(opened_log).read())
+        if not page.strip().endswith("/manual/de/channels.html"):
+            raise Failure("F1 opened " + page)
 
-        # Closing a modified window asks first; Return saves it.
-        desktop.click_button("Gespeicherte Nummern", "Stored Numbers")
-        wait_for("the modified mark", lambda: "*" in desktop.title())
-        before = mtime(copy)
-        desktop.key("ctrl+w")
-        wait_for("the save question", lambda: desktop.active_title() != desktop.title())
-        desktop.shot("save-question")
-        desktop.key("Return")
-        wait_for("the copy to be saved", lambda: mtime(copy) != before)
-        wait_for("the other document to be shown", lambda: "first.fdu" in desktop.title())
-        desktop.shot("closed")
+    # Closing a modified window asks first; Return saves it.
+    desktop.click_button("Gespeicherte Nummern", "Stored Numbers")
+    wait_for("the modified mark", lambda: "*" in desktop.title())
+    before = mtime(copy)
+    desktop.key("ctrl+w")
+    wait_for("the save question", lambda: desktop.active_title() != desktop.title())
+    desktop.shot("save-question")
+    desktop.key("Return")
+    wait_for("the copy to be saved", lambda: mtime(copy) != before)
+    wait_for("the other document to be shown", lambda: "first.fdu" in desktop.title())
+    desktop.shot("closed")
 
-        desktop.key("ctrl+q")
-        desktop.process.wait(timeout=20)
-        if desktop.process.returncode != 0:
-            raise Failure("the editor ended with status %d" % desktop.process.returncode)
-        print("desktop check passed; screenshots in " + args.shots)
-        return 0
-    except Failure as failure:
-        desktop.shot("failure")
-        print("desktop check failed: %s" % failure, file=sys.stderr)
-        return 1
-    finally:
-        if desktop.process and desktop.process.poll() is None:
-            desktop.process.kill()
-        bus.terminate()
-        shutil.rmtree(scratch, ignore_errors=True)
+    desktop.key("ctrl+q")
+    desktop.process.wait(timeout=20)
+    if desktop.process.returncode != 0:
+        raise Failure("the editor ended with status %d" % desktop.process.returncode)
+
+
+def main():
+    return run_check("desktop check", "tarnell-desktop-", check)
 
 
 if __name__ == "__main__":
